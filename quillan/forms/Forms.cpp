@@ -1,0 +1,39 @@
+#include "Forms.h"
+
+#include "FormCatalog.h"
+
+#include <stdexcept>
+
+namespace quillan {
+
+std::vector<FormCatalogEntry>& formCatalog() {
+    static std::vector<FormCatalogEntry> catalog;
+    return catalog;
+}
+
+Forms::Forms(Services& services, Module1& module1, DialUpControl& dialUp)
+    : m_services(services), m_module1(module1), m_dialUp(dialUp) {
+    for (const FormCatalogEntry& entry : formCatalog()) {
+        auto make = entry.make;
+        m_slots[entry.name] = std::make_unique<FormSlot>(entry.name, [this, make] { return make(*this); });
+        m_order.push_back(entry.name);
+    }
+}
+
+Forms::~Forms() = default;
+
+FormSlot* Forms::find(const std::string& name) {
+    auto it = m_slots.find(name);
+    return it == m_slots.end() ? nullptr : it->second.get();
+}
+
+std::vector<std::string> Forms::names() const { return m_order; }
+
+FormSlot& Forms::slot(const std::string& name) {
+    FormSlot* slot = find(name);
+    if (!slot)
+        throw std::logic_error("form not built into the program: " + name);
+    return *slot;
+}
+
+} // namespace quillan

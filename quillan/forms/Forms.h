@@ -1,0 +1,43 @@
+#pragma once
+
+#include "controls/DialUpControl.h"
+#include "modules/Module1.h"
+#include "runtime/FormSlot.h"
+#include "runtime/Services.h"
+
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace quillan {
+
+// The program's windows, each a single instance reached by its type or its name,
+// with the shared state and the outside controls they all use.
+class Forms {
+public:
+    Forms(Services& services, Module1& module1, DialUpControl& dialUp);
+    ~Forms();
+
+    Services& services() const { return m_services; }
+    Module1& m() const { return m_module1; }
+    DialUpControl& dialUp() const { return m_dialUp; }
+
+    template <class T> T& get() { return static_cast<T&>(slot(T::kName).get()); }
+    template <class T> T* peek() { return static_cast<T*>(slot(T::kName).peek()); }
+
+    // By name, for the views and the driver; null for an unknown name.
+    FormSlot* find(const std::string& name);
+    std::vector<std::string> names() const;
+
+private:
+    FormSlot& slot(const std::string& name);
+
+    Services& m_services;
+    Module1& m_module1;
+    DialUpControl& m_dialUp;
+    std::map<std::string, std::unique_ptr<FormSlot>> m_slots;
+    std::vector<std::string> m_order;
+};
+
+} // namespace quillan

@@ -1,0 +1,56 @@
+#include "KeyedCollection.h"
+
+namespace quillan {
+
+long KeyedCollection::find(const std::string& key) const {
+    for (size_t i = 0; i < m_items.size(); ++i)
+        if (m_items[i].first == key)
+            return static_cast<long>(i);
+    return -1;
+}
+
+std::optional<std::string> KeyedCollection::item(const std::string& key) const {
+    long i = find(key);
+    if (i < 0)
+        return std::nullopt;
+    return m_items[static_cast<size_t>(i)].second;
+}
+
+bool KeyedCollection::insertAt(size_t position, const std::string& key, const std::string& value) {
+    if (contains(key))
+        return false;
+    m_items.insert(m_items.begin() + static_cast<long>(position), Item{key, value});
+    return true;
+}
+
+bool KeyedCollection::add(const std::string& key, const std::string& value) {
+    return insertAt(m_items.size(), key, value);
+}
+
+bool KeyedCollection::addBefore(const std::string& key, const std::string& value, const std::string& before) {
+    long anchor = find(before);
+    return anchor >= 0 && insertAt(static_cast<size_t>(anchor), key, value);
+}
+
+bool KeyedCollection::addAfter(const std::string& key, const std::string& value, const std::string& after) {
+    long anchor = find(after);
+    return anchor >= 0 && insertAt(static_cast<size_t>(anchor) + 1, key, value);
+}
+
+bool KeyedCollection::remove(const std::string& key) {
+    long i = find(key);
+    if (i < 0)
+        return false;
+    m_items.erase(m_items.begin() + i);
+    return true;
+}
+
+bool KeyedCollection::replace(const std::string& key, const std::string& value) {
+    long i = find(key);
+    if (i < 0)
+        return false;
+    m_items[static_cast<size_t>(i)].second = value;
+    return true;
+}
+
+} // namespace quillan

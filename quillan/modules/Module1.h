@@ -1,0 +1,68 @@
+#pragma once
+
+#include "ConnectionClock.h"
+#include "KeyedCollection.h"
+#include "SettingsRecord.h"
+
+#include <cstdint>
+#include <ctime>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace quillan {
+
+// One line of the monthly log: a text as read from the file, or the duration of a call that ended.
+using LogLine = std::variant<std::string, long long>;
+
+// The program's shared state for the whole run: settings, profiles, launcher data and the call.
+// Flags are the texts "true" and "false", as everywhere in the program.
+struct Module1 {
+    SettingsRecord settings;
+    KeyedCollection profiledata;
+    KeyedCollection programdata;
+
+    std::string firstrun = "true";
+    std::string newprofilepending = "false";
+    std::int16_t profilecount = 0;
+
+    std::string currentprofile;
+    std::string dialing = "false";
+    std::string connected = "false";
+    std::string userhangup = "false";
+    std::string dialalternates = "false";
+    std::string exiting = "false";
+    std::time_t starttime = 0;
+    std::time_t hanguptime = 0;
+    long long lastduration = 0;
+
+    ConnectionClock clock;
+    // Warned once per call: time and cost per connection and per month, and the free time.
+    std::string warnedtimepc = "false";
+    std::string warnedtimepm = "false";
+    std::string warnedcostpc = "false";
+    std::string warnedcostpm = "false";
+    std::string warnedfreetime = "false";
+
+    // Lines of this month's log file, then the durations of the calls ended since it was read.
+    std::vector<LogLine> monthlylog;
+    std::int32_t monthlytotal = 0;
+
+    void clearWarnedFlags() {
+        warnedtimepc = warnedtimepm = warnedcostpc = warnedcostpm = warnedfreetime = "false";
+    }
+};
+
+// The field words of a profile record, in record order after the name item.
+inline const char* const kProfileFields[] = {"Username", "Password", "Domain", "DialAN", "AN1",
+                                             "AN2",      "AN3",      "AN4",    "AN5",    "AN6",
+                                             "AN7",      "AN8",      "AN9",    "AN10"};
+
+// Adds a profile's record with the defaults of a new profile, at the end of the collection.
+void addDefaultProfile(KeyedCollection& profiledata, const std::string& name);
+// Adds the launcher records of a first run unless they are there already.
+void addDefaultPrograms(KeyedCollection& programdata);
+// The profile whose keys would collide with name's, or "" when name is safe to add.
+std::string profileKeyClash(const KeyedCollection& profiledata, const std::string& name);
+
+} // namespace quillan

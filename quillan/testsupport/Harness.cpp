@@ -1,0 +1,26 @@
+#include "Harness.h"
+
+#include "runtime/Form.h"
+
+namespace quillan {
+
+void FormEffectRecorder::formChanged(Form& form, FormProperty property) {
+    if (property == FormProperty::Visible)
+        m_log.add((form.visible() ? "show " : "hide ") + form.name());
+    else if (property == FormProperty::Loaded && !form.loaded())
+        m_log.add("unload " + form.name());
+}
+
+void ScriptedModalLoop::runModal(Form& form) {
+    if (body)
+        body(form);
+    if (form.visible())
+        form.hide();
+}
+
+Harness::Harness(std::filesystem::path dataDir, std::time_t start)
+    : clock(start), services{boxes, clock, pump, tray, modal, processes, std::move(dataDir), {&recorder}} {
+    forms = std::make_unique<Forms>(services, module1, dialUp);
+}
+
+} // namespace quillan

@@ -34,6 +34,11 @@ void Form::setDefaultButton(CommandButton& button) {
     changed(FormProperty::DefaultButton);
 }
 
+void Form::showPopupMenu(MenuItem& menu) {
+    m_popupMenu = &menu;
+    changed(FormProperty::PopupMenu);
+}
+
 void Form::load() {
     if (m_loaded)
         return;

@@ -9,6 +9,7 @@ namespace quillan {
 
 class Control;
 class CommandButton;
+class MenuItem;
 
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 
@@ -37,6 +38,12 @@ public:
     void setHeight(int height);
     CommandButton* defaultButton() const { return m_defaultButton; }
     void setDefaultButton(CommandButton& button);
+
+    // Brings the window to the front.
+    void setForeground() { changed(FormProperty::Foreground); }
+    // Opens a pop-up menu (a menu item holding the items) at the mouse position.
+    void showPopupMenu(MenuItem& menu);
+    MenuItem* popupMenu() const { return m_popupMenu; }
 
     // Runs the load handler the first time only.
     void load();
@@ -73,6 +80,7 @@ private:
     bool m_modal = false;
     WindowState m_windowState = WindowState::Normal;
     CommandButton* m_defaultButton = nullptr;
+    MenuItem* m_popupMenu = nullptr;
     std::vector<Control*> m_controls;
 };
 

@@ -6,7 +6,9 @@ class Control;
 class Form;
 enum class Property;
 
-enum class FormProperty { Loaded, Visible, Caption, WindowState, Height, DefaultButton };
+// Foreground and PopupMenu are requests rather than states: bring the window to the front,
+// open the form's pop-up menu (Form::popupMenu()) at the mouse position.
+enum class FormProperty { Loaded, Visible, Caption, WindowState, Height, DefaultButton, Foreground, PopupMenu };
 
 // A view of form models: told when a form comes to life and whenever the form or a control changes.
 class FormObserver {

@@ -1,0 +1,137 @@
+#include "formRAS.h"
+
+#include "FormCatalog.h"
+#include "Forms.h"
+#include "frmStart.h"
+#include "runtime/ListBox.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace quillan {
+
+QUILLAN_REGISTER_FORM(formRAS);
+
+namespace {
+
+// True when text holds word, ignoring case, starting after its first character.
+bool containsAfterFirst(const std::string& text, const std::string& word) {
+    if (text.size() < 2)
+        return false;
+    auto lower = [](std::string s) {
+        std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+        return s;
+    };
+    return lower(text).find(lower(word), 1) != std::string::npos;
+}
+
+} // namespace
+
+formRAS::formRAS(Forms& forms) : Form(forms.services(), kName, "formRAS"), mRAS1(forms.dialUp()), m_forms(forms) {}
+
+void formRAS::addToProfileLists(const std::string& name) {
+    m_forms.control<ListBox>("frmConfig", "listProfiles").addItem(name);
+    m_forms.control<ListBox>("frmConnectNoDefault", "listdialchoose").addItem(name);
+}
+
+void formRAS::LoadEntries() {
+    Module1& m = m_forms.m();
+    mRAS1.Refresh();
+    if (m.newprofilepending == "true") {
+        const std::int16_t count = mRAS1.EntryCount();
+        if (count != m.profilecount) {
+            const std::string name = mRAS1.Entry(static_cast<std::int16_t>(count - 1));
+            addToProfileLists(name);
+            ++m.profilecount;
+            addDefaultProfile(m.profiledata, name);
+            m.newprofilepending = "false";
+            return;
+        }
+    }
+    // A cancelled new entry can bring a first run here twice: the launcher records are added once only.
+    if (m.firstrun == "true")
+        addDefaultPrograms(m.programdata);
+    const std::int16_t count = mRAS1.EntryCount();
+    for (std::int16_t i = 0; i < count; ++i) {
+        const std::string name = mRAS1.Entry(i);
+        if (m.newprofilepending != "false")
+            continue;
+        if (m.firstrun == "true")
+            addDefaultProfile(m.profiledata, name);
+        addToProfileLists(name);
+        ++m.profilecount;
+    }
+}
+
+void formRAS::reconcileProfiles(std::int16_t settingsProfileCount) {
+    MessageBoxes& boxes = m_forms.services().boxes;
+    auto& listProfiles = m_forms.control<ListBox>("frmConfig", "listProfiles");
+    const int phonebookCount = listProfiles.listCount();
+    if (settingsProfileCount > phonebookCount) {
+        boxes.show("Quillan has detected that you have deleted away some connection profiles. You are required to "
+                   "update the config",
+                   MsgButtons::OK, MsgIcon::Critical, "Updating Quillan");
+        m_forms.find("frmDeleteProfile")->get().showModal();
+    } else if (settingsProfileCount < phonebookCount) {
+        boxes.show("Quillan has detected that you have created new DUN profile. You need to provide Quillan with the "
+                   "new name of your connection profiles.",
+                   MsgButtons::OK, MsgIcon::Critical, "Updating Quillan");
+        for (int i = settingsProfileCount; i < phonebookCount; ++i)
+            addDefaultProfile(m_forms.m().profiledata, listProfiles.list(i));
+    }
+}
+
+void formRAS::getconnections() {
+    Module1& m = m_forms.m();
+    if (m.dialing == "true")
+        return;
+    frmStart& console = m_forms.get<frmStart>();
+    const ListBox& status = console.listConnectionStatus;
+    if (status.listCount() > 0 && containsAfterFirst(status.list(status.listCount() - 1), "Disconnected"))
+        return;
+    const std::int16_t count = mRAS1.EntryCount();
+    for (std::int16_t i = 0; i < count; ++i) {
+        const std::string name = mRAS1.Entry(i);
+        mRAS1.setEntryName(name);
+        if (mRAS1.IsConnected() && name != m.currentprofile) {
+            adoptConnection(name);
+            return;
+        }
+    }
+    mRAS1.setEntryName(m.currentprofile);
+    if (!mRAS1.IsConnected() && m.connected == "true")
+        noticeDrop();
+}
+
+void formRAS::noticeDrop() {
+    Module1& m = m_forms.m();
+    m.connected = "false";
+    m.clock.zero();
+}
+
+void formRAS::adoptConnection(const std::string& name) {
+    Module1& m = m_forms.m();
+    m_forms.services().boxes.show("Quillan has detected an active conection called " + name +
+                                      ". Time elapsed will not be accurate. To disconnect, use the Disconnect option "
+                                      "in the Windows Dialup Networking.",
+                                  MsgButtons::OK, MsgIcon::Information, "Active Connection Detected!");
+    m.clearWarnedFlags();
+    m.userhangup = "false";
+    m.connected = "true";
+    m.dialing = "false";
+    m.starttime = m_forms.services().clock.now();
+    ANindex = 0;
+    m.clock.zero();
+    mRAS1.setEntryName(name);
+    mRAS1.LoadEntry();
+    frmStart& console = m_forms.get<frmStart>();
+    console.cmdConnectDefault.setEnabled(false);
+    console.cmdHangup.setEnabled(true);
+    m_forms.control<CommandButton>("frmConfig", "cmdDial").setEnabled(false);
+    m.currentprofile = name;
+    console.timer.setEnabled(true);
+    console.listConnectionStatus.clear();
+    console.addStatus("Connected to " + name);
+}
+
+} // namespace quillan

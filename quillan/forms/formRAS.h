@@ -1,0 +1,44 @@
+#pragma once
+
+#include "controls/DialUpControl.h"
+#include "runtime/Form.h"
+#include "runtime/Timer.h"
+
+#include <cstdint>
+#include <string>
+
+namespace quillan {
+
+class Forms;
+
+// The hidden dialing form: it owns the dial-up control for the whole run, keeps the program's profiles
+// in step with the phonebook and scans for connections.
+class formRAS : public Form {
+public:
+    static constexpr const char* kName = "formRAS";
+    explicit formRAS(Forms& forms);
+
+    Timer timerredial{*this, "timerredial"};
+    DialUpControl& mRAS1;
+
+    // Failed attempts counted in the redial-N-times mode.
+    std::int16_t redial = 0;
+    // Which number the last attempt used: 0 the entry's own, k alternate k.
+    std::int16_t ANindex = 0;
+
+    // Reads the phonebook entries into the profile lists (and records, on a first run).
+    void LoadEntries();
+    // Start-up: compares the profiles read from the settings file with the phonebook.
+    void reconcileProfiles(std::int16_t settingsProfileCount);
+    // Adopts a connection made outside the program, or notices that the program's own has gone.
+    void getconnections();
+
+private:
+    void addToProfileLists(const std::string& name);
+    void adoptConnection(const std::string& name);
+    void noticeDrop();
+
+    Forms& m_forms;
+};
+
+} // namespace quillan

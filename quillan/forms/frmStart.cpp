@@ -1,0 +1,139 @@
+#include "frmStart.h"
+
+#include "FormCatalog.h"
+#include "Forms.h"
+#include "formRAS.h"
+#include "frmAbout.h"
+#include "frmHelpStart.h"
+#include "modules/ProgramTitle.h"
+
+namespace quillan {
+
+QUILLAN_REGISTER_FORM(frmStart);
+
+frmStart::frmStart(Forms& forms)
+    : Form(forms.services(), kName, "Quillan Professional", kConsoleHeight), m_forms(forms) {
+    cmdConnectDefault.setToolTip("Connect to your connection profile");
+    cmdHangup.setToolTip("Hang up on your current active connection");
+    cmdHangup.setEnabled(false);
+    cmdConfiguration.setToolTip("Configuration Console");
+    cmdNetTools.setToolTip("Net Toolkit");
+    cmdAbout.setToolTip("About Quillan");
+    cmdStartHelp.setToolTip("Help");
+    cmdExit.setToolTip("Exit Quillan");
+    Command1.setToolTip("Place Quillan to System Tray");
+    Command2.setToolTip("Scan for any active connections established externally of Quillan");
+    Command3.setCaption("<<");
+    listConnectionStatus.setToolTip("Connection Status Window");
+    labelTime.setCaption("0 : 0 : 0");
+    labelTime.setToolTip("Time elapsed in Hour:Minute:Second");
+    Label1.setCaption("Connection Status :");
+    Label2.setCaption("Time Elapsed :");
+    Frame1.setCaption("Quillan Menu");
+
+    mPopupSys.setCaption("&SysTray");
+    mPopupSys.setVisible(false);
+    mPopRestore.setCaption("&Restore");
+    mPopExit.setCaption("&Exit");
+    asd.setCaption("-");
+    mMin.setCaption("&Hide Quillan");
+    sep.setCaption("-");
+    mConfiguration.setCaption("&Configuration");
+    erw.setCaption("-");
+    mPopHangup.setCaption("&Hang Up");
+    mPopHangup.setEnabled(false);
+
+    cmdConfiguration.Click = [this] { cmdConfiguration_Click(); };
+    cmdAbout.Click = [this] { m_forms.get<frmAbout>().show(); };
+    cmdStartHelp.Click = [this] { m_forms.get<frmHelpStart>().show(); };
+    Command1.Click = [this] { Command1_Click(); };
+    Command2.Click = [this] { m_forms.get<formRAS>().getconnections(); };
+    Command3.Click = [this] { Command3_Click(); };
+    mPopRestore.Click = [this] { restore(); };
+    mMin.Click = [this] { hide(); };
+    mConfiguration.Click = [this] { cmdConfiguration_Click(); };
+}
+
+void frmStart::addStatus(const std::string& line) {
+    listConnectionStatus.addItem(line);
+    listConnectionStatus.setListIndex(listConnectionStatus.listCount() - 1);
+}
+
+void frmStart::addTrayIcon() { services().tray.add(m_trayTip); }
+
+void frmStart::setTrayTip(const std::string& tip) {
+    m_trayTip = tip;
+    services().tray.modify(m_trayTip);
+}
+
+void frmStart::cmdConfiguration_Click() { m_forms.find("frmConfig")->get().show(); }
+
+void frmStart::Command1_Click() {
+    addTrayIcon();
+    hide();
+}
+
+void frmStart::Command3_Click() {
+    if (Command3.caption() == "<<") {
+        setHeight(height() - kStatusListHeight);
+        listConnectionStatus.setVisible(false);
+        Command3.setCaption(">>");
+    } else if (Command3.caption() == ">>") {
+        setHeight(height() + kStatusListHeight);
+        listConnectionStatus.setVisible(true);
+        Command3.setCaption("<<");
+    }
+}
+
+void frmStart::restore() {
+    setWindowState(WindowState::Normal);
+    setForeground();
+    show();
+}
+
+void frmStart::trayMessage(int message) {
+    if (m_forms.m().exiting == "true")
+        return;
+    if (message == kTrayLeftUp || message == kTrayLeftDoubleClick) {
+        restore();
+    } else if (message == kTrayRightUp) {
+        setForeground();
+        showPopupMenu(mPopupSys);
+    }
+}
+
+void frmStart::Form_Resize() {
+    // A minimised console leaves the task bar; the tray icon or the next start brings it back.
+    if (windowState() == WindowState::Minimized)
+        hide();
+}
+
+void frmStart::Form_Unload() { services().tray.remove(m_trayTip); }
+
+void frmStart::Form_Load() {
+    Module1& m = m_forms.m();
+    formRAS& ras = m_forms.get<formRAS>();
+
+    m.settings = SettingsRecord{};
+    m.exiting = "false";
+    listConnectionStatus.addItem("          Welcome to Quillan!");
+    listConnectionStatus.addItem("The Best Dialup Networking Companion!");
+
+    ras.redial = 0;
+    timer.setEnabled(false);
+    ras.timerredial.setEnabled(false);
+    ras.timerredial.setInterval(1000);
+    timer.setInterval(1000);
+
+    m.clock.zero();
+    m.firstrun = "true";
+    m.newprofilepending = "false";
+    m.connected = "false";
+    m.userhangup = "false";
+    m.profilecount = 0;
+    m.clearWarnedFlags();
+
+    m_trayTip = kProgramTitle;
+}
+
+} // namespace quillan

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "runtime/CommandButton.h"
+#include "runtime/Form.h"
+#include "runtime/Frame.h"
+#include "runtime/Label.h"
+#include "runtime/ListBox.h"
+#include "runtime/MenuItem.h"
+#include "runtime/Timer.h"
+
+#include <string>
+
+namespace quillan {
+
+class Forms;
+
+// Tray mouse messages, as the notification area reports them.
+inline constexpr int kTrayLeftUp = 514;
+inline constexpr int kTrayLeftDoubleClick = 515;
+inline constexpr int kTrayRightUp = 517;
+
+// The main console: picture buttons, the status list and the elapsed time; its load is the start-up.
+class frmStart : public Form {
+public:
+    static constexpr const char* kName = "frmStart";
+    explicit frmStart(Forms& forms);
+
+    Frame Frame1{*this, "Frame1"};
+    CommandButton cmdConnectDefault{*this, "cmdConnectDefault", &Frame1};
+    CommandButton cmdHangup{*this, "cmdHangup", &Frame1};
+    CommandButton cmdConfiguration{*this, "cmdConfiguration", &Frame1};
+    CommandButton cmdNetTools{*this, "cmdNetTools", &Frame1};
+    CommandButton cmdAbout{*this, "cmdAbout", &Frame1};
+    CommandButton cmdStartHelp{*this, "cmdStartHelp", &Frame1};
+    CommandButton cmdExit{*this, "cmdExit", &Frame1};
+    CommandButton Command1{*this, "Command1", &Frame1};
+    CommandButton Command2{*this, "Command2", &Frame1};
+    CommandButton Command3{*this, "Command3"};
+    Label Label1{*this, "Label1"};
+    ListBox listConnectionStatus{*this, "listConnectionStatus"};
+    Label Label2{*this, "Label2"};
+    Label labelTime{*this, "labelTime"};
+    Timer timer{*this, "timer"};
+
+    MenuItem mPopupSys{*this, "mPopupSys"};
+    MenuItem mPopRestore{*this, "mPopRestore", &mPopupSys};
+    MenuItem mPopExit{*this, "mPopExit", &mPopupSys};
+    MenuItem asd{*this, "asd", &mPopupSys};
+    MenuItem mMin{*this, "mMin", &mPopupSys};
+    MenuItem sep{*this, "sep", &mPopupSys};
+    MenuItem mConfiguration{*this, "mConfiguration", &mPopupSys};
+    MenuItem erw{*this, "erw", &mPopupSys};
+    MenuItem mPopHangup{*this, "mPopHangup", &mPopupSys};
+
+    // A mouse message from the tray icon.
+    void trayMessage(int message);
+    // Adds a line to the status list and selects the last line.
+    void addStatus(const std::string& line);
+    // The tray icon record's tip, kept for the whole run.
+    const std::string& trayTip() const { return m_trayTip; }
+    void addTrayIcon();
+    void setTrayTip(const std::string& tip);
+
+protected:
+    void Form_Load() override;
+    void Form_Unload() override;
+    void Form_Resize() override;
+
+private:
+    void cmdConfiguration_Click();
+    void Command1_Click();
+    void Command3_Click();
+    void restore();
+    void loadSavedSettings();
+    void startFirstRun(const std::string& reason);
+
+    Forms& m_forms;
+    std::string m_trayTip;
+};
+
+// Designed sizes of the console, in pixels.
+inline constexpr int kConsoleHeight = 330;
+inline constexpr int kStatusListHeight = 120;
+
+} // namespace quillan

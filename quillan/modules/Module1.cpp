@@ -14,14 +14,24 @@ void addDefaultProfile(KeyedCollection& profiledata, const std::string& name) {
         profiledata.add(name + "AN" + std::to_string(k), "0");
 }
 
+namespace {
+// The launcher's field words with the values of a first run.
+const std::pair<const char*, const char*> kProgramFields[] = {
+    {"Activate", "false"}, {"Path", ""}, {"When", "Begin"}, {"State", "Nor"}};
+} // namespace
+
+std::vector<std::string> programDataKeys() {
+    std::vector<std::string> keys;
+    for (int p = 1; p <= 5; ++p)
+        for (const auto& field : kProgramFields)
+            keys.push_back("P" + std::to_string(p) + field.first);
+    return keys;
+}
+
 void addDefaultPrograms(KeyedCollection& programdata) {
-    for (int p = 1; p <= 5; ++p) {
-        const std::string prefix = "P" + std::to_string(p);
-        programdata.add(prefix + "Activate", "false");
-        programdata.add(prefix + "Path", "");
-        programdata.add(prefix + "When", "Begin");
-        programdata.add(prefix + "State", "Nor");
-    }
+    const auto keys = programDataKeys();
+    for (size_t i = 0; i < keys.size(); ++i)
+        programdata.add(keys[i], kProgramFields[i % std::size(kProgramFields)].second);
 }
 
 std::string profileKeyClash(const KeyedCollection& profiledata, const std::string& name) {

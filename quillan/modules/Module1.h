@@ -60,6 +60,8 @@ inline const char* const kProfileFields[] = {"Username", "Password", "Domain", "
 
 // Adds a profile's record with the defaults of a new profile, at the end of the collection.
 void addDefaultProfile(KeyedCollection& profiledata, const std::string& name);
+// The 20 launcher keys in record order: "P1Activate", "P1Path", "P1When", "P1State", then P2 to P5.
+std::vector<std::string> programDataKeys();
 // Adds the launcher records of a first run unless they are there already.
 void addDefaultPrograms(KeyedCollection& programdata);
 // The profile whose keys would collide with name's, or "" when name is safe to add.

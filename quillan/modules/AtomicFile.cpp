@@ -1,0 +1,103 @@
+#include "AtomicFile.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <string>
+#include <sys/stat.h>
+#include <system_error>
+#include <unistd.h>
+#include <vector>
+
+namespace quillan {
+
+namespace {
+
+[[noreturn]] void fail(const char* step) { throw std::system_error(errno, std::generic_category(), step); }
+
+// Closes the descriptor and removes the temporary file unless the rename took place.
+class TemporaryFile {
+public:
+    explicit TemporaryFile(const std::filesystem::path& target) : m_name(target.string() + ".XXXXXX") {
+        std::vector<char> pattern(m_name.begin(), m_name.end());
+        pattern.push_back('\0');
+        m_fd = mkstemp(pattern.data());
+        if (m_fd < 0)
+            fail("cannot create a temporary file");
+        m_name = pattern.data();
+    }
+    TemporaryFile(const TemporaryFile&) = delete;
+    TemporaryFile& operator=(const TemporaryFile&) = delete;
+    ~TemporaryFile() {
+        if (m_fd >= 0)
+            ::close(m_fd);
+        if (!m_renamed)
+            ::unlink(m_name.c_str());
+    }
+
+    void write(std::string_view contents) {
+        while (!contents.empty()) {
+            const ssize_t written = ::write(m_fd, contents.data(), contents.size());
+            if (written < 0 && errno == EINTR)
+                continue;
+            if (written < 0)
+                fail("cannot write");
+            contents.remove_prefix(static_cast<size_t>(written));
+        }
+    }
+    void setMode(mode_t mode) {
+        if (::fchmod(m_fd, mode) != 0)
+            fail("cannot set the permissions");
+    }
+    void flushAndClose() {
+        if (::fsync(m_fd) != 0)
+            fail("cannot flush to disk");
+        const int fd = m_fd;
+        m_fd = -1;
+        if (::close(fd) != 0)
+            fail("cannot close");
+    }
+    void renameTo(const std::filesystem::path& target) {
+        if (::rename(m_name.c_str(), target.c_str()) != 0)
+            fail("cannot replace the file");
+        m_renamed = true;
+    }
+
+private:
+    std::string m_name;
+    int m_fd = -1;
+    bool m_renamed = false;
+};
+
+std::filesystem::path resolvedTarget(const std::filesystem::path& file) {
+    std::error_code error;
+    if (std::filesystem::is_symlink(std::filesystem::symlink_status(file, error))) {
+        const auto target = std::filesystem::weakly_canonical(file, error);
+        if (!error)
+            return target;
+    }
+    return file;
+}
+
+// Makes the rename itself durable; a failure here leaves a complete file either way.
+void syncFolder(const std::filesystem::path& target) {
+    const auto folder = target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY);
+    if (fd >= 0) {
+        ::fsync(fd);
+        ::close(fd);
+    }
+}
+
+} // namespace
+
+void writeFileAtomically(const std::filesystem::path& file, std::string_view contents, mode_t mode) {
+    const auto target = resolvedTarget(file);
+    TemporaryFile temporary(target);
+    temporary.setMode(mode);
+    temporary.write(contents);
+    temporary.flushAndClose();
+    temporary.renameTo(target);
+    syncFolder(target);
+}
+
+} // namespace quillan

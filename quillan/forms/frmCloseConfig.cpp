@@ -4,11 +4,11 @@
 #include "Forms.h"
 #include "frmConfig.h"
 #include "frmStart.h"
+#include "modules/AtomicFile.h"
 #include "modules/ProgramTitle.h"
+#include "modules/SettingsFile.h"
 
-#include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <system_error>
 
 namespace quillan {
 
@@ -30,8 +30,7 @@ frmCloseConfig::frmCloseConfig(Forms& forms)
 }
 
 bool frmCloseConfig::reminderRemoved(const std::filesystem::path& dataDir) {
-    std::error_code error;
-    return std::filesystem::exists(dataDir / kCloseReminderFileName, error);
+    return fileExists(dataDir / kCloseReminderFileName);
 }
 
 void frmCloseConfig::cmdYesClose_Click() {
@@ -45,20 +44,16 @@ void frmCloseConfig::cmdYesClose_Click() {
 // Writes the flag file; on failure tells the user and keeps both windows open.
 bool frmCloseConfig::removeReminder() {
     const std::filesystem::path path = services().dataDir / kCloseReminderFileName;
-    errno = 0;
-    if (std::FILE* file = std::fopen(path.c_str(), "wb")) {
-        // Only the file's presence counts, so a short write still turns the reminder off.
-        std::fputs("##REMOVE REMINDER##\r\n", file);
-        std::fclose(file);
+    try {
+        writeFileAtomically(path, "##REMOVE REMINDER##\r\n", 0644);
         return true;
+    } catch (const std::system_error& error) {
+        services().boxes.show("Could not write " + path.string() + ": " + error.what() +
+                                  "\n\nUntick \"Remove this reminder\" to close without it, or make sure the "
+                                  "folder can be written to.",
+                              MsgButtons::OK, MsgIcon::Critical, kProgramTitle);
+        return false;
     }
-    const int reason = errno;
-    services().boxes.show("Could not write " + path.string() + ": " +
-                              (reason ? std::strerror(reason) : "unknown error") +
-                              "\n\nUntick \"Remove this reminder\" to close without it, or make sure the folder "
-                              "can be written to.",
-                          MsgButtons::OK, MsgIcon::Critical, kProgramTitle);
-    return false;
 }
 
 } // namespace quillan

@@ -47,6 +47,8 @@ struct Module1 {
     // Lines of this month's log file, then the durations of the calls ended since it was read.
     std::vector<LogLine> monthlylog;
     std::int32_t monthlytotal = 0;
+    // Name of the log file that monthlylog was read from; empty until one was read.
+    std::string monthlylogname;
 
     void clearWarnedFlags() {
         warnedtimepc = warnedtimepm = warnedcostpc = warnedcostpm = warnedfreetime = "false";

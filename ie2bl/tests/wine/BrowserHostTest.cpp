@@ -1,0 +1,214 @@
+// A browser's view of the catcher: the class is created through its registration and driven
+// with Start and Read against a stand-in download manager running in its own process.
+#include "HeldKeys.h"
+#include "Identities.h"
+#include "RecordingSink.h"
+#include "StandInManager.h"
+#include "TestFiles.h"
+#include "WineCheck.h"
+
+#include <urlmon.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr char kConfigKey[] = "Software\\Glenmarch\\Brisklet\\Config";
+constexpr char kQueueKey[] = "Software\\Glenmarch\\Brisklet\\FileQueue";
+
+void setNumber(const char* key, const char* name, DWORD value) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, key, name, REG_DWORD, &value, sizeof value);
+}
+
+void setText(const char* key, const char* name, const std::string& text) {
+    RegSetKeyValueA(HKEY_CURRENT_USER, key, name, REG_SZ, text.c_str(), static_cast<DWORD>(text.size() + 1));
+}
+
+void removeValue(const char* key, const char* name) {
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, key, name);
+}
+
+std::string readText(const char* key, const char* name) {
+    DWORD size = 0;
+    if (RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, nullptr, &size) != ERROR_SUCCESS)
+        return "<missing>";
+    std::string text(size, '\0');
+    RegGetValueA(HKEY_CURRENT_USER, key, name, RRF_RT_REG_SZ, nullptr, text.data(), &size);
+    return std::string(text.c_str());
+}
+
+std::wstring widened(const std::string& text) {
+    return std::wstring(text.begin(), text.end());
+}
+
+// One catcher object per click, created the way the browser creates it.
+class Click {
+  public:
+    Click() {
+        CoCreateInstance(kCatcherClsid, nullptr, CLSCTX_INPROC_SERVER, IID_IInternetProtocol,
+                         reinterpret_cast<void**>(&m_protocol));
+    }
+    ~Click() {
+        if (m_protocol)
+            m_protocol->Release();
+    }
+    bool created() const { return m_protocol != nullptr; }
+    HRESULT start(const std::string& address) {
+        return m_protocol->Start(widened(address).c_str(), &m_sink, nullptr, 0, 0);
+    }
+    IInternetProtocol* protocol() { return m_protocol; }
+    RecordingSink& sink() { return m_sink; }
+
+  private:
+    IInternetProtocol* m_protocol = nullptr;
+    RecordingSink m_sink;
+};
+
+// Expects a hand-off and remembers the address the manager should have recorded.
+void expectHandOff(const std::string& address, std::vector<std::string>& handedOff) {
+    Click click;
+    if (!CHECK(click.created()))
+        return;
+    CHECK_EQ(S_OK, click.start(address));
+    CHECK_EQ(1, click.sink().results().size());
+    if (!click.sink().results().empty()) {
+        CHECK_EQ(S_OK, click.sink().results()[0].result);
+        CHECK_EQ(0, click.sink().results()[0].error);
+        CHECK(!click.sink().results()[0].hasText);
+    }
+    CHECK_EQ(0, click.sink().otherCalls());
+    CHECK(readText(kQueueKey, "FromNetscape") == address);
+    handedOff.push_back(address);
+}
+
+void expectBrowserFetches(const std::string& address) {
+    Click click;
+    if (!CHECK(click.created()))
+        return;
+    CHECK_EQ(INET_E_USE_DEFAULT_PROTOCOLHANDLER, click.start(address));
+    CHECK(click.sink().results().empty());
+}
+
+void nothingIsCaughtWithoutTheManager() {
+    winecheck::group("download manager not running");
+    expectBrowserFetches("http://host/files/setup.zip");
+    CHECK(readText(kQueueKey, "FromNetscape") == "<missing>");
+}
+
+void downloadsAreHandedOff(std::vector<std::string>& handedOff) {
+    winecheck::group("watched downloads are handed off");
+    expectHandOff("http://host/files/setup.zip", handedOff);
+    expectHandOff("ftp://ftp.host.org:21/pub/src.tar.gz", handedOff);
+    expectBrowserFetches("http://host/docs/page.htm");
+    expectBrowserFetches("http://host/cgi-bin/get.zip");
+    expectBrowserFetches("https://host/secure.zip");
+
+    Click noSink;
+    CHECK_EQ(INET_E_USE_DEFAULT_PROTOCOLHANDLER,
+             noSink.protocol()->Start(L"http://host/a.zip", nullptr, nullptr, 0, 0));
+}
+
+void bodyIsReadOncePerHandOff(std::vector<std::string>& handedOff) {
+    winecheck::group("Read after a hand-off");
+    Click click;
+    if (!CHECK(click.created()))
+        return;
+    click.start("http://host/one.exe");
+    handedOff.push_back("http://host/one.exe");
+    char buffer[32];
+    FillMemory(buffer, sizeof buffer, 'x');
+    ULONG read = 0;
+    CHECK_EQ(S_OK, click.protocol()->Read(buffer, sizeof buffer, &read));
+    CHECK_EQ(9, read);
+    CHECK(std::string(buffer) == "Brisklet" && buffer[9] == 'x');
+    CHECK_EQ(S_FALSE, click.protocol()->Read(buffer, sizeof buffer, &read));
+
+    // A second hand-off on the same object delivers the body once more, never past the buffer.
+    click.start("http://host/two.exe");
+    handedOff.push_back("http://host/two.exe");
+    FillMemory(buffer, sizeof buffer, 'x');
+    CHECK_EQ(S_OK, click.protocol()->Read(buffer, 5, &read));
+    CHECK_EQ(5, read);
+    CHECK(std::string(buffer, 6) == "Briskx");
+}
+
+void modifierKeysSteerTheDecision(std::vector<std::string>& handedOff) {
+    winecheck::group("modifier keys");
+    {
+        HeldKeys shift({VK_SHIFT, VK_CONTROL, VK_MENU});
+        CHECK(shift.allDown());
+        expectBrowserFetches("http://host/files/setup.zip");
+    }
+    {
+        HeldKeys ctrlAlt({VK_CONTROL, VK_MENU});
+        CHECK(ctrlAlt.allDown());
+        expectHandOff("http://host/search?q=manual#top", handedOff);
+        setNumber(kConfigKey, "MonitoringEnabled", 0);
+        expectBrowserFetches("http://host/search?q=other");
+        removeValue(kConfigKey, "MonitoringEnabled");
+    }
+    expectBrowserFetches("http://host/search?q=manual");
+}
+
+void queuedFileTakesAMirror(std::vector<std::string>& handedOff) {
+    winecheck::group("address of a queued file becomes an alternate");
+    setText(kQueueKey, "Get03", "http://first.mirror/pub/tool.xyz");
+    expectHandOff("http://second.mirror/dl/tool.xyz", handedOff);
+    CHECK(readText(kQueueKey, "AltURL03:0") == "http://first.mirror/pub/tool.xyz");
+    CHECK(readText(kQueueKey, "AltURL03:1") == "http://second.mirror/dl/tool.xyz");
+    expectBrowserFetches("http://second.mirror/dl/other.xyz");
+}
+
+void longAddressIsHandedOffWhole(std::vector<std::string>& handedOff) {
+    winecheck::group("very long address");
+    expectHandOff("http://host/" + std::string(60000, 'p') + "/big.zip", handedOff);
+}
+
+void translatedTitleIsLookedFor(std::vector<std::string>& handedOff) {
+    winecheck::group("monitor title from an external resource file");
+    setText(kConfigKey, "ExternalResourceFile", "ie2bl_test_strings.dll");
+    setNumber(kConfigKey, "ExternalResourceFileVer", 3010);
+    // The resource file names another window, which is not running.
+    expectBrowserFetches("http://host/files/setup.zip");
+    setNumber(kConfigKey, "ExternalResourceFileVer", 3015);
+    expectHandOff("http://host/files/other.zip", handedOff);
+    removeValue(kConfigKey, "ExternalResourceFile");
+    removeValue(kConfigKey, "ExternalResourceFileVer");
+}
+
+} // namespace
+
+int main() {
+    const std::wstring dll = TestFiles::besideProgram(L"ie2bl.dll");
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Glenmarch");
+    SetCurrentDirectoryW(TestFiles::besideProgram(L"").c_str());
+    if (!CHECK_EQ(0, TestFiles::runAndWait(L"regsvr32 /s \"" + dll + L"\"")))
+        return winecheck::finish();
+    CoInitialize(nullptr);
+
+    nothingIsCaughtWithoutTheManager();
+
+    std::vector<std::string> handedOff;
+    StandInManager manager(TestFiles::besideProgram(L"standin-record.txt"));
+    if (CHECK(manager.start())) {
+        downloadsAreHandedOff(handedOff);
+        bodyIsReadOncePerHandOff(handedOff);
+        modifierKeysSteerTheDecision(handedOff);
+        queuedFileTakesAMirror(handedOff);
+        longAddressIsHandedOffWhole(handedOff);
+        translatedTitleIsLookedFor(handedOff);
+        manager.stop();
+
+        winecheck::group("the manager got message 1139 and read each address");
+        const std::vector<std::string> records = manager.records();
+        CHECK_EQ(handedOff.size(), records.size());
+        for (size_t i = 0; i < records.size() && i < handedOff.size(); ++i)
+            CHECK(records[i] == "1139 0 0 " + handedOff[i]);
+    }
+    winecheck::group("manager gone again");
+    expectBrowserFetches("http://host/files/setup.zip");
+
+    CoUninitialize();
+    return winecheck::finish();
+}

@@ -1,0 +1,1 @@
+// Resource-only library: the strings are in TestStrings.rc, the code never runs.

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "runtime/MessageBoxes.h"
+
 #include <string>
 
 namespace quillan {
@@ -51,6 +53,9 @@ public:
     // The exit commands: offer to end a call that is up, then unload every window.
     void exitProgram();
 
+    // What follows the connected state: sound, clock start, browser, window state, timer window, programs.
+    void connectedActions();
+
     // Appends the call to this month's log and shows the cost window when asked for;
     // heading goes under the cost (used when the line dropped by itself).
     void endCallRecord(const std::string& heading = "");
@@ -59,14 +64,19 @@ public:
     void returnToIdle(const std::string& statusLine, bool disablePopHangup);
     // Back to the plain tray tip once no call is counted.
     void resetTrayTip();
-    // Adds a status line and selects it.
-    void addStatus(const std::string& line);
     // The refusal of a dial without a user name; where tells the user where to fill it in.
-    void refuseEmptyUsername(const char* where);
+    void refuseEmptyUsername(const char* where, MsgIcon icon);
+    // Enables or disables the two commands that start a dial.
+    void setDialCommandsEnabled(bool enabled);
 
 private:
     void dialDefault(DialKind kind);
-    void setDialCommandsEnabled(bool enabled);
+    void endLine(bool disablePopHangup);
+    void unloadEverything();
+
+    void playConnectSound();
+    void openBrowser();
+    void launchPrograms(const char* moment);
 
     Forms& m_forms;
 };

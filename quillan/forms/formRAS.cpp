@@ -1,8 +1,10 @@
 #include "formRAS.h"
 
+#include "CallProcedures.h"
 #include "FormCatalog.h"
 #include "Forms.h"
 #include "frmStart.h"
+#include "modules/ProgramTitle.h"
 #include "runtime/ListBox.h"
 
 #include <algorithm>
@@ -27,7 +29,10 @@ bool containsAfterFirst(const std::string& text, const std::string& word) {
 
 } // namespace
 
-formRAS::formRAS(Forms& forms) : Form(forms.services(), kName, "formRAS"), mRAS1(forms.dialUp()), m_forms(forms) {}
+formRAS::formRAS(Forms& forms) : Form(forms.services(), kName, "formRAS"), mRAS1(forms.dialUp()), m_forms(forms) {
+    mRAS1.Progress = [this](std::int16_t ConnectState) { mRAS1_Progress(ConnectState); };
+    timerredial.Tick = [this] { timerredial_Timer(); };
+}
 
 void formRAS::addToProfileLists(const std::string& name) {
     m_forms.control<ListBox>("frmConfig", "listProfiles").addItem(name);
@@ -132,6 +137,126 @@ void formRAS::adoptConnection(const std::string& name) {
     console.timer.setEnabled(true);
     console.listConnectionStatus.clear();
     console.addStatus("Connected to " + name);
+}
+
+// --- Dial sequence: progress of a dial, redial and the alternate numbers ---
+
+void formRAS::mRAS1_Progress(std::int16_t ConnectState) {
+    frmStart& console = m_forms.get<frmStart>();
+    console.addStatus(mRAS1.StatusText());
+    if (ConnectState == kStateConnected) {
+        ANindex = 0;
+        const ListBox& status = console.listConnectionStatus;
+        // The control reports some failures with the connected state; their text gives them away.
+        if (containsAfterFirst(status.list(status.listCount() - 1), "fails"))
+            return;
+        CallProcedures(m_forms).connectedActions();
+    } else if (ConnectState == kStateDisconnected) {
+        failedAttempt();
+    }
+}
+
+void formRAS::failedAttempt() {
+    Module1& m = m_forms.m();
+    frmStart& console = m_forms.get<frmStart>();
+    const SettingsRecord& s = m.settings;
+    if (m.userhangup == "false" && s.redialtillconnect == "true") {
+        mRAS1.HangUp();
+        timerredial.setEnabled(true);
+        console.addStatus("Connection fails... ");
+        console.addStatus("Redialing till connected");
+    } else if (m.userhangup == "false" && s.redialntimes == "true") {
+        ++redial;
+        mRAS1.HangUp();
+        timerredial.setEnabled(true);
+        console.addStatus("Connection fails... ");
+        console.addStatus("Redialing for " + std::to_string(s.redialcount) + " times");
+    } else {
+        m.dialing = "false";
+        m_forms.services().boxes.show("Connection Failed!", MsgButtons::OK, MsgIcon::Exclamation, "Connection Status");
+        console.cmdConnectDefault.setEnabled(true);
+        console.cmdHangup.setEnabled(false);
+        m_forms.control<CommandButton>("frmConfig", "cmdDial").setEnabled(true);
+    }
+}
+
+void formRAS::timerredial_Timer() {
+    const SettingsRecord& s = m_forms.m().settings;
+    if (s.redialntimes == "true" && redial > s.redialcount) {
+        redialLimitReached();
+        return;
+    }
+    if (m_tickCount < 6) {
+        ++m_tickCount;
+        return;
+    }
+    redialStep();
+}
+
+void formRAS::redialLimitReached() {
+    Module1& m = m_forms.m();
+    frmStart& console = m_forms.get<frmStart>();
+    m_forms.services().boxes.show("Redial limit of " + std::to_string(m.settings.redialcount) + " times reached",
+                                  MsgButtons::OK, MsgIcon::None, kProgramTitle);
+    timerredial.setEnabled(false);
+    console.timer.setEnabled(false);
+    m.clock.zero();
+    CallProcedures calls(m_forms);
+    calls.returnToIdle("Redial attempts terminated", true);
+    calls.resetTrayTip();
+}
+
+void formRAS::redialStep() {
+    Module1& m = m_forms.m();
+    frmStart& console = m_forms.get<frmStart>();
+    CallProcedures calls(m_forms);
+    timerredial.setEnabled(false);
+    m.clock.zero();
+    const std::string profile = m.currentprofile;
+    // Redials always use the stored credentials, whatever was typed for the first attempt.
+    const DialCredentials stored = calls.storedCredentials(profile);
+    auto setCredentials = [&] {
+        mRAS1.setUserName(stored.userName);
+        mRAS1.setPassword(stored.password);
+        mRAS1.setDomain(stored.domain);
+    };
+    if (m.dialalternates == "false") {
+        mRAS1.setEntryName(profile);
+        setCredentials();
+    } else if (const std::int16_t slot = chooseNumber(); slot == 0) {
+        mRAS1.setEntryName(profile);
+        mRAS1.LoadEntry();
+        setCredentials();
+        console.addStatus("Dialing DUN phone number");
+    } else {
+        mRAS1.setEntryName("");
+        mRAS1.setPhoneNumber(m.profiledata.value(profile + "AN" + std::to_string(slot)));
+        setCredentials();
+        const std::string sequence = slot == 1 ? "Dialing sequence #1 : "
+                                               : "Dialing sequence #" + std::to_string(slot) + ": ";
+        console.addStatus(sequence + mRAS1.PhoneNumber());
+    }
+    m.dialing = "true";
+    mRAS1.setEntryName(profile);
+    mRAS1.Dial();
+    calls.setDialCommandsEnabled(false);
+    console.timer.setEnabled(true);
+    console.cmdHangup.setEnabled(true);
+    console.mPopHangup.setEnabled(true);
+    m_tickCount = 0;
+}
+
+std::int16_t formRAS::chooseNumber() {
+    const Module1& m = m_forms.m();
+    auto slotSet = [&](int k) { return m.profiledata.value(m.currentprofile + "AN" + std::to_string(k)) != "0"; };
+    // Walks on from the slot of the last attempt to the next set slot; past slot 10, the phonebook number.
+    for (int k = ANindex + 1; k <= 10; ++k) {
+        ANindex = static_cast<std::int16_t>(k);
+        if (slotSet(k))
+            return ANindex;
+    }
+    ANindex = 0;
+    return 0;
 }
 
 } // namespace quillan

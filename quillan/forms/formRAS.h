@@ -33,12 +33,24 @@ public:
     // Adopts a connection made outside the program, or notices that the program's own has gone.
     void getconnections();
 
+    // Ticks waited since the last failure; only a redial step sets it back to 0.
+    std::int16_t tickCount() const { return m_tickCount; }
+
 private:
     void addToProfileLists(const std::string& name);
     void adoptConnection(const std::string& name);
     void noticeDrop();
 
+    void mRAS1_Progress(std::int16_t ConnectState);
+    void failedAttempt();
+    void timerredial_Timer();
+    void redialLimitReached();
+    void redialStep();
+    // The alternate slot for the next attempt, or 0 for the phonebook number; moves ANindex on.
+    std::int16_t chooseNumber();
+
     Forms& m_forms;
+    std::int16_t m_tickCount = 0;
 };
 
 } // namespace quillan

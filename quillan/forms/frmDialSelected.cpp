@@ -33,7 +33,8 @@ void frmDialSelected::fillFrom(const std::string& profileName) {
 
 void frmDialSelected::cmdDialDial_Click() {
     if (textDialUsername.text().empty()) {
-        showEmptyUsername(m_forms, "under the Connect tab in the Configuration Console.");
+        CallProcedures(m_forms).refuseEmptyUsername("under the Connect tab in the Configuration Console.",
+                                                    MsgIcon::Exclamation);
         return;
     }
     CallProcedures calls(m_forms);

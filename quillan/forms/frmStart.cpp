@@ -1,5 +1,7 @@
 #include "frmStart.h"
 
+#include "CallProcedures.h"
+#include "ConnectionTick.h"
 #include "FormCatalog.h"
 #include "Forms.h"
 #include "formRAS.h"
@@ -52,6 +54,13 @@ frmStart::frmStart(Forms& forms)
     mPopRestore.Click = [this] { restore(); };
     mMin.Click = [this] { hide(); };
     mConfiguration.Click = [this] { cmdConfiguration_Click(); };
+
+    cmdConnectDefault.Click = [this] { cmdConnectDefault_Click(); };
+    cmdHangup.Click = [this] { cmdHangup_Click(); };
+    mPopHangup.Click = [this] { mPopHangup_Click(); };
+    cmdExit.Click = [this] { cmdExit_Click(); };
+    mPopExit.Click = [this] { mPopExit_Click(); };
+    timer.Tick = [this] { timer_Timer(); };
 }
 
 void frmStart::addStatus(const std::string& line) {
@@ -134,6 +143,19 @@ void frmStart::Form_Load() {
     m.clearWarnedFlags();
 
     m_trayTip = kProgramTitle;
+
+    // Start-up ends with the dial the user asked for, once the scan found no call up.
+    CallProcedures(m_forms).autoDial();
 }
+
+// --- Calls ---
+
+void frmStart::cmdConnectDefault_Click() { CallProcedures(m_forms).connectDefault(); }
+void frmStart::cmdHangup_Click() { CallProcedures(m_forms).hangUp(); }
+void frmStart::mPopHangup_Click() { CallProcedures(m_forms).hangUp(); }
+void frmStart::cmdExit_Click() { CallProcedures(m_forms).exitProgram(); }
+void frmStart::mPopExit_Click() { CallProcedures(m_forms).exitProgram(); }
+void frmStart::userClose() { CallProcedures(m_forms).exitProgram(); }
+void frmStart::timer_Timer() { ConnectionTick(m_forms).run(); }
 
 } // namespace quillan

@@ -61,6 +61,9 @@ public:
     void addTrayIcon();
     void setTrayTip(const std::string& tip);
 
+    // The close box ends the program the way the exit commands do.
+    void userClose() override;
+
 protected:
     void Form_Load() override;
     void Form_Unload() override;
@@ -73,6 +76,14 @@ private:
     void restore();
     void loadSavedSettings();
     void startFirstRun(const std::string& reason);
+
+    // Calls: connect, hang-up, exit and the one-second tick.
+    void cmdConnectDefault_Click();
+    void cmdHangup_Click();
+    void mPopHangup_Click();
+    void cmdExit_Click();
+    void mPopExit_Click();
+    void timer_Timer();
 
     Forms& m_forms;
     std::string m_trayTip;

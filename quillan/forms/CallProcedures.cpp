@@ -163,7 +163,7 @@ void CallProcedures::endCallRecord(const std::string& heading) {
     if (!cost)
         return;
     frmCost& window = m_forms.get<frmCost>();
-    window.labelCost.setCaption(formatMoney(*cost));
+    window.labelCost.setCaption(cost->text());
     window.labelDisc.setCaption(heading);
     window.show();
 }

@@ -2,6 +2,7 @@
 
 #include "CallProcedures.h"
 #include "Forms.h"
+#include "LimitWarnings.h"
 #include "formRAS.h"
 #include "frmReminder.h"
 #include "frmStart.h"
@@ -91,7 +92,7 @@ bool ConnectionTick::triggerMail() {
     return true;
 }
 
-void ConnectionTick::checkLimits() {}
+void ConnectionTick::checkLimits() { LimitWarnings(m_forms).check(); }
 
 void ConnectionTick::noticeLineDrop() {
     Module1& m = m_forms.m();

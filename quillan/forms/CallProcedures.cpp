@@ -24,7 +24,11 @@ void CallProcedures::callReset() {
     Module1& m = m_forms.m();
     m.clearWarnedFlags();
     m.userhangup = "false";
-    beginCallRecord(m, m_forms.services().dataDir, m_forms.services().clock.now());
+    try {
+        beginCallRecord(m, m_forms.services().dataDir, m_forms.services().clock.now());
+    } catch (const MonthlyLogError& error) {
+        reportLogError(error);
+    }
     formRAS& ras = m_forms.get<formRAS>();
     ras.ANindex = 0;
     // Each call gets its own redial allowance, even after an earlier call reached the limit.
@@ -159,13 +163,24 @@ void CallProcedures::returnToIdle(const std::string& statusLine, bool disablePop
 
 void CallProcedures::endCallRecord(const std::string& heading) {
     Services& services = m_forms.services();
-    const auto cost = quillan::endCallRecord(m_forms.m(), services.dataDir, services.clock.now());
+    std::optional<Money> cost;
+    try {
+        cost = quillan::endCallRecord(m_forms.m(), services.dataDir, services.clock.now());
+    } catch (const MonthlyLogError& error) {
+        reportLogError(error);
+        return;
+    }
     if (!cost)
         return;
     frmCost& window = m_forms.get<frmCost>();
     window.labelCost.setCaption(cost->text());
     window.labelDisc.setCaption(heading);
     window.show();
+}
+
+void CallProcedures::reportLogError(const MonthlyLogError& error) {
+    // The call goes on (or ends) either way; the user should know its time was not recorded.
+    m_forms.services().boxes.show(error.what(), MsgButtons::OK, MsgIcon::Exclamation, kProgramTitle);
 }
 
 void CallProcedures::exitProgram() {

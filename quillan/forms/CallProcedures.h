@@ -7,6 +7,7 @@
 namespace quillan {
 
 class Forms;
+class MonthlyLogError;
 
 // How a dial was asked for; each differs slightly in what Starting a dial does.
 enum class DialKind {
@@ -73,6 +74,7 @@ private:
     void dialDefault(DialKind kind);
     void endLine(bool disablePopHangup);
     void unloadEverything();
+    void reportLogError(const MonthlyLogError& error);
 
     void playConnectSound();
     void openBrowser();

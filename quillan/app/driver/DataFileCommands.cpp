@@ -1,0 +1,50 @@
+#include "DataFileCommands.h"
+
+#include "CommandError.h"
+
+#include "testsupport/RecordingServices.h"
+
+#include <fstream>
+#include <sstream>
+
+namespace quillan {
+
+void DataFileCommands::addTo(CommandTable& table) {
+    table.add("read-file", "NAME", [this](const Words& args) { readFile(args[0]); },
+              CommandTable::AfterEnd::Answered);
+    table.add("write-file", "NAME TEXT", [this](const Words& args) { writeFile(args[0], args[1]); });
+}
+
+std::filesystem::path DataFileCommands::pathOf(const std::string& name) const {
+    const std::filesystem::path path(name);
+    if (name.empty() || path.has_parent_path() || name == "." || name == "..")
+        throw CommandError("not a plain file name: " + name);
+    return m_dataDir / path;
+}
+
+void DataFileCommands::readFile(const std::string& name) {
+    std::ifstream in(pathOf(name), std::ios::binary);
+    if (!in) {
+        m_out << "missing\n";
+        return;
+    }
+    std::ostringstream buffer;
+    buffer << in.rdbuf();
+    const std::string content = buffer.str();
+    // One quoted line per CR LF ended line; a rest without CR LF is marked as such.
+    size_t start = 0;
+    for (size_t end; (end = content.find("\r\n", start)) != std::string::npos; start = end + 2)
+        m_out << quoted(content.substr(start, end - start)) << '\n';
+    if (start < content.size())
+        m_out << quoted(content.substr(start)) << " (no CR LF)\n";
+}
+
+void DataFileCommands::writeFile(const std::string& name, const std::string& content) {
+    std::ofstream out(pathOf(name), std::ios::binary | std::ios::trunc);
+    out << content;
+    out.close();
+    if (!out)
+        throw CommandError("cannot write " + name);
+}
+
+} // namespace quillan

@@ -1,0 +1,26 @@
+#pragma once
+
+#include "CommandTable.h"
+
+#include <filesystem>
+#include <ostream>
+
+namespace quillan {
+
+// Reads and writes files of the data folder, so a transcript can seed a file mid-run or check one.
+class DataFileCommands {
+public:
+    DataFileCommands(std::filesystem::path dataDir, std::ostream& out) : m_dataDir(std::move(dataDir)), m_out(out) {}
+    void addTo(CommandTable& table);
+
+private:
+    // A plain file name inside the data folder.
+    std::filesystem::path pathOf(const std::string& name) const;
+    void readFile(const std::string& name);
+    void writeFile(const std::string& name, const std::string& content);
+
+    std::filesystem::path m_dataDir;
+    std::ostream& m_out;
+};
+
+} // namespace quillan

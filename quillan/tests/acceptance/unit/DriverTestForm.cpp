@@ -1,0 +1,7 @@
+#include "DriverTestForm.h"
+
+namespace quillan {
+
+QUILLAN_REGISTER_FORM(frmDriverTest);
+
+} // namespace quillan

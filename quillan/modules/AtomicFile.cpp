@@ -12,11 +12,13 @@ namespace quillan {
 
 namespace {
 
-[[noreturn]] void fail(const char* step) { throw std::system_error(errno, std::generic_category(), step); }
+[[noreturn]] void fail(const char* step) {
+    throw std::system_error(errno, std::generic_category(), step);
+}
 
 // Closes the descriptor and removes the temporary file unless the rename took place.
 class TemporaryFile {
-public:
+  public:
     explicit TemporaryFile(const std::filesystem::path& target) : m_name(target.string() + ".XXXXXX") {
         std::vector<char> pattern(m_name.begin(), m_name.end());
         pattern.push_back('\0');
@@ -62,7 +64,7 @@ public:
         m_renamed = true;
     }
 
-private:
+  private:
     std::string m_name;
     int m_fd = -1;
     bool m_renamed = false;

@@ -48,6 +48,9 @@ std::string profileKeyClash(const KeyedCollection& profiledata, const std::strin
         const std::string& key = items[i].first;
         if (key == name)
             return key;
+        // Equal keys need one name to begin with the other; most records are passed over here.
+        if (!key.starts_with(name) && !name.starts_with(key))
+            continue;
         for (const auto& other : keysOf(key))
             for (const auto& own : mine)
                 if (other == own)

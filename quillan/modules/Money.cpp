@@ -12,7 +12,9 @@ namespace {
 constexpr int kDecimals = 4;
 constexpr double kTwoTo63 = 9223372036854775808.0;
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // A numeric text split into its digits and the power of ten of the last digit.
 struct Decimal {
@@ -81,7 +83,8 @@ std::optional<Money> Money::parse(std::string_view text) {
     if (decimal.digits.empty() || kept < 0)
         return Money();
     unsigned long long magnitude = 0;
-    const auto keptDigits = std::string_view(decimal.digits).substr(0, static_cast<size_t>(std::max(kept, 0LL)));
+    const auto keptDigits =
+        std::string_view(decimal.digits).substr(0, static_cast<size_t>(std::max(kept, 0LL)));
     for (char digit : keptDigits)
         if (__builtin_mul_overflow(magnitude, 10ULL, &magnitude) ||
             __builtin_add_overflow(magnitude, static_cast<unsigned long long>(digit - '0'), &magnitude))
@@ -94,7 +97,8 @@ std::optional<Money> Money::parse(std::string_view text) {
     const unsigned long long limit = decimal.negative ? 1ULL << 63 : (1ULL << 63) - 1;
     if (magnitude > limit)
         return std::nullopt;
-    return Money(decimal.negative ? static_cast<std::int64_t>(0ULL - magnitude) : static_cast<std::int64_t>(magnitude));
+    return Money(decimal.negative ? static_cast<std::int64_t>(0ULL - magnitude)
+                                  : static_cast<std::int64_t>(magnitude));
 }
 
 std::optional<Money> Money::times(std::int64_t factor) const {
@@ -105,8 +109,8 @@ std::optional<Money> Money::times(std::int64_t factor) const {
 }
 
 std::string Money::text() const {
-    const unsigned long long magnitude =
-        m_units < 0 ? 0ULL - static_cast<unsigned long long>(m_units) : static_cast<unsigned long long>(m_units);
+    const unsigned long long magnitude = m_units < 0 ? 0ULL - static_cast<unsigned long long>(m_units)
+                                                     : static_cast<unsigned long long>(m_units);
     std::string result = (m_units < 0 ? "-" : "") + std::to_string(magnitude / kScale);
     std::string fraction = std::to_string(magnitude % kScale + kScale).substr(1);
     fraction.erase(fraction.find_last_not_of('0') + 1);

@@ -12,7 +12,7 @@ namespace quillan {
 
 // An amount of money in dollars, held exactly to four decimal places (units of 1/10000).
 class Money {
-public:
+  public:
     static constexpr std::int64_t kScale = 10000;
 
     constexpr Money() = default;
@@ -31,7 +31,7 @@ public:
 
     friend constexpr auto operator<=>(Money, Money) = default;
 
-private:
+  private:
     constexpr explicit Money(std::int64_t units) : m_units(units) {}
     std::int64_t m_units = 0;
 };

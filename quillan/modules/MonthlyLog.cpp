@@ -18,8 +18,8 @@ constexpr long long kInt32Min = std::numeric_limits<std::int32_t>::min();
 constexpr long long kInt32Max = std::numeric_limits<std::int32_t>::max();
 
 [[noreturn]] void fail(const std::filesystem::path& file, const char* doing, const std::system_error& error) {
-    throw MonthlyLogError("The monthly log \"" + file.string() + "\" could not be " + doing + ": " + error.what() +
-                          ".");
+    throw MonthlyLogError("The monthly log \"" + file.string() + "\" could not be " + doing + ": " +
+                          error.what() + ".");
 }
 
 // Replaces the log in memory with the file's lines; a line that is not a number is kept but not counted.

@@ -13,7 +13,7 @@ namespace quillan {
 
 // A monthly log file that cannot be read or written; what() names the file and the reason.
 class MonthlyLogError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -9,7 +9,9 @@ namespace quillan {
 
 namespace {
 
-bool isDigit(char c) { return c >= '0' && c <= '9'; }
+bool isDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 // Parses in the C locale: the program's locale may use another decimal separator.
 locale_t cLocale() {

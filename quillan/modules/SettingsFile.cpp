@@ -32,7 +32,7 @@ std::string shown(std::string_view text) {
 
 // Hands out the file's lines in order, counting from 1, and reports running past the end.
 class LineReader {
-public:
+  public:
     LineReader(std::string_view contents, const std::filesystem::path& file)
         : m_lines(splitLines(contents)), m_file(file) {}
 
@@ -44,13 +44,14 @@ public:
     }
     size_t lineNumber() const { return m_next; }
 
-private:
+  private:
     std::vector<std::string_view> m_lines;
     std::filesystem::path m_file;
     size_t m_next = 0;
 };
 
-LoadedSettings readProfiles(LineReader& lines, const std::filesystem::path& file, KeyedCollection& profiledata) {
+LoadedSettings readProfiles(LineReader& lines, const std::filesystem::path& file,
+                            KeyedCollection& profiledata) {
     LoadedSettings loaded;
     std::string_view line = lines.next();
     while (line != kDefaultProfileMarker) {
@@ -61,11 +62,13 @@ LoadedSettings readProfiles(LineReader& lines, const std::filesystem::path& file
         const std::string name(line);
         const std::string clash = profileKeyClash(profiledata, name);
         if (!clash.empty())
-            refuseToRead(file, "the profile name " + shown(name) + " on line " + std::to_string(lines.lineNumber()) +
+            refuseToRead(file, "the profile name " + shown(name) + " on line " +
+                                   std::to_string(lines.lineNumber()) +
                                    " cannot be told apart from the profile " + shown(clash) +
                                    " (one name is the other followed by a word such as \"Username\").");
         if (loaded.profileNames.size() == std::numeric_limits<std::int16_t>::max())
-            refuseToRead(file, "line " + std::to_string(lines.lineNumber()) + " starts one profile too many.");
+            refuseToRead(file,
+                         "line " + std::to_string(lines.lineNumber()) + " starts one profile too many.");
         profiledata.add(name, name);
         for (const char* field : kProfileFields)
             profiledata.add(name + field, std::string(lines.next()));
@@ -81,8 +84,8 @@ std::int16_t readNumber(LineReader& lines, const std::filesystem::path& file) {
     const auto number = toInt16(line);
     if (!number)
         refuseToRead(file, "line " + std::to_string(lines.lineNumber()) +
-                               " should hold a whole number from -32768 to 32767, but it holds " + shown(line) +
-                               ".");
+                               " should hold a whole number from -32768 to 32767, but it holds " +
+                               shown(line) + ".");
     return *number;
 }
 
@@ -97,8 +100,12 @@ void readField(LineReader& lines, const std::filesystem::path& file, const Setti
             const std::string_view line = lines.next();
             settings.*member = field.trimmedOnLoad ? trimBlanks(line) : std::string(line);
         }
-        void operator()(std::int16_t SettingsRecord::*member) const { settings.*member = readNumber(lines, file); }
-        void operator()(NumberOrText SettingsRecord::*member) const { settings.*member = trimBlanks(lines.next()); }
+        void operator()(std::int16_t SettingsRecord::*member) const {
+            settings.*member = readNumber(lines, file);
+        }
+        void operator()(NumberOrText SettingsRecord::*member) const {
+            settings.*member = trimBlanks(lines.next());
+        }
     };
     std::visit(Reader{lines, file, field, settings}, field.member);
 }
@@ -145,7 +152,7 @@ namespace {
 
 // Collects the file's lines, refusing any value that would break the line layout.
 class SettingsWriter {
-public:
+  public:
     explicit SettingsWriter(const std::filesystem::path& file) : m_file(file) {}
 
     void line(std::string_view value, std::string_view what) {
@@ -172,12 +179,13 @@ public:
     }
     const std::string& text() const { return m_text; }
 
-private:
+  private:
     std::filesystem::path m_file;
     std::string m_text;
 };
 
-void writeProfiles(SettingsWriter& writer, const std::filesystem::path& file, const KeyedCollection& profiledata) {
+void writeProfiles(SettingsWriter& writer, const std::filesystem::path& file,
+                   const KeyedCollection& profiledata) {
     writer.line(kProfileSectionMarker, "");
     const auto& items = profiledata.items();
     for (size_t i = 0; i < items.size(); ++i) {

@@ -16,7 +16,7 @@ inline constexpr const char* kSettingsFileName = "MSVCT32.dll";
 // A settings file that cannot be read or written; what() is a sentence for the user that names
 // the file and, when reading, the line.
 class SettingsFileError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 

@@ -8,8 +8,8 @@
 
 namespace quillan {
 
-using SettingMember =
-    std::variant<std::string SettingsRecord::*, std::int16_t SettingsRecord::*, NumberOrText SettingsRecord::*>;
+using SettingMember = std::variant<std::string SettingsRecord::*, std::int16_t SettingsRecord::*,
+                                   NumberOrText SettingsRecord::*>;
 
 // One value of the settings record under its name. Texts marked trimmedOnLoad lose their
 // surrounding blanks when read from the file; numbers and "number or text" values always do.

@@ -35,7 +35,8 @@ const NamedState kStates[] = {
     {"warnedcostpm", [](const Module1& m) -> StateValue { return m.warnedcostpm; }},
     {"warnedfreetime", [](const Module1& m) -> StateValue { return m.warnedfreetime; }},
     {"monthlytotal", [](const Module1& m) -> StateValue { return m.monthlytotal; }},
-    {"monthlylogcount", [](const Module1& m) -> StateValue { return static_cast<long long>(m.monthlylog.size()); }},
+    {"monthlylogcount",
+     [](const Module1& m) -> StateValue { return static_cast<long long>(m.monthlylog.size()); }},
 };
 
 StateValue settingValue(const SettingsRecord& settings, const SettingMember& member) {

@@ -8,9 +8,9 @@ using namespace quillan;
 
 TEST(MoneyFromDouble, fractions_roundToTheNearestTenThousandthWithTiesToEven) {
     EXPECT_EQ(Money::fromDouble(1.0)->units(), 10000);
-    EXPECT_EQ(Money::fromDouble(2.5 / 3600)->units(), 7);   // 6.944...
-    EXPECT_EQ(Money::fromDouble(0.00125)->units(), 12);     // 12.5 to even
-    EXPECT_EQ(Money::fromDouble(0.00375)->units(), 38);     // 37.5 to even
+    EXPECT_EQ(Money::fromDouble(2.5 / 3600)->units(), 7); // 6.944...
+    EXPECT_EQ(Money::fromDouble(0.00125)->units(), 12);   // 12.5 to even
+    EXPECT_EQ(Money::fromDouble(0.00375)->units(), 38);   // 37.5 to even
     EXPECT_EQ(Money::fromDouble(-0.00125)->units(), -12);
     EXPECT_EQ(Money::fromDouble(1800 * (1.0 / 3600))->units(), 5000);
 }
@@ -25,9 +25,9 @@ TEST(MoneyFromDouble, notFiniteOrBeyondSixtyFourBits_isNoAmount) {
 TEST(MoneyParse, decimalTexts_areReadExactly) {
     EXPECT_EQ(Money::parse("2.50")->units(), 25000);
     EXPECT_EQ(Money::parse(" -1.0833 ")->units(), -10833);
-    EXPECT_EQ(Money::parse("0.00005")->units(), 0);   // exactly half a unit, to even
-    EXPECT_EQ(Money::parse("0.00015")->units(), 2);   // exactly one and a half, to even
-    EXPECT_EQ(Money::parse("0.000051")->units(), 1);  // just over half
+    EXPECT_EQ(Money::parse("0.00005")->units(), 0);  // exactly half a unit, to even
+    EXPECT_EQ(Money::parse("0.00015")->units(), 2);  // exactly one and a half, to even
+    EXPECT_EQ(Money::parse("0.000051")->units(), 1); // just over half
     EXPECT_EQ(Money::parse("0.000049999")->units(), 0);
     EXPECT_EQ(Money::parse("0.00001")->units(), 0);
     EXPECT_EQ(Money::parse("1.5e2")->units(), 1500000);

@@ -1,5 +1,5 @@
-#include "TempFolder.h"
 #include "modules/MonthlyLog.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,7 @@ std::time_t localTime(int year, int month, int day, int hour, int minute, int se
 }
 
 class MonthlyLogTest : public ::testing::Test {
-protected:
+  protected:
     // Dials at `start`, connects at once and hangs up `seconds` later.
     std::optional<Money> call(std::time_t start, long long seconds) {
         beginCallRecord(m_state, m_folder.path(), start);

@@ -12,8 +12,8 @@ TEST(TrimBlanks, leadingAndTrailingSpaces_areRemovedInnerOnesKept) {
 }
 
 TEST(IsNumeric, plainSignedAndDecimalTexts_pass) {
-    for (const char* text : {"0", "5", " 5 ", "-5", "+5", "2.5", ".5", "5.", "-0.5", "1e3", "1E-3", "2.5e+2",
-                             "00012"})
+    for (const char* text :
+         {"0", "5", " 5 ", "-5", "+5", "2.5", ".5", "5.", "-0.5", "1e3", "1E-3", "2.5e+2", "00012"})
         EXPECT_TRUE(isNumeric(text)) << text;
 }
 

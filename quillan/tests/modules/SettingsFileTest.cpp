@@ -1,5 +1,5 @@
-#include "TempFolder.h"
 #include "modules/SettingsFile.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -20,6 +20,7 @@ std::string joinLines(const std::vector<std::string>& lines, const std::string& 
 
 // The lines a first run writes: no profiles, first-run launcher records, the redial box showing 3.
 std::vector<std::string> firstRunLines() {
+    // clang-format off
     std::vector<std::string> lines = {
         "##Connection Profile##", "##Default Profile##", "None", "##Connect Default##", "false", "false",
         "##Window State##", "true", "false", "false", "##AutoDial##", "false", "##Launch Web Browser##", "false",
@@ -34,6 +35,7 @@ std::vector<std::string> firstRunLines() {
         lines.insert(lines.end(), {"false", "", "Begin", "Nor"});
     lines.insert(lines.end(), {"##Launch Program##", "false", "##Mail Watch##", "false", "", "", "", "10", "true",
                                "false", "false", "false", "Default", "false", "", "##Connection Status##", ""});
+    // clang-format on
     return lines;
 }
 
@@ -68,7 +70,7 @@ Module1 editedState() {
 }
 
 class SettingsFileTest : public ::testing::Test {
-protected:
+  protected:
     std::filesystem::path file() const { return m_folder / kSettingsFileName; }
     void save(const Module1& m, const std::string& redialBox = "3") {
         saveSettings(file(), m, m.settings.starturl, redialBox);
@@ -263,7 +265,8 @@ TEST_F(SettingsFileTest, fileEndingEarly_isRefusedNamingFileAndMissingLine) {
         const std::vector<std::string> lines(full.begin(), full.begin() + static_cast<long>(kept));
         const std::string message = refusal(joinLines(lines), m);
         EXPECT_NE(message.find(file().string()), std::string::npos) << message;
-        EXPECT_NE(message.find("line " + std::to_string(kept + 1) + " is missing"), std::string::npos) << message;
+        EXPECT_NE(message.find("line " + std::to_string(kept + 1) + " is missing"), std::string::npos)
+            << message;
     }
 }
 
@@ -293,7 +296,8 @@ TEST_F(SettingsFileTest, refusedFile_leavesTheStateExactlyAsItWas) {
     Module1 m = editedState();
     const Module1 before = m;
     std::vector<std::string> lines = firstRunLines();
-    lines.insert(lines.begin() + 1, {"Other", "u", "p", "d", "false", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
+    lines.insert(lines.begin() + 1,
+                 {"Other", "u", "p", "d", "false", "0", "0", "0", "0", "0", "0", "0", "0", "0", "0"});
     lines[18 + 15] = "x"; // the redial count, moved down by the profile record
     refusal(joinLines(lines), m);
     EXPECT_EQ(m.profiledata.items(), before.profiledata.items());
@@ -346,7 +350,7 @@ TEST_F(SettingsFileTest, savedFile_isReadableByItsOwnerOnly) {
     const mode_t old = umask(0);
     save(editedState());
     umask(old);
-    struct stat info{};
+    struct stat info {};
     ASSERT_EQ(stat(file().c_str(), &info), 0);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
 }

@@ -1,5 +1,5 @@
-#include "modules/SettingsLayout.h"
 #include "modules/StateNames.h"
+#include "modules/SettingsLayout.h"
 
 #include <gtest/gtest.h>
 
@@ -60,10 +60,12 @@ TEST(StateNames, connectionState_answersWithTheCallsValues) {
 
 TEST(StateNames, everyNamedStateValue_answers) {
     const Module1 m;
-    for (const char* name : {"firstrun", "newprofilepending", "profilecount", "currentprofile", "dialing",
-                             "connected", "userhangup", "dialalternates", "exiting", "starttime", "hanguptime",
-                             "lastduration", "seconds", "minutes", "hours", "warnedtimepc", "warnedtimepm",
-                             "warnedcostpc", "warnedcostpm", "warnedfreetime", "monthlytotal", "monthlylogcount"})
+    for (const char* name :
+         {"firstrun",     "newprofilepending", "profilecount",   "currentprofile", "dialing",
+          "connected",    "userhangup",        "dialalternates", "exiting",        "starttime",
+          "hanguptime",   "lastduration",      "seconds",        "minutes",        "hours",
+          "warnedtimepc", "warnedtimepm",      "warnedcostpc",   "warnedcostpm",   "warnedfreetime",
+          "monthlytotal", "monthlylogcount"})
         EXPECT_TRUE(stateValue(m, name).has_value()) << name;
 }
 

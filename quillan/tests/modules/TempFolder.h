@@ -11,7 +11,7 @@
 
 // A fresh folder for one test, removed with everything in it afterwards.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "quillan-modules-XXXXXX").string();
         if (!mkdtemp(pattern.data()))
@@ -38,6 +38,6 @@ public:
         std::ofstream(file, std::ios::binary) << contents;
     }
 
-private:
+  private:
     std::filesystem::path m_path;
 };

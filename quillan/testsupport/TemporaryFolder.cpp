@@ -18,8 +18,8 @@ TemporaryFolder::TemporaryFolder(const std::string& prefix) {
 TemporaryFolder::~TemporaryFolder() {
     std::error_code ignored;
     // A test may have made the folder read-only to provoke a write failure.
-    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all, std::filesystem::perm_options::add,
-                                 ignored);
+    std::filesystem::permissions(m_path, std::filesystem::perms::owner_all,
+                                 std::filesystem::perm_options::add, ignored);
     std::filesystem::remove_all(m_path, ignored);
 }
 

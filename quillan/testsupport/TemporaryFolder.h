@@ -7,7 +7,7 @@ namespace quillan {
 
 // A fresh, empty folder under the system's temporary folder, removed with its contents at the end.
 class TemporaryFolder {
-public:
+  public:
     // prefix names the folder's owner, e.g. "quillan-driver".
     explicit TemporaryFolder(const std::string& prefix);
     ~TemporaryFolder();
@@ -16,7 +16,7 @@ public:
 
     const std::filesystem::path& path() const { return m_path; }
 
-private:
+  private:
     std::filesystem::path m_path;
 };
 

@@ -7,7 +7,7 @@ namespace quillan {
 
 // A command the driver refuses; the reason follows "error: " on the status line.
 class CommandError : public std::runtime_error {
-public:
+  public:
     explicit CommandError(const std::string& reason) : std::runtime_error(reason) {}
 };
 

@@ -5,8 +5,8 @@
 
 namespace quillan {
 
-void CommandTable::add(const std::string& name, const std::string& usage, std::function<void(const Words&)> run,
-                       AfterEnd afterEnd) {
+void CommandTable::add(const std::string& name, const std::string& usage,
+                       std::function<void(const Words&)> run, AfterEnd afterEnd) {
     Command command{usage, 0, 0, afterEnd, std::move(run)};
     for (const std::string& word : WordParser::split(usage)) {
         ++command.maxArgs;

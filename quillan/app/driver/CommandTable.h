@@ -12,7 +12,7 @@ using Words = std::vector<std::string>;
 // The driver's commands by name, each with its usage (argument names; optional ones in brackets)
 // from which the accepted number of arguments follows.
 class CommandTable {
-public:
+  public:
     enum class AfterEnd { Refused, Answered };
 
     struct Command {
@@ -28,7 +28,7 @@ public:
     // Throws CommandError for an unknown name or a wrong number of arguments.
     const Command& find(const std::string& name, size_t argumentCount) const;
 
-private:
+  private:
     std::map<std::string, Command> m_commands;
 };
 

@@ -9,11 +9,11 @@ class ListControl;
 
 // What a user does to controls: click, type, choose, tick, switch pages, close a window.
 class ControlCommands {
-public:
+  public:
     explicit ControlCommands(const FormTargets& targets) : m_targets(targets) {}
     void addTo(CommandTable& table);
 
-private:
+  private:
     void click(const std::string& reference);
     void type(const Words& args);
     void setText(const Words& args);

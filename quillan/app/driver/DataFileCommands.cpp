@@ -10,8 +10,9 @@
 namespace quillan {
 
 void DataFileCommands::addTo(CommandTable& table) {
-    table.add("read-file", "NAME", [this](const Words& args) { readFile(args[0]); },
-              CommandTable::AfterEnd::Answered);
+    table.add(
+        "read-file", "NAME", [this](const Words& args) { readFile(args[0]); },
+        CommandTable::AfterEnd::Answered);
     table.add("write-file", "NAME TEXT", [this](const Words& args) { writeFile(args[0], args[1]); });
 }
 

@@ -9,11 +9,12 @@ namespace quillan {
 
 // Reads and writes files of the data folder, so a transcript can seed a file mid-run or check one.
 class DataFileCommands {
-public:
-    DataFileCommands(std::filesystem::path dataDir, std::ostream& out) : m_dataDir(std::move(dataDir)), m_out(out) {}
+  public:
+    DataFileCommands(std::filesystem::path dataDir, std::ostream& out)
+        : m_dataDir(std::move(dataDir)), m_out(out) {}
     void addTo(CommandTable& table);
 
-private:
+  private:
     // A plain file name inside the data folder.
     std::filesystem::path pathOf(const std::string& name) const;
     void readFile(const std::string& name);

@@ -14,7 +14,8 @@ void DialUpCommands::addTo(CommandTable& table) {
     table.add("remove-entry", "NAME", [this](const Words& args) { removeEntry(args); });
     table.add("online", "NAME yes|no", [this](const Words& args) { online(args); });
     table.add("progress", "STATE [TEXT]", [this](const Words& args) { progress(args); });
-    table.add("calls", "", [this](const Words&) { calls(); }, CommandTable::AfterEnd::Answered);
+    table.add(
+        "calls", "", [this](const Words&) { calls(); }, CommandTable::AfterEnd::Answered);
 }
 
 void DialUpCommands::entry(const Words& args) {
@@ -39,8 +40,9 @@ void DialUpCommands::online(const Words& args) {
 }
 
 void DialUpCommands::progress(const Words& args) {
-    const auto state = static_cast<std::int16_t>(parseInteger(args[0], "STATE", std::numeric_limits<std::int16_t>::min(),
-                                                               std::numeric_limits<std::int16_t>::max()));
+    const auto state =
+        static_cast<std::int16_t>(parseInteger(args[0], "STATE", std::numeric_limits<std::int16_t>::min(),
+                                               std::numeric_limits<std::int16_t>::max()));
     if (!m_dialUp.Progress)
         throw CommandError("nothing handles Progress yet");
     m_dialUp.raise(state, args.size() > 1 ? args[1] : "");

@@ -10,11 +10,11 @@ namespace quillan {
 
 // The phonebook, line state and progress events of the fake dial-up control, and its call record.
 class DialUpCommands {
-public:
+  public:
     DialUpCommands(FakeDialUp& dialUp, std::ostream& out) : m_dialUp(dialUp), m_out(out) {}
     void addTo(CommandTable& table);
 
-private:
+  private:
     void entry(const Words& args);
     void removeEntry(const Words& args);
     void online(const Words& args);

@@ -31,7 +31,9 @@ Driver::Driver(Harness& harness, std::istream& in, std::ostream& out, bool echo)
     };
 }
 
-Driver::~Driver() { m_harness.modal.body = nullptr; }
+Driver::~Driver() {
+    m_harness.modal.body = nullptr;
+}
 
 void Driver::run() {
     runUntil([] { return false; });

@@ -21,7 +21,7 @@ namespace quillan {
 // Runs the program headless from commands, one a line, answering each with its output and a status
 // line. A modally shown window runs a nested command loop until it is hidden or unloaded.
 class Driver {
-public:
+  public:
     // With echo, every command line is repeated as "> LINE" when read, so that the output reads as a
     // transcript even where modal windows nest.
     Driver(Harness& harness, std::istream& in, std::ostream& out, bool echo);
@@ -30,7 +30,7 @@ public:
     // Until quit or the end of the input.
     void run();
 
-private:
+  private:
     void runUntil(const std::function<bool()>& done);
     void execute(const std::string& line);
     // Runs the command; returns its status line.

@@ -9,7 +9,8 @@ namespace quillan {
 namespace {
 
 constexpr const char* kDefaultClock = "2026-01-15 10:00:00";
-constexpr const char* kUsage = "usage: quillan-driver [--data-dir DIR] [--clock \"YYYY-MM-DD HH:MM:SS\"] [--echo]";
+constexpr const char* kUsage =
+    "usage: quillan-driver [--data-dir DIR] [--clock \"YYYY-MM-DD HH:MM:SS\"] [--echo]";
 
 std::time_t clockOf(const std::string& text) {
     const std::time_t t = parseLocalTime(text.c_str());

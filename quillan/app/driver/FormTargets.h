@@ -12,7 +12,7 @@ namespace quillan {
 
 // Finds the forms and controls that commands name, as FORM or FORM.CONTROL, without loading anything.
 class FormTargets {
-public:
+  public:
     explicit FormTargets(Forms& forms) : m_forms(forms) {}
 
     FormSlot& slot(const std::string& formName) const;
@@ -37,7 +37,7 @@ public:
         return typed;
     }
 
-private:
+  private:
     Forms& m_forms;
 };
 

@@ -14,7 +14,9 @@ void ProgramCommands::addTo(CommandTable& table) {
     table.add("tray", "N", [this](const Words& args) { tray(args[0]); });
 }
 
-bool ProgramCommands::ended() { return m_started && !m_forms.peek<frmStart>(); }
+bool ProgramCommands::ended() {
+    return m_started && !m_forms.peek<frmStart>();
+}
 
 void ProgramCommands::start() {
     if (m_started)
@@ -27,7 +29,8 @@ void ProgramCommands::start() {
 }
 
 void ProgramCommands::tray(const std::string& message) {
-    const auto number = parseInteger(message, "N", std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
+    const auto number =
+        parseInteger(message, "N", std::numeric_limits<int>::min(), std::numeric_limits<int>::max());
     frmStart* console = m_forms.peek<frmStart>();
     if (!console)
         throw CommandError("frmStart is not loaded");

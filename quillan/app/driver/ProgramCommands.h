@@ -8,7 +8,7 @@ namespace quillan {
 
 // The program's life: the start-up sequence and the tray icon's mouse messages.
 class ProgramCommands {
-public:
+  public:
     explicit ProgramCommands(Forms& forms) : m_forms(forms) {}
     void addTo(CommandTable& table);
 
@@ -16,7 +16,7 @@ public:
     // Started, and the main console has been unloaded since.
     bool ended();
 
-private:
+  private:
     void start();
     void tray(const std::string& message);
 

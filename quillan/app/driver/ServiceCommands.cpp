@@ -10,11 +10,15 @@ namespace quillan {
 
 void ServiceCommands::addTo(CommandTable& table) {
     using AfterEnd = CommandTable::AfterEnd;
-    table.add("answer", "BUTTON", [this](const Words& args) { m_harness.boxes.queueAnswer(parseAnswer(args[0])); });
-    table.add("boxes", "", [this](const Words&) { boxes(); }, AfterEnd::Answered);
-    table.add("events", "", [this](const Words&) { events(); }, AfterEnd::Answered);
+    table.add("answer", "BUTTON",
+              [this](const Words& args) { m_harness.boxes.queueAnswer(parseAnswer(args[0])); });
+    table.add(
+        "boxes", "", [this](const Words&) { boxes(); }, AfterEnd::Answered);
+    table.add(
+        "events", "", [this](const Words&) { events(); }, AfterEnd::Answered);
     table.add("advance", "SECONDS", [this](const Words& args) {
-        m_harness.clock.advance(static_cast<long>(parseInteger(args[0], "SECONDS", 0, std::numeric_limits<int>::max())));
+        m_harness.clock.advance(
+            static_cast<long>(parseInteger(args[0], "SECONDS", 0, std::numeric_limits<int>::max())));
     });
     table.add("timer", "FORM.TIMER [N]", [this](const Words& args) { timer(args); });
 }

@@ -12,12 +12,12 @@ namespace quillan {
 // The recording services and the virtual clock: message box answers and records, outside effects,
 // time and timers.
 class ServiceCommands {
-public:
+  public:
     ServiceCommands(Harness& harness, const FormTargets& targets, std::ostream& out)
         : m_harness(harness), m_targets(targets), m_out(out) {}
     void addTo(CommandTable& table);
 
-private:
+  private:
     void boxes();
     void events();
     void timer(const Words& args);

@@ -8,7 +8,8 @@
 namespace quillan {
 
 void StateCommands::addTo(CommandTable& table) {
-    table.add("state", "NAME", [this](const Words& args) { state(args[0]); }, CommandTable::AfterEnd::Answered);
+    table.add(
+        "state", "NAME", [this](const Words& args) { state(args[0]); }, CommandTable::AfterEnd::Answered);
     table.add("profile", "KEY", [this](const Words& args) { profile(args[0]); });
     table.add("profiles", "", [this](const Words&) { profiles(); });
 }

@@ -10,7 +10,9 @@
 
 namespace quillan {
 
-std::string boolWord(bool value) { return value ? "true" : "false"; }
+std::string boolWord(bool value) {
+    return value ? "true" : "false";
+}
 
 std::string numberOrTextWord(const NumberOrText& value) {
     if (const auto* number = std::get_if<std::int16_t>(&value))
@@ -20,40 +22,54 @@ std::string numberOrTextWord(const NumberOrText& value) {
 
 std::string iconWord(MsgIcon icon) {
     switch (icon) {
-    case MsgIcon::None: return "none";
-    case MsgIcon::Critical: return "critical";
-    case MsgIcon::Question: return "question";
-    case MsgIcon::Exclamation: return "exclamation";
-    case MsgIcon::Information: return "information";
+    case MsgIcon::None:
+        return "none";
+    case MsgIcon::Critical:
+        return "critical";
+    case MsgIcon::Question:
+        return "question";
+    case MsgIcon::Exclamation:
+        return "exclamation";
+    case MsgIcon::Information:
+        return "information";
     }
     return "none";
 }
 
 std::string answerWord(MsgAnswer answer) {
     switch (answer) {
-    case MsgAnswer::OK: return "OK";
-    case MsgAnswer::Cancel: return "Cancel";
-    case MsgAnswer::Yes: return "Yes";
-    case MsgAnswer::No: return "No";
+    case MsgAnswer::OK:
+        return "OK";
+    case MsgAnswer::Cancel:
+        return "Cancel";
+    case MsgAnswer::Yes:
+        return "Yes";
+    case MsgAnswer::No:
+        return "No";
     }
     return "OK";
 }
 
 std::string windowStateWord(WindowState state) {
     switch (state) {
-    case WindowState::Normal: return "normal";
-    case WindowState::Minimized: return "minimized";
-    case WindowState::Maximized: return "maximized";
+    case WindowState::Normal:
+        return "normal";
+    case WindowState::Minimized:
+        return "minimized";
+    case WindowState::Maximized:
+        return "maximized";
     }
     return "normal";
 }
 
 MsgAnswer parseAnswer(const std::string& word) {
     std::string lower = word;
-    std::transform(lower.begin(), lower.end(), lower.begin(), [](unsigned char c) { return std::tolower(c); });
+    std::transform(lower.begin(), lower.end(), lower.begin(),
+                   [](unsigned char c) { return std::tolower(c); });
     for (MsgAnswer answer : {MsgAnswer::OK, MsgAnswer::Cancel, MsgAnswer::Yes, MsgAnswer::No}) {
         std::string name = answerWord(answer);
-        std::transform(name.begin(), name.end(), name.begin(), [](unsigned char c) { return std::tolower(c); });
+        std::transform(name.begin(), name.end(), name.begin(),
+                       [](unsigned char c) { return std::tolower(c); });
         if (lower == name)
             return answer;
     }

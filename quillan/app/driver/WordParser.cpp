@@ -6,15 +6,22 @@ namespace quillan {
 
 namespace {
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r';
+}
 
 char unescape(char c) {
     switch (c) {
-    case '"': return '"';
-    case '\\': return '\\';
-    case 'r': return '\r';
-    case 'n': return '\n';
-    default: throw CommandError(std::string("unknown escape \\") + c);
+    case '"':
+        return '"';
+    case '\\':
+        return '\\';
+    case 'r':
+        return '\r';
+    case 'n':
+        return '\n';
+    default:
+        throw CommandError(std::string("unknown escape \\") + c);
     }
 }
 

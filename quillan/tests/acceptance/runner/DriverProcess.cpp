@@ -30,7 +30,8 @@ std::vector<std::string> linesOf(const std::string& text) {
 
 } // namespace
 
-DriverProcess::Result DriverProcess::run(const std::filesystem::path& driver, const std::filesystem::path& dataDir,
+DriverProcess::Result DriverProcess::run(const std::filesystem::path& driver,
+                                         const std::filesystem::path& dataDir,
                                          const std::optional<std::string>& clock,
                                          const std::vector<std::string>& commands,
                                          const std::filesystem::path& scratch) {

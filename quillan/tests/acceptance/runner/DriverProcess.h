@@ -9,7 +9,7 @@ namespace quillan {
 
 // One run of quillan-driver with --echo on a data folder, fed the given commands.
 class DriverProcess {
-public:
+  public:
     struct Result {
         std::vector<std::string> output;
         std::string errors;

@@ -8,7 +8,7 @@ namespace quillan {
 
 // The shortest edit from one list of lines to another (longest common subsequence).
 class LineDiff {
-public:
+  public:
     enum class Kind { Same, Removed, Added };
     struct Edit {
         Kind kind;
@@ -16,7 +16,8 @@ public:
         size_t index;
     };
 
-    static std::vector<Edit> between(const std::vector<std::string>& before, const std::vector<std::string>& after);
+    static std::vector<Edit> between(const std::vector<std::string>& before,
+                                     const std::vector<std::string>& after);
 
     // The edits as "  line", "- line", "+ line", keeping `context` unchanged lines around each change;
     // oldLabel(i) names old line i in the hunk headers.
@@ -50,13 +51,20 @@ std::string LineDiff::format(const std::vector<std::string>& before, const std::
             size_t k = i;
             while (k < edits.size() && edits[k].kind == Kind::Added)
                 ++k;
-            out += "@@ " + (k < edits.size() ? oldLabel(edits[k].index) : std::string("at the end")) + " @@\n";
+            out +=
+                "@@ " + (k < edits.size() ? oldLabel(edits[k].index) : std::string("at the end")) + " @@\n";
             inHunk = true;
         }
         switch (edit.kind) {
-        case Kind::Same: out += "  " + before[edit.index] + "\n"; break;
-        case Kind::Removed: out += "- " + before[edit.index] + "\n"; break;
-        case Kind::Added: out += "+ " + after[edit.index] + "\n"; break;
+        case Kind::Same:
+            out += "  " + before[edit.index] + "\n";
+            break;
+        case Kind::Removed:
+            out += "- " + before[edit.index] + "\n";
+            break;
+        case Kind::Added:
+            out += "+ " + after[edit.index] + "\n";
+            break;
         }
     }
     return out;

@@ -7,7 +7,9 @@ namespace quillan {
 
 namespace {
 
-bool startsWith(const std::string& text, const std::string& prefix) { return text.rfind(prefix, 0) == 0; }
+bool startsWith(const std::string& text, const std::string& prefix) {
+    return text.rfind(prefix, 0) == 0;
+}
 
 std::runtime_error malformed(int number, const std::string& why) {
     return std::runtime_error("transcript line " + std::to_string(number) + ": " + why);

@@ -18,7 +18,7 @@ namespace quillan {
 //   OUTPUT                          (what the driver prints, status lines included)
 //   @restart                        (end this run; the next starts on the same data folder)
 class Transcript {
-public:
+  public:
     struct SeedFile {
         std::string name;
         std::vector<std::string> lines;
@@ -44,7 +44,7 @@ public:
 
     const std::vector<Run>& runs() const { return m_runs; }
 
-private:
+  private:
     std::vector<Run> m_runs;
 };
 

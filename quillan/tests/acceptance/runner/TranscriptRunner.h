@@ -10,7 +10,7 @@ namespace quillan {
 // Plays a transcript against quillan-driver on a fresh temporary data folder and reports every
 // difference between the expected and the actual output as a diff.
 class TranscriptRunner {
-public:
+  public:
     explicit TranscriptRunner(std::filesystem::path driver) : m_driver(std::move(driver)) {}
 
     // True when every run printed exactly what the transcript expects.
@@ -18,7 +18,7 @@ public:
     // Prints what the driver actually answered, in transcript form, for writing a new transcript.
     void printActual(const std::filesystem::path& transcriptFile, std::ostream& out) const;
 
-private:
+  private:
     std::filesystem::path m_driver;
 };
 

@@ -1,5 +1,5 @@
-#include "CommandError.h"
 #include "CommandTable.h"
+#include "CommandError.h"
 #include "DriverOptions.h"
 #include "ValueFormat.h"
 
@@ -29,7 +29,9 @@ TEST(CommandTableTest, wrongArgumentCount_isAnsweredWithTheUsage) {
     }
 }
 
-TEST(CommandTableTest, unknownName_isRefused) { EXPECT_THROW(CommandTable().find("dance", 0), CommandError); }
+TEST(CommandTableTest, unknownName_isRefused) {
+    EXPECT_THROW(CommandTable().find("dance", 0), CommandError);
+}
 
 TEST(ValueFormatTest, answers_areReadInAnyCase) {
     EXPECT_EQ(parseAnswer("yes"), MsgAnswer::Yes);

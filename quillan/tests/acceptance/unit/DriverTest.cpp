@@ -21,7 +21,7 @@ using testing::ElementsAre;
 namespace {
 
 class DriverTest : public testing::Test {
-protected:
+  protected:
     // Runs the commands (one a line) and returns the driver's output lines.
     std::vector<std::string> run(const std::string& commands, bool echo = false) {
         std::istringstream in(commands);
@@ -72,23 +72,25 @@ TEST_F(DriverTest, get_printsTextsQuotedAndNumbersAndFlagsBare) {
                     "get frmDriverTest.listNames listindex\nget frmDriverTest.checkFlag value\n"
                     "get frmDriverTest.optionA value\nget frmDriverTest.timerTick interval\n"
                     "get frmDriverTest windowstate\nget frmDriverTest.cmdGo listcount\n"),
-                ElementsAre(R"("say \"hi\"\r\n")", "ok", R"("alpha")", R"("beta")", R"("gamma")", "ok", "-1", "ok",
-                            "0", "ok", "false", "ok", "1000", "ok", "minimized", "ok",
+                ElementsAre(R"("say \"hi\"\r\n")", "ok", R"("alpha")", R"("beta")", R"("gamma")", "ok", "-1",
+                            "ok", "0", "ok", "false", "ok", "1000", "ok", "minimized", "ok",
                             "error: frmDriverTest.cmdGo has no listcount"));
 }
 
 TEST_F(DriverTest, click_onAHiddenWindow_isRefused) {
     harness.forms->get<frmDriverTest>();
-    EXPECT_THAT(run("click frmDriverTest.cmdGo\n"), ElementsAre("error: frmDriverTest.cmdGo is not reachable"));
+    EXPECT_THAT(run("click frmDriverTest.cmdGo\n"),
+                ElementsAre("error: frmDriverTest.cmdGo is not reachable"));
 }
 
 TEST_F(DriverTest, click_onAPageNotShown_isRefusedUntilThePageIsSelected) {
     auto& form = shownForm();
     form.cmdOnSecond.Click = [&] { form.log.push_back("Click cmdOnSecond"); };
-    EXPECT_THAT(run("click frmDriverTest.cmdOnSecond\ntab frmDriverTest.tabs 1\nclick frmDriverTest.cmdOnSecond\n"
-                    "tab frmDriverTest.tabs 2\n"),
-                ElementsAre("error: frmDriverTest.cmdOnSecond is not reachable", "ok", "ok",
-                            "error: page out of range: 2"));
+    EXPECT_THAT(
+        run("click frmDriverTest.cmdOnSecond\ntab frmDriverTest.tabs 1\nclick frmDriverTest.cmdOnSecond\n"
+            "tab frmDriverTest.tabs 2\n"),
+        ElementsAre("error: frmDriverTest.cmdOnSecond is not reachable", "ok", "ok",
+                    "error: page out of range: 2"));
     EXPECT_THAT(form.log, ElementsAre("Click cmdOnSecond"));
 }
 
@@ -136,7 +138,8 @@ TEST_F(DriverTest, check_togglesTheTickOfOneLine) {
     EXPECT_THAT(run("check frmDriverTest.listTicks gamma\ncheck frmDriverTest.listTicks alpha\n"
                     "check frmDriverTest.listTicks gamma\nget frmDriverTest.listTicks checked\n"
                     "check frmDriverTest.listNames alpha\n"),
-                ElementsAre("ok", "ok", "ok", R"("alpha")", "ok", "error: frmDriverTest.listNames has no check boxes"));
+                ElementsAre("ok", "ok", "ok", R"("alpha")", "ok",
+                            "error: frmDriverTest.listNames has no check boxes"));
     EXPECT_THAT(form.log, ElementsAre("ItemCheck 2", "ItemCheck 0", "ItemCheck 2"));
 }
 
@@ -170,9 +173,10 @@ TEST_F(DriverTest, events_listShowsHidesAndUnloadsOldestFirst) {
 
 TEST_F(DriverTest, aModalWindow_runsTheFollowingCommandsBeforeTheStatusOfTheCommandThatShowedIt) {
     harness.dialUp.Progress = [this](std::int16_t) { harness.forms->get<frmHelpDelete>().showModal(); };
-    EXPECT_THAT(run("progress 1\nget frmHelpDelete visible\nclose frmHelpDelete\nget frmHelpDelete loaded\n", true),
-                ElementsAre("> progress 1", "> get frmHelpDelete visible", "true", "ok", "> close frmHelpDelete",
-                            "ok", "ok", "> get frmHelpDelete loaded", "false", "ok"));
+    EXPECT_THAT(
+        run("progress 1\nget frmHelpDelete visible\nclose frmHelpDelete\nget frmHelpDelete loaded\n", true),
+        ElementsAre("> progress 1", "> get frmHelpDelete visible", "true", "ok", "> close frmHelpDelete",
+                    "ok", "ok", "> get frmHelpDelete loaded", "false", "ok"));
 }
 
 TEST_F(DriverTest, quitInsideAModalWindow_endsEverythingWithoutFurtherStatus) {
@@ -188,29 +192,32 @@ TEST_F(DriverTest, endOfInputInsideAModalWindow_closesItAndAnswersTheCommand) {
 }
 
 TEST_F(DriverTest, unloadingTheMainConsole_endsTheProgramAndOnlyRecordsAnswerAfterwards) {
-    harness.dialUp.Progress = [this](std::int16_t) {
+    shownForm().cmdGo.Click = [this] {
         if (auto* console = harness.forms->peek<frmStart>())
             console->unload();
         harness.services.boxes.show("Bye", MsgButtons::OK, MsgIcon::None, "Quillan");
     };
-    const auto output = run("start\nboxes\nevents\ncalls\nprogress 1\nentry ISP 555\nget frmStart loaded\nboxes\n"
-                            "progress 2\nadvance 1\nread-file none.txt\nstate redial\nevents\ncalls\nquit\n",
+    const auto output = run("start\nboxes\nevents\ncalls\nclick frmDriverTest.cmdGo\nentry ISP 555\n"
+                            "get frmStart loaded\nboxes\nclick frmDriverTest.cmdGo\nadvance 1\nread-file "
+                            "none.txt\nstate redial\nevents\ncalls\nquit\n",
                             true);
-    const auto from = std::find(output.begin(), output.end(), "> progress 1");
+    const auto from = std::find(output.begin(), output.end(), "> click frmDriverTest.cmdGo");
     ASSERT_NE(from, output.end());
     EXPECT_THAT(std::vector<std::string>(from, output.end()),
-                ElementsAre("> progress 1", "ended", "ok", "> entry ISP 555", "error: ended", "> get frmStart loaded",
-                            "error: ended", "> boxes", R"(box none "Quillan" "Bye" -> OK)", "ok", "> progress 2",
-                            "error: ended", "> advance 1", "error: ended", "> read-file none.txt", "missing", "ok",
-                            "> state redial", "0", "ok", "> events", "tray delete \"Quillan\"", "unload frmStart",
-                            "ok", "> calls", "ok", "> quit", "ok"));
+                ElementsAre("> click frmDriverTest.cmdGo", "ended", "ok", "> entry ISP 555", "error: ended",
+                            "> get frmStart loaded", "error: ended", "> boxes",
+                            R"(box none "Quillan" "Bye" -> OK)", "ok", "> click frmDriverTest.cmdGo",
+                            "error: ended", "> advance 1", "error: ended", "> read-file none.txt", "missing",
+                            "ok", "> state redial", "0", "ok", "> events", "tray delete \"Quillan\"",
+                            "unload frmStart", "ok", "> calls", "ok", "> quit", "ok"));
 }
 
 TEST_F(DriverTest, phonebookCommands_changeWhatTheDialUpControlReports) {
-    EXPECT_THAT(run("entry \"My ISP\" 5551234\nentry Other 1\nentry Other 2\nremove-entry Other\nremove-entry Other\n"
-                    "online \"My ISP\" yes\nonline \"My ISP\" maybe\n"),
-                ElementsAre("ok", "ok", "error: the phonebook already holds Other", "ok",
-                            "error: the phonebook holds no Other", "ok", "error: usage: online NAME yes|no"));
+    EXPECT_THAT(
+        run("entry \"My ISP\" 5551234\nentry Other 1\nentry Other 2\nremove-entry Other\nremove-entry Other\n"
+            "online \"My ISP\" yes\nonline \"My ISP\" maybe\n"),
+        ElementsAre("ok", "ok", "error: the phonebook already holds Other", "ok",
+                    "error: the phonebook holds no Other", "ok", "error: usage: online NAME yes|no"));
     ASSERT_EQ(harness.dialUp.EntryCount(), 1);
     harness.dialUp.setEntryName("My ISP");
     harness.dialUp.LoadEntry();
@@ -236,10 +243,11 @@ TEST_F(DriverTest, calls_listTheProgramsWritesAndMethodsOnce) {
 }
 
 TEST_F(DriverTest, dataFiles_roundTripWithTheirLineEndsShown) {
-    EXPECT_THAT(run("write-file cc1.txt \"one\\r\\n\\r\\ntwo\\nthree\"\nread-file cc1.txt\nread-file nothing.txt\n"
-                    "write-file ../escape.txt x\n"),
-                ElementsAre("ok", R"("one")", R"("")", R"("two\nthree" (no CR LF))", "ok", "missing", "ok",
-                            "error: not a plain file name: ../escape.txt"));
+    EXPECT_THAT(
+        run("write-file cc1.txt \"one\\r\\n\\r\\ntwo\\nthree\"\nread-file cc1.txt\nread-file nothing.txt\n"
+            "write-file ../escape.txt x\n"),
+        ElementsAre("ok", R"("one")", R"("")", R"("two\nthree" (no CR LF))", "ok", "missing", "ok",
+                    "error: not a plain file name: ../escape.txt"));
     EXPECT_FALSE(std::filesystem::exists(folder.path().parent_path() / "escape.txt"));
 }
 
@@ -253,7 +261,8 @@ TEST_F(DriverTest, profiles_printInCollectionOrderWithValuesQuoted) {
     harness.module1.profiledata.add("ISP", "ISP");
     harness.module1.profiledata.add("ISPUsername", "jo \"x\"");
     EXPECT_THAT(run("profiles\nprofile ISPUsername\nprofile ISPPassword\n"),
-                ElementsAre("ISP=\"ISP\"", R"(ISPUsername="jo \"x\"")", "ok", R"("jo \"x\"")", "ok", "missing", "ok"));
+                ElementsAre("ISP=\"ISP\"", R"(ISPUsername="jo \"x\"")", "ok", R"("jo \"x\"")", "ok",
+                            "missing", "ok"));
 }
 
 } // namespace

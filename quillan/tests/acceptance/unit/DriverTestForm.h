@@ -3,8 +3,8 @@
 #include "forms/FormCatalog.h"
 #include "forms/Forms.h"
 #include "runtime/CheckBox.h"
-#include "runtime/CommandButton.h"
 #include "runtime/ComboBox.h"
+#include "runtime/CommandButton.h"
 #include "runtime/Frame.h"
 #include "runtime/ListBox.h"
 #include "runtime/MenuItem.h"
@@ -21,7 +21,7 @@ namespace quillan {
 // A window with one control of each kind that records what its handlers saw, so the driver's
 // commands can be tested apart from the program's own windows.
 class frmDriverTest : public Form {
-public:
+  public:
     static constexpr const char* kName = "frmDriverTest";
     explicit frmDriverTest(Forms& forms) : Form(forms.services(), kName, "Driver test", 1200) {
         textName.KeyPress = [this](char& c) {

@@ -1,5 +1,5 @@
-#include "LineDiff.h"
 #include "Transcript.h"
+#include "LineDiff.h"
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -19,8 +19,8 @@ TEST(TranscriptTest, commandsAndOutput_formOneRunWithTheirLineNumbers) {
 }
 
 TEST(TranscriptTest, fileBlocks_keepHashAndBlankLinesAndChooseTheirLineEnds) {
-    const Transcript t =
-        Transcript::parse("@file MSVCT32.dll\n##Connection Profile##\n\n@end\n@file-lf a.txt\nx\n@end\n> start\nok\n");
+    const Transcript t = Transcript::parse(
+        "@file MSVCT32.dll\n##Connection Profile##\n\n@end\n@file-lf a.txt\nx\n@end\n> start\nok\n");
     const auto& files = t.runs()[0].files;
     ASSERT_EQ(files.size(), 2u);
     EXPECT_EQ(files[0].name, "MSVCT32.dll");
@@ -29,8 +29,9 @@ TEST(TranscriptTest, fileBlocks_keepHashAndBlankLinesAndChooseTheirLineEnds) {
 }
 
 TEST(TranscriptTest, restart_beginsANewRunWithItsOwnClockAndFiles) {
-    const Transcript t = Transcript::parse("> start\nok\n@restart\n@clock 2026-02-01 00:00:00\n@file f\n1\n@end\n"
-                                           "> start\nok\n");
+    const Transcript t =
+        Transcript::parse("> start\nok\n@restart\n@clock 2026-02-01 00:00:00\n@file f\n1\n@end\n"
+                          "> start\nok\n");
     ASSERT_EQ(t.runs().size(), 2u);
     EXPECT_FALSE(t.runs()[0].clock);
     EXPECT_EQ(t.runs()[1].clock, "2026-02-01 00:00:00");

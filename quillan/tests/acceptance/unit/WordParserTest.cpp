@@ -1,5 +1,5 @@
-#include "CommandError.h"
 #include "WordParser.h"
+#include "CommandError.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +36,9 @@ TEST(WordParserTest, unterminatedQuote_isRefused) {
     EXPECT_THROW(WordParser::split("x \"abc\\"), CommandError);
 }
 
-TEST(WordParserTest, unknownEscape_isRefused) { EXPECT_THROW(WordParser::split(R"(x "\t")"), CommandError); }
+TEST(WordParserTest, unknownEscape_isRefused) {
+    EXPECT_THROW(WordParser::split(R"(x "\t")"), CommandError);
+}
 
 TEST(WordParserTest, textGluedToAClosingQuote_isRefused) {
     EXPECT_THROW(WordParser::split(R"(x "a"b)"), CommandError);

@@ -67,6 +67,8 @@ const SettingField kFields[] = {
     {"hidestatus", &R::hidestatus},
 };
 
+// One section a line.
+// clang-format off
 const char* const kLayout[] = {
     kDefaultProfileMarker, "defaultprofile",
     "##Connect Default##", "connectdefault", "promptpassword",
@@ -94,10 +96,13 @@ const char* const kLayout[] = {
     "mailinhours", "mailnotify", "mailsound", "mailsoundfile", "runmailprogram", "mailprogram",
     "##Connection Status##", "hidestatus",
 };
+// clang-format on
 
 } // namespace
 
-std::span<const SettingField> settingFields() { return kFields; }
+std::span<const SettingField> settingFields() {
+    return kFields;
+}
 
 const SettingField* findSettingField(std::string_view name) {
     for (const auto& field : kFields)
@@ -106,7 +111,9 @@ const SettingField* findSettingField(std::string_view name) {
     return nullptr;
 }
 
-std::span<const char* const> settingsLayout() { return kLayout; }
+std::span<const char* const> settingsLayout() {
+    return kLayout;
+}
 
 bool isSectionMarker(std::string_view line) {
     return line.size() >= 4 && line.starts_with("##") && line.ends_with("##");

@@ -24,15 +24,19 @@ void CallProcedures::callReset() {
     Module1& m = m_forms.m();
     m.clearWarnedFlags();
     m.userhangup = "false";
-    try {
-        beginCallRecord(m, m_forms.services().dataDir, m_forms.services().clock.now());
-    } catch (const MonthlyLogError& error) {
-        reportLogError(error);
-    }
+    loadMonthLog();
     formRAS& ras = m_forms.get<formRAS>();
     ras.ANindex = 0;
     // Each call gets its own redial allowance, even after an earlier call reached the limit.
     ras.redial = 0;
+}
+
+void CallProcedures::loadMonthLog() {
+    try {
+        beginCallRecord(m_forms.m(), m_forms.services().dataDir, m_forms.services().clock.now());
+    } catch (const MonthlyLogError& error) {
+        reportLogError(error);
+    }
 }
 
 void CallProcedures::connectDefault() {

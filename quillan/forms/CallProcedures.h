@@ -35,6 +35,8 @@ public:
     // Clears the per-call warnings and hang-up mark, reloads this month's log, restarts the
     // number walk and the redial count.
     void callReset();
+    // Reads this month's log and its total for the call that starts.
+    void loadMonthLog();
 
     // The main console's connect button.
     void connectDefault();

@@ -111,11 +111,13 @@ void formRAS::getconnections() {
 void formRAS::noticeDrop() {
     Module1& m = m_forms.m();
     m.connected = "false";
+    CallProcedures(m_forms).endCallRecord("Hanged up on " + m.currentprofile);
     m.clock.zero();
 }
 
 void formRAS::adoptConnection(const std::string& name) {
     Module1& m = m_forms.m();
+    recordReplacedCall();
     m_forms.services().boxes.show("Quillan has detected an active conection called " + name +
                                       ". Time elapsed will not be accurate. To disconnect, use the Disconnect option "
                                       "in the Windows Dialup Networking.",
@@ -127,6 +129,7 @@ void formRAS::adoptConnection(const std::string& name) {
     m.starttime = m_forms.services().clock.now();
     ANindex = 0;
     m.clock.zero();
+    CallProcedures(m_forms).loadMonthLog();
     mRAS1.setEntryName(name);
     mRAS1.LoadEntry();
     frmStart& console = m_forms.get<frmStart>();
@@ -137,6 +140,12 @@ void formRAS::adoptConnection(const std::string& name) {
     console.timer.setEnabled(true);
     console.listConnectionStatus.clear();
     console.addStatus("Connected to " + name);
+}
+
+void formRAS::recordReplacedCall() {
+    // The adopted connection takes over the clock: the call it replaces keeps its time in the month's log.
+    if (m_forms.m().connected == "true")
+        CallProcedures(m_forms).endCallRecord();
 }
 
 // --- Dial sequence: progress of a dial, redial and the alternate numbers ---

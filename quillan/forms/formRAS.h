@@ -40,6 +40,7 @@ private:
     void addToProfileLists(const std::string& name);
     void adoptConnection(const std::string& name);
     void noticeDrop();
+    void recordReplacedCall();
 
     void mRAS1_Progress(std::int16_t ConnectState);
     void failedAttempt();

@@ -3,6 +3,7 @@
 #include "CommandError.h"
 
 #include "forms/formRAS.h"
+#include "modules/StateNames.h"
 #include "testsupport/RecordingServices.h"
 
 namespace quillan {
@@ -22,7 +23,13 @@ void StateCommands::state(const std::string& name) {
         m_out << (name == "redial" ? ras->redial : ras->ANindex) << '\n';
         return;
     }
-    throw CommandError("no state " + name);
+    const auto value = stateValue(m_module1, name);
+    if (!value)
+        throw CommandError("no state " + name);
+    if (const auto* text = std::get_if<std::string>(&*value))
+        m_out << quoted(*text) << '\n';
+    else
+        m_out << std::get<long long>(*value) << '\n';
 }
 
 void StateCommands::profile(const std::string& key) {

@@ -257,6 +257,14 @@ TEST_F(DriverTest, state_readsTheDialingFormsCountersOnceItIsLoaded) {
     EXPECT_THAT(run("state ANindex\nstate nonsense\n"), ElementsAre("3", "ok", "error: no state nonsense"));
 }
 
+TEST_F(DriverTest, state_printsFlagsAsQuotedTextsAndNumbersBare) {
+    harness.module1.connected = "true";
+    harness.module1.settings.freehours = std::string("12");
+    harness.module1.settings.freeminutes = 30;
+    EXPECT_THAT(run("state connected\nstate freehours\nstate freeminutes\n"),
+                ElementsAre("\"true\"", "ok", "\"12\"", "ok", "30", "ok"));
+}
+
 TEST_F(DriverTest, profiles_printInCollectionOrderWithValuesQuoted) {
     harness.module1.profiledata.add("ISP", "ISP");
     harness.module1.profiledata.add("ISPUsername", "jo \"x\"");

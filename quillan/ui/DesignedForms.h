@@ -1,0 +1,14 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+class QWidget;
+
+namespace quillan {
+
+// Builds the designed layout of the window called name into window; false when there is no such design.
+bool buildDesignedForm(const std::string& name, QWidget& window);
+std::vector<std::string> designedFormNames();
+
+} // namespace quillan

@@ -1,0 +1,54 @@
+#include "ListBinding.h"
+
+#include "QtText.h"
+
+#include "runtime/ListBox.h"
+
+namespace quillan {
+
+ListBinding::ListBinding(ListBox& list, QListWidget& widget) : ControlBinding(list, &widget), m_list(list) {
+    QObject::connect(&widget, &QListWidget::currentRowChanged, [this](int row) {
+        if (row != m_list.listIndex() && row < m_list.listCount())
+            user([this, row] { m_list.userChoose(row); }, Property::ListIndex);
+    });
+    QObject::connect(&widget, &QListWidget::itemChanged, [this, &widget](QListWidgetItem* item) {
+        const int row = widget.row(item);
+        const bool ticked = item->checkState() == Qt::Checked;
+        if (m_list.hasCheckBoxes() && row < m_list.listCount() && ticked != m_list.selected(row))
+            user([this, row] { m_list.userCheck(row); }, Property::Value);
+    });
+}
+
+void ListBinding::fill(QListWidget& widget) {
+    widget.clear();
+    for (int i = 0; i < m_list.listCount(); ++i) {
+        auto* item = new QListWidgetItem(toQt(m_list.list(i)), &widget);
+        if (m_list.hasCheckBoxes()) {
+            item->setFlags(item->flags() | Qt::ItemIsUserCheckable);
+            item->setCheckState(m_list.selected(i) ? Qt::Checked : Qt::Unchecked);
+        }
+    }
+}
+
+void ListBinding::refresh(Property property, bool initial) {
+    auto* list = static_cast<QListWidget*>(widget());
+    if (!list)
+        return;
+    const QSignalBlocker blocker(list);
+    if (property == Property::List) {
+        fill(*list);
+        property = Property::ListIndex;
+    }
+    if (property == Property::Value && m_list.hasCheckBoxes()) {
+        for (int i = 0; i < list->count() && i < m_list.listCount(); ++i)
+            list->item(i)->setCheckState(m_list.selected(i) ? Qt::Checked : Qt::Unchecked);
+    }
+    if (property == Property::ListIndex) {
+        list->setCurrentRow(m_list.listIndex());
+        if (m_list.listIndex() >= 0)
+            list->scrollToItem(list->item(m_list.listIndex()));
+    }
+    ControlBinding::refresh(property, initial);
+}
+
+} // namespace quillan

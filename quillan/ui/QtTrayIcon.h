@@ -1,0 +1,30 @@
+#pragma once
+
+#include "runtime/TrayIcon.h"
+
+#include <QSystemTrayIcon>
+
+#include <functional>
+
+namespace quillan {
+
+// Tray mouse messages as the classic notification area reported them.
+int trayMessageFor(QSystemTrayIcon::ActivationReason reason);
+
+// The program's icon in the notification area; clicks on it arrive as classic tray mouse messages.
+class QtTrayIcon : public TrayIcon {
+public:
+    explicit QtTrayIcon(const QIcon& icon);
+    void add(const std::string& tip) override;
+    void modify(const std::string& tip) override;
+    void remove(const std::string& tip) override;
+
+    bool shown() const { return m_icon.isVisible(); }
+    // Told of each mouse message: 514 left button up, 515 left double click, 517 right button up.
+    std::function<void(int message)> message;
+
+private:
+    QSystemTrayIcon m_icon;
+};
+
+} // namespace quillan

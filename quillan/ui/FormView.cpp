@@ -10,7 +10,9 @@
 #include "runtime/Timer.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QComboBox>
 #include <QCloseEvent>
 #include <QCursor>
 #include <QKeyEvent>
@@ -19,6 +21,7 @@
 #include <QMetaEnum>
 #include <QPushButton>
 #include <QStyle>
+#include <QTabBar>
 #include <QTabWidget>
 
 #include <stdexcept>
@@ -28,6 +31,15 @@ namespace quillan {
 namespace {
 bool decoration(const QString& name) {
     return name.isEmpty() || name.startsWith(QLatin1String("deco")) || name.startsWith(QLatin1String("qt_"));
+}
+
+// Parts of a composite widget (a tab bar's scroll buttons) are Qt's own, not the design's.
+bool partOfCompositeWidget(const QWidget& widget) {
+    for (const QWidget* parent = widget.parentWidget(); parent; parent = parent->parentWidget())
+        if (qobject_cast<const QTabBar*>(parent) || qobject_cast<const QComboBox*>(parent) ||
+            qobject_cast<const QAbstractScrollArea*>(parent))
+            return true;
+    return false;
 }
 } // namespace
 
@@ -46,7 +58,10 @@ FormView::FormView(Form& form) : m_form(form), m_window(new QWidget), m_modelHei
 }
 
 FormView::~FormView() {
-    // The widgets go first, so that nothing they signal while dying reaches a binding.
+    // Nothing the widgets signal while dying may reach a binding.
+    if (m_window)
+        for (QObject* child : m_window->findChildren<QObject*>())
+            child->blockSignals(true);
     delete m_window;
     m_menus.clear();
     m_bindings.clear();
@@ -119,7 +134,7 @@ std::vector<std::string> FormView::designProblems() const {
         problems.push_back("control " + name + " has no widget of its kind");
     for (QWidget* widget : m_window->findChildren<QWidget*>()) {
         const std::string name = fromQt(widget->objectName());
-        if (!decoration(widget->objectName()) && !m_form.control(name))
+        if (!decoration(widget->objectName()) && !partOfCompositeWidget(*widget) && !m_form.control(name))
             problems.push_back("widget " + name + " belongs to no control");
     }
     for (const auto& [control, binding] : m_bindings) {

@@ -21,6 +21,7 @@ void ControlCommands::addTo(CommandTable& table) {
     table.add("check", "FORM.CONTROL ITEM", [this](const Words& args) { check(args); });
     table.add("tab", "FORM.CONTROL N", [this](const Words& args) { tab(args); });
     table.add("close", "FORM", [this](const Words& args) { close(args[0]); });
+    table.add("minimize", "FORM", [this](const Words& args) { minimize(args[0]); });
 }
 
 void ControlCommands::click(const std::string& reference) {
@@ -87,11 +88,19 @@ void ControlCommands::tab(const Words& args) {
     tabs.setTab(static_cast<int>(parseInteger(args[1], "page", 0, tabs.pageCount() - 1)));
 }
 
-void ControlCommands::close(const std::string& formName) {
+Form& ControlCommands::shownForm(const std::string& formName) const {
     Form& form = m_targets.loaded(formName);
     if (!form.visible())
         throw CommandError(formName + " is not shown");
-    form.userClose();
+    return form;
+}
+
+void ControlCommands::close(const std::string& formName) {
+    shownForm(formName).userClose();
+}
+
+void ControlCommands::minimize(const std::string& formName) {
+    shownForm(formName).setWindowState(WindowState::Minimized);
 }
 
 } // namespace quillan

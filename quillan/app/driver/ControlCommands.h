@@ -21,7 +21,10 @@ class ControlCommands {
     void choose(const Words& args);
     void check(const Words& args);
     void tab(const Words& args);
+    // The user's close box and minimise button on a shown window.
     void close(const std::string& formName);
+    void minimize(const std::string& formName);
+    Form& shownForm(const std::string& formName) const;
 
     // The line whose text is item, or line N for "#N".
     static int lineOf(const ListControl& list, const std::string& reference, const std::string& item);

@@ -171,6 +171,14 @@ TEST_F(DriverTest, events_listShowsHidesAndUnloadsOldestFirst) {
                 ElementsAre("ok", "show frmDriverTest", "unload frmDriverTest", "ok", "ok"));
 }
 
+TEST_F(DriverTest, minimize_onlyReachesAShownWindow) {
+    auto& form = harness.forms->get<frmDriverTest>();
+    EXPECT_THAT(run("minimize frmDriverTest\n"), ElementsAre("error: frmDriverTest is not shown"));
+    form.show();
+    EXPECT_THAT(run("minimize frmDriverTest\nget frmDriverTest windowstate\n"),
+                ElementsAre("ok", "minimized", "ok"));
+}
+
 TEST_F(DriverTest, aModalWindow_runsTheFollowingCommandsBeforeTheStatusOfTheCommandThatShowedIt) {
     harness.dialUp.Progress = [this](std::int16_t) { harness.forms->get<frmHelpDelete>().showModal(); };
     EXPECT_THAT(

@@ -16,7 +16,8 @@ namespace {
 
 const char* const kEmptyUsername =
     "Quillan has detected an empty field for the Username entry. Even if your dialup server do not handle "
-    "auto-negotiation, there must still be an entry for the Username. You may enter any values for the username ";
+    "auto-negotiation, there must still be an entry for the Username. You may enter any values for the "
+    "username ";
 
 } // namespace
 
@@ -48,7 +49,8 @@ void CallProcedures::autoDial() {
     Module1& m = m_forms.m();
     if (m.settings.autodial != "true" || m.connected != "false")
         return;
-    // The month's log must be loaded here too, or the first hang-up would rewrite it without its earlier calls.
+    // The month's log must be loaded here too, or the first hang-up would rewrite it without its earlier
+    // calls.
     callReset();
     dialDefault(DialKind::AutoDial);
 }
@@ -75,7 +77,8 @@ void CallProcedures::dialDefault(DialKind kind) {
 }
 
 void CallProcedures::refuseEmptyUsername(const char* where, MsgIcon icon) {
-    m_forms.services().boxes.show(std::string(kEmptyUsername) + where, MsgButtons::OK, icon, "Empty Username Entry");
+    m_forms.services().boxes.show(std::string(kEmptyUsername) + where, MsgButtons::OK, icon,
+                                  "Empty Username Entry");
 }
 
 DialCredentials CallProcedures::storedCredentials(const std::string& profile) const {
@@ -135,7 +138,9 @@ void CallProcedures::hangUp() {
     endLine(true);
 }
 
-void CallProcedures::reminderHangUp() { endLine(false); }
+void CallProcedures::reminderHangUp() {
+    endLine(false);
+}
 
 void CallProcedures::endLine(bool disablePopHangup) {
     Module1& m = m_forms.m();
@@ -149,7 +154,9 @@ void CallProcedures::endLine(bool disablePopHangup) {
     resetTrayTip();
 }
 
-void CallProcedures::resetTrayTip() { m_forms.get<frmStart>().setTrayTip(kProgramTitle); }
+void CallProcedures::resetTrayTip() {
+    m_forms.get<frmStart>().setTrayTip(kProgramTitle);
+}
 
 void CallProcedures::returnToIdle(const std::string& statusLine, bool disablePopHangup) {
     Module1& m = m_forms.m();
@@ -190,9 +197,10 @@ void CallProcedures::reportLogError(const MonthlyLogError& error) {
 void CallProcedures::exitProgram() {
     Module1& m = m_forms.m();
     if (m.connected == "true" && !m.currentprofile.empty()) {
-        const MsgAnswer answer = m_forms.services().boxes.show(
-            "Quillan has detected that a connection is still active. Do you wish to terminate this connection?",
-            MsgButtons::YesNoCancel, MsgIcon::Question, "Exiting Quillan");
+        const MsgAnswer answer =
+            m_forms.services().boxes.show("Quillan has detected that a connection is still active. Do you "
+                                          "wish to terminate this connection?",
+                                          MsgButtons::YesNoCancel, MsgIcon::Question, "Exiting Quillan");
         if (answer == MsgAnswer::Cancel)
             return;
         if (answer == MsgAnswer::Yes) {
@@ -242,6 +250,8 @@ void CallProcedures::connectedActions() {
 // Filled by the sound, browser and launcher work: each is a step of its own in the call's order.
 void CallProcedures::playConnectSound() {}
 void CallProcedures::openBrowser() {}
-void CallProcedures::launchPrograms(const char* moment) { (void)moment; }
+void CallProcedures::launchPrograms(const char* moment) {
+    (void)moment;
+}
 
 } // namespace quillan

@@ -29,7 +29,7 @@ struct DialCredentials {
 // The call procedures shared by the consoles and the dialing windows: reset, dial, hang-up,
 // accounting and exit. Holds no state of its own; everything lives in the forms and Module1.
 class CallProcedures {
-public:
+  public:
     explicit CallProcedures(Forms& forms) : m_forms(forms) {}
 
     // Clears the per-call warnings and hang-up mark, reloads this month's log, restarts the
@@ -72,7 +72,7 @@ public:
     // Enables or disables the two commands that start a dial.
     void setDialCommandsEnabled(bool enabled);
 
-private:
+  private:
     void dialDefault(DialKind kind);
     void endLine(bool disablePopHangup);
     void unloadEverything();

@@ -92,7 +92,9 @@ bool ConnectionTick::triggerMail() {
     return true;
 }
 
-void ConnectionTick::checkLimits() { LimitWarnings(m_forms).check(); }
+void ConnectionTick::checkLimits() {
+    LimitWarnings(m_forms).check();
+}
 
 void ConnectionTick::noticeLineDrop() {
     Module1& m = m_forms.m();

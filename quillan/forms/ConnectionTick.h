@@ -8,7 +8,7 @@ struct ConnectionClock;
 // One second of the main console's timer: the scan, the clock and its displays, the reminder,
 // the limit warnings and the notice of a line that has gone.
 class ConnectionTick {
-public:
+  public:
     explicit ConnectionTick(Forms& forms) : m_forms(forms) {}
     void run();
 
@@ -16,7 +16,7 @@ public:
     // An interval of 0 never falls due.
     static bool due(const ConnectionClock& clock, int n, bool inMinutes, bool inHours);
 
-private:
+  private:
     void countSecond();
     void showTime();
     void keepAlive();

@@ -49,7 +49,8 @@ std::int64_t divideRounded(std::int64_t units, std::int64_t divisor) {
 
 } // namespace
 
-Money LimitWarnings::ratePerSecond(const std::string& perHour, const std::string& perMinute, const Money& rate) {
+Money LimitWarnings::ratePerSecond(const std::string& perHour, const std::string& perMinute,
+                                   const Money& rate) {
     if (perHour == "true")
         return Money::fromUnits(divideRounded(rate.units(), 3600));
     if (perMinute == "true")
@@ -75,8 +76,8 @@ void LimitWarnings::check() {
     if (s.warntimepm == "true" && m.warnedtimepm == "false") {
         const auto limit = secondsOf(s.warntimepmhours, s.warntimepmminutes);
         if (limit && month > *limit) {
-            warn("Connection time exceeded the monthly time limite of " + textOf(s.warntimepmhours) + " hours and " +
-                 std::to_string(s.warntimepmminutes) + " minutes!");
+            warn("Connection time exceeded the monthly time limite of " + textOf(s.warntimepmhours) +
+                 " hours and " + std::to_string(s.warntimepmminutes) + " minutes!");
             m.warnedtimepm = "true";
         }
     }

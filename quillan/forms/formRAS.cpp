@@ -29,7 +29,8 @@ bool containsAfterFirst(const std::string& text, const std::string& word) {
 
 } // namespace
 
-formRAS::formRAS(Forms& forms) : Form(forms.services(), kName, "formRAS"), mRAS1(forms.dialUp()), m_forms(forms) {
+formRAS::formRAS(Forms& forms)
+    : Form(forms.services(), kName, "formRAS"), mRAS1(forms.dialUp()), m_forms(forms) {
     mRAS1.Progress = [this](std::int16_t ConnectState) { mRAS1_Progress(ConnectState); };
     timerredial.Tick = [this] { timerredial_Timer(); };
 }
@@ -182,7 +183,8 @@ void formRAS::failedAttempt() {
         console.addStatus("Redialing for " + std::to_string(s.redialcount) + " times");
     } else {
         m.dialing = "false";
-        m_forms.services().boxes.show("Connection Failed!", MsgButtons::OK, MsgIcon::Exclamation, "Connection Status");
+        m_forms.services().boxes.show("Connection Failed!", MsgButtons::OK, MsgIcon::Exclamation,
+                                      "Connection Status");
         console.cmdConnectDefault.setEnabled(true);
         console.cmdHangup.setEnabled(false);
         m_forms.control<CommandButton>("frmConfig", "cmdDial").setEnabled(true);
@@ -205,7 +207,8 @@ void formRAS::timerredial_Timer() {
 void formRAS::redialLimitReached() {
     Module1& m = m_forms.m();
     frmStart& console = m_forms.get<frmStart>();
-    m_forms.services().boxes.show("Redial limit of " + std::to_string(m.settings.redialcount) + " times reached",
+    m_forms.services().boxes.show("Redial limit of " + std::to_string(m.settings.redialcount) +
+                                      " times reached",
                                   MsgButtons::OK, MsgIcon::None, kProgramTitle);
     timerredial.setEnabled(false);
     console.timer.setEnabled(false);
@@ -241,8 +244,8 @@ void formRAS::redialStep() {
         mRAS1.setEntryName("");
         mRAS1.setPhoneNumber(m.profiledata.value(profile + "AN" + std::to_string(slot)));
         setCredentials();
-        const std::string sequence = slot == 1 ? "Dialing sequence #1 : "
-                                               : "Dialing sequence #" + std::to_string(slot) + ": ";
+        const std::string sequence =
+            slot == 1 ? "Dialing sequence #1 : " : "Dialing sequence #" + std::to_string(slot) + ": ";
         console.addStatus(sequence + mRAS1.PhoneNumber());
     }
     m.dialing = "true";
@@ -257,7 +260,9 @@ void formRAS::redialStep() {
 
 std::int16_t formRAS::chooseNumber() {
     const Module1& m = m_forms.m();
-    auto slotSet = [&](int k) { return m.profiledata.value(m.currentprofile + "AN" + std::to_string(k)) != "0"; };
+    auto slotSet = [&](int k) {
+        return m.profiledata.value(m.currentprofile + "AN" + std::to_string(k)) != "0";
+    };
     // Walks on from the slot of the last attempt to the next set slot; past slot 10, the phonebook number.
     for (int k = ANindex + 1; k <= 10; ++k) {
         ANindex = static_cast<std::int16_t>(k);

@@ -22,8 +22,8 @@ frmConnectNoDefault::frmConnectNoDefault(Forms& forms)
 
 void frmConnectNoDefault::cmdDial_Click() {
     if (listdialchoose.listIndex() < 0) {
-        m_forms.services().boxes.show("Select a Connection Profile first", MsgButtons::OK, MsgIcon::Exclamation,
-                                      kProgramTitle);
+        m_forms.services().boxes.show("Select a Connection Profile first", MsgButtons::OK,
+                                      MsgIcon::Exclamation, kProgramTitle);
         return;
     }
     auto& dialSelected = m_forms.get<frmDialSelected>();

@@ -11,7 +11,7 @@ class Forms;
 
 // Lets the user pick the profile to dial when no default is dialled.
 class frmConnectNoDefault : public Form {
-public:
+  public:
     static constexpr const char* kName = "frmConnectNoDefault";
     explicit frmConnectNoDefault(Forms& forms);
 
@@ -20,7 +20,7 @@ public:
     CommandButton cmdDial{*this, "cmdDial"};
     CommandButton cmdCancel{*this, "cmdCancel"};
 
-private:
+  private:
     void cmdDial_Click();
     void cmdCancel_Click() { hide(); }
 

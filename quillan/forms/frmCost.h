@@ -10,7 +10,7 @@ class Forms;
 
 // The cost of the call just ended; closing unloads it, so each call starts from the designed values.
 class frmCost : public Form {
-public:
+  public:
     static constexpr const char* kName = "frmCost";
     explicit frmCost(Forms& forms);
 
@@ -19,7 +19,7 @@ public:
     Label labelDisc{*this, "labelDisc"};
     CommandButton Command1{*this, "Command1"};
 
-private:
+  private:
     void Command1_Click() { unload(); }
 };
 

@@ -9,7 +9,8 @@ namespace quillan {
 
 QUILLAN_REGISTER_FORM(frmDialSelected);
 
-frmDialSelected::frmDialSelected(Forms& forms) : Form(forms.services(), kName, "Dialing to...", 3000), m_forms(forms) {
+frmDialSelected::frmDialSelected(Forms& forms)
+    : Form(forms.services(), kName, "Dialing to...", 3000), m_forms(forms) {
     Frame1.setCaption("Dial to");
     Label1.setCaption("Profile Name :");
     Label2.setCaption("Username :");
@@ -40,9 +41,9 @@ void frmDialSelected::cmdDialDial_Click() {
     CallProcedures calls(m_forms);
     m_forms.m().clock.zero();
     calls.callReset();
-    calls.startDial({textDialProfilename.text(), textDialUsername.text(), textDialPassword.text(),
-                     textDialDomain.text()},
-                    DialKind::Selected);
+    calls.startDial(
+        {textDialProfilename.text(), textDialUsername.text(), textDialPassword.text(), textDialDomain.text()},
+        DialKind::Selected);
     hide();
     m_forms.get<frmStart>().show();
 }

@@ -14,7 +14,7 @@ class Forms;
 
 // Dials a chosen profile with credentials the user may change for this call only.
 class frmDialSelected : public Form {
-public:
+  public:
     static constexpr const char* kName = "frmDialSelected";
     explicit frmDialSelected(Forms& forms);
 
@@ -33,7 +33,7 @@ public:
     CommandButton cmdDialDial{*this, "cmdDialDial"};
     CommandButton cmdDialCancel{*this, "cmdDialCancel"};
 
-private:
+  private:
     void cmdDialDial_Click();
     void cmdDialCancel_Click() { unload(); }
 

@@ -11,7 +11,7 @@ class Forms;
 
 // Guards a dial of the default profile with that profile's stored password.
 class frmPassword : public Form {
-public:
+  public:
     static constexpr const char* kName = "frmPassword";
     explicit frmPassword(Forms& forms);
 
@@ -20,7 +20,7 @@ public:
     CommandButton cmdOKPassword{*this, "cmdOKPassword"};
     CommandButton cmdCancelPassword{*this, "cmdCancelPassword"};
 
-private:
+  private:
     void cmdOKPassword_Click();
     void cmdCancelPassword_Click() { hide(); }
 

@@ -11,7 +11,7 @@ class Forms;
 
 // Reminds the user of the time online, with a way to hang up at once.
 class frmReminder : public Form {
-public:
+  public:
     static constexpr const char* kName = "frmReminder";
     explicit frmReminder(Forms& forms);
 
@@ -20,7 +20,7 @@ public:
     CommandButton cmdReminderClose{*this, "cmdReminderClose"};
     CommandButton cmdReminderHangup{*this, "cmdReminderHangup"};
 
-private:
+  private:
     void cmdReminderClose_Click() { hide(); }
     void cmdReminderHangup_Click();
 

@@ -150,12 +150,26 @@ void frmStart::Form_Load() {
 
 // --- Calls ---
 
-void frmStart::cmdConnectDefault_Click() { CallProcedures(m_forms).connectDefault(); }
-void frmStart::cmdHangup_Click() { CallProcedures(m_forms).hangUp(); }
-void frmStart::mPopHangup_Click() { CallProcedures(m_forms).hangUp(); }
-void frmStart::cmdExit_Click() { CallProcedures(m_forms).exitProgram(); }
-void frmStart::mPopExit_Click() { CallProcedures(m_forms).exitProgram(); }
-void frmStart::userClose() { CallProcedures(m_forms).exitProgram(); }
-void frmStart::timer_Timer() { ConnectionTick(m_forms).run(); }
+void frmStart::cmdConnectDefault_Click() {
+    CallProcedures(m_forms).connectDefault();
+}
+void frmStart::cmdHangup_Click() {
+    CallProcedures(m_forms).hangUp();
+}
+void frmStart::mPopHangup_Click() {
+    CallProcedures(m_forms).hangUp();
+}
+void frmStart::cmdExit_Click() {
+    CallProcedures(m_forms).exitProgram();
+}
+void frmStart::mPopExit_Click() {
+    CallProcedures(m_forms).exitProgram();
+}
+void frmStart::userClose() {
+    CallProcedures(m_forms).exitProgram();
+}
+void frmStart::timer_Timer() {
+    ConnectionTick(m_forms).run();
+}
 
 } // namespace quillan

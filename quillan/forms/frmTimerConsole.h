@@ -10,14 +10,14 @@ class Forms;
 
 // Shows the elapsed time of the call; closing only hides it.
 class frmTimerConsole : public Form {
-public:
+  public:
     static constexpr const char* kName = "frmTimerConsole";
     explicit frmTimerConsole(Forms& forms);
 
     TextBox textTimerValue{*this, "textTimerValue"};
     CommandButton cmdTimerClose{*this, "cmdTimerClose"};
 
-private:
+  private:
     void cmdTimerClose_Click() { hide(); }
 };
 

@@ -6,7 +6,7 @@ namespace quillan {
 namespace {
 
 class AccountingTest : public CallsTest {
-protected:
+  protected:
     void callOf(long secondsUp) {
         console->cmdConnectDefault.userClick();
         connect();

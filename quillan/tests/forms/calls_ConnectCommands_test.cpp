@@ -9,9 +9,10 @@ namespace {
 
 using ConnectCommandsTest = CallsTest;
 
-const char* const kEmptyUsernameStart = "Quillan has detected an empty field for the Username entry. Even if your "
-                                        "dialup server do not handle auto-negotiation, there must still be an entry "
-                                        "for the Username. You may enter any values for the username ";
+const char* const kEmptyUsernameStart =
+    "Quillan has detected an empty field for the Username entry. Even if your "
+    "dialup server do not handle auto-negotiation, there must still be an entry "
+    "for the Username. You may enter any values for the username ";
 
 TEST_F(ConnectCommandsTest, connectDefaultOff_onlyOpensTheChoiceWindow) {
     m().settings.connectdefault = "false";
@@ -152,9 +153,9 @@ TEST_F(ConnectCommandsTest, changedCredentials_serveTheFirstAttemptOnly) {
     selected.textDialPassword.setText("once");
     selected.show();
     selected.cmdDialDial.userClick();
-    EXPECT_EQ(h.dialUp.takeCalls(), (std::vector<std::string>{"EntryName = \"Home\"", "LoadEntry",
-                                                               "UserName = \"guest\"", "Password = \"once\"",
-                                                               "Domain = \"WORK\"", "Dial"}));
+    EXPECT_EQ(h.dialUp.takeCalls(),
+              (std::vector<std::string>{"EntryName = \"Home\"", "LoadEntry", "UserName = \"guest\"",
+                                        "Password = \"once\"", "Domain = \"WORK\"", "Dial"}));
     EXPECT_FALSE(selected.visible());
     EXPECT_TRUE(console->visible());
     EXPECT_EQ(m().profiledata.value("HomeUsername"), "alice");
@@ -176,9 +177,9 @@ TEST_F(ConnectCommandsTest, autoDial_dialsWithoutLoadingTheEntryAndLeavesTheTray
     m().settings.autodial = "true";
     m().profiledata.replace("HomeDialAN", "true");
     calls().autoDial();
-    EXPECT_EQ(h.dialUp.takeCalls(), (std::vector<std::string>{"EntryName = \"Home\"", "UserName = \"alice\"",
-                                                               "Password = \"secret\"", "Domain = \"WORK\"",
-                                                               "Dial"}));
+    EXPECT_EQ(h.dialUp.takeCalls(),
+              (std::vector<std::string>{"EntryName = \"Home\"", "UserName = \"alice\"",
+                                        "Password = \"secret\"", "Domain = \"WORK\"", "Dial"}));
     EXPECT_EQ(m().dialalternates, "true");
     EXPECT_TRUE(console->cmdHangup.enabled());
     EXPECT_TRUE(console->timer.enabled());

@@ -9,9 +9,9 @@ using DialSequenceTest = CallsTest;
 
 TEST_F(DialSequenceTest, connectButton_setsUpTheControlInOrderAndDials) {
     console->cmdConnectDefault.userClick();
-    EXPECT_EQ(h.dialUp.takeCalls(), (std::vector<std::string>{"EntryName = \"Home\"", "LoadEntry",
-                                                               "UserName = \"alice\"", "Password = \"secret\"",
-                                                               "Domain = \"WORK\"", "Dial"}));
+    EXPECT_EQ(h.dialUp.takeCalls(),
+              (std::vector<std::string>{"EntryName = \"Home\"", "LoadEntry", "UserName = \"alice\"",
+                                        "Password = \"secret\"", "Domain = \"WORK\"", "Dial"}));
     EXPECT_EQ(m().dialing, "true");
     EXPECT_EQ(m().currentprofile, "Home");
     EXPECT_FALSE(console->cmdConnectDefault.enabled());
@@ -97,8 +97,8 @@ TEST_F(DialSequenceTest, redialGoesOutOnTheSeventhTick) {
     EXPECT_TRUE(h.dialUp.takeCalls().empty());
     redialTicks(1);
     EXPECT_EQ(h.dialUp.takeCalls(), (std::vector<std::string>{"EntryName = \"Home\"", "UserName = \"alice\"",
-                                                               "Password = \"secret\"", "Domain = \"WORK\"",
-                                                               "EntryName = \"Home\"", "Dial"}));
+                                                              "Password = \"secret\"", "Domain = \"WORK\"",
+                                                              "EntryName = \"Home\"", "Dial"}));
     EXPECT_FALSE(ras->timerredial.enabled());
     EXPECT_EQ(ras->tickCount(), 0);
 }
@@ -234,9 +234,9 @@ TEST_F(DialSequenceTest, alternateRedial_clearsTheEntryBeforeSettingTheNumber) {
     forget();
     redialTicks(7);
     EXPECT_EQ(h.dialUp.takeCalls(),
-              (std::vector<std::string>{"EntryName = \"\"", "PhoneNumber = \"5550103\"", "UserName = \"alice\"",
-                                        "Password = \"secret\"", "Domain = \"WORK\"", "EntryName = \"Home\"",
-                                        "Dial"}));
+              (std::vector<std::string>{"EntryName = \"\"", "PhoneNumber = \"5550103\"",
+                                        "UserName = \"alice\"", "Password = \"secret\"", "Domain = \"WORK\"",
+                                        "EntryName = \"Home\"", "Dial"}));
 }
 
 TEST_F(DialSequenceTest, emptyAlternateSlot_countsAsSetAndDialsAnEmptyNumber) {

@@ -18,7 +18,7 @@ namespace quillan {
 // A started program with one profile "Home" (phonebook number 5550100) as the dialled default,
 // a data folder of its own, and every recorder emptied.
 class CallsTest : public ::testing::Test {
-protected:
+  protected:
     CallsTest() : dir(makeDataDir()), h(dir) {
         console = &h.forms->get<frmStart>();
         ras = &h.forms->get<formRAS>();

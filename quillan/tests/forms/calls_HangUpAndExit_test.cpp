@@ -7,7 +7,7 @@ namespace quillan {
 namespace {
 
 class HangUpAndExitTest : public CallsTest {
-protected:
+  protected:
     void connectedCall() {
         console->cmdConnectDefault.userClick();
         connect();
@@ -36,7 +36,8 @@ TEST_F(HangUpAndExitTest, hangUp_freesTheLineAndReturnsToIdle) {
     EXPECT_EQ(h.dialUp.takeCalls(), std::vector<std::string>{"HangUp"});
     EXPECT_EQ(m().userhangup, "true");
     EXPECT_EQ(statusLines(), std::vector<std::string>{"Hang up on Home"});
-    EXPECT_EQ(idleState(), (std::vector<std::string>{"", "false", "false", "0 : 0 : 0", "0", "0", "0", "0", "1", "1"}));
+    EXPECT_EQ(idleState(),
+              (std::vector<std::string>{"", "false", "false", "0 : 0 : 0", "0", "0", "0", "0", "1", "1"}));
     EXPECT_EQ(h.effects.take().back(), "tray modify \"Quillan\"");
 }
 
@@ -99,8 +100,9 @@ TEST_F(HangUpAndExitTest, exitWithACallUp_asksWhetherToHangUp) {
     console->cmdExit.userClick();
     const auto boxes = h.boxes.take();
     ASSERT_EQ(boxes.size(), 1u);
-    EXPECT_EQ(boxes[0].text,
-              "Quillan has detected that a connection is still active. Do you wish to terminate this connection?");
+    EXPECT_EQ(
+        boxes[0].text,
+        "Quillan has detected that a connection is still active. Do you wish to terminate this connection?");
     EXPECT_EQ(boxes[0].buttons, MsgButtons::YesNoCancel);
     EXPECT_EQ(boxes[0].title, "Exiting Quillan");
 }

@@ -11,7 +11,7 @@ namespace quillan {
 namespace {
 
 class TickTest : public CallsTest {
-protected:
+  protected:
     TickTest() {
         console->cmdConnectDefault.userClick();
         connect();
@@ -90,8 +90,8 @@ TEST_F(TickTest, reminderEvery25Minutes_firesOnThe25thAnd50thMinuteOfEachHour) {
     m().settings.reminderinterval = 25;
     m().settings.reminderinminutes = "true";
     m().settings.reminderinhours = "false";
-    EXPECT_EQ(remindersOver(2 * 3600), (std::vector<std::string>{"0 : 25 : 0", "0 : 50 : 0", "1 : 25 : 0",
-                                                                 "1 : 50 : 0"}));
+    EXPECT_EQ(remindersOver(2 * 3600),
+              (std::vector<std::string>{"0 : 25 : 0", "0 : 50 : 0", "1 : 25 : 0", "1 : 50 : 0"}));
 }
 
 TEST_F(TickTest, reminderEveryTwoHours_firesOnEvenHours) {

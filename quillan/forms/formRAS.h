@@ -36,6 +36,10 @@ public:
     // Ticks waited since the last failure; only a redial step sets it back to 0.
     std::int16_t tickCount() const { return m_tickCount; }
 
+protected:
+    // An unloaded dialing form no longer follows the control's dials.
+    void Form_Unload() override { mRAS1.Progress = nullptr; }
+
 private:
     void addToProfileLists(const std::string& name);
     void adoptConnection(const std::string& name);

@@ -149,5 +149,20 @@ TEST_F(HangUpAndExitTest, closeBox_goesThroughTheExitQuestion) {
     EXPECT_TRUE(console->loaded());
 }
 
+TEST_F(HangUpAndExitTest, afterTheEnd_dialReportsReachNoWindow) {
+    console->cmdExit.userClick();
+    EXPECT_FALSE(h.dialUp.Progress);
+}
+
+TEST_F(HangUpAndExitTest, reminderIgnore_onlyHidesTheReminder) {
+    connectedCall();
+    auto& reminder = h.forms->get<frmReminder>();
+    reminder.show();
+    reminder.cmdReminderClose.userClick();
+    EXPECT_FALSE(reminder.visible());
+    EXPECT_EQ(m().connected, "true");
+    EXPECT_TRUE(h.dialUp.takeCalls().empty());
+}
+
 } // namespace
 } // namespace quillan

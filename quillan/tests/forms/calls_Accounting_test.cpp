@@ -115,6 +115,15 @@ TEST_F(AccountingTest, adoptingAnotherEntryDuringTheCall_recordsTheFirstCallFirs
     EXPECT_EQ(monthLog("20261.txt"), " 300 \r\n 20 \r\n");
 }
 
+TEST_F(AccountingTest, hangUpOfAnAdoptedConnection_isRecordedLikeTheProgramsOwn) {
+    h.dialUp.online["Home"] = true;
+    console->Command2.userClick();
+    ASSERT_EQ(m().connected, "true");
+    h.clock.advance(45);
+    console->cmdHangup.userClick();
+    EXPECT_EQ(monthLog("20261.txt"), " 45 \r\n");
+}
+
 TEST_F(AccountingTest, logThatCannotBeWritten_isReportedAndTheHangUpCompletes) {
     std::filesystem::create_directory(dir / "20261.txt");
     console->cmdConnectDefault.userClick();

@@ -169,6 +169,16 @@ TEST_F(DialSequenceTest, bothRedialFlagsFalse_failsForGoodAtOnce) {
     EXPECT_TRUE(console->mPopHangup.enabled());
 }
 
+TEST_F(DialSequenceTest, failureForGood_isClearedFromTheConsoleByTheNextTick) {
+    m().settings.redialtillconnect = "false";
+    console->cmdConnectDefault.userClick();
+    fail();
+    console->timer.tick();
+    EXPECT_EQ(statusLines(), std::vector<std::string>{"Home terminated!"});
+    EXPECT_EQ(m().currentprofile, "");
+    EXPECT_FALSE(console->timer.enabled());
+}
+
 TEST_F(DialSequenceTest, limitReachedOnce_doesNotEndTheNextCallsRedialing) {
     redialTimes(1);
     console->cmdConnectDefault.userClick();

@@ -6,10 +6,8 @@
 #include <stdexcept>
 
 #include <fcntl.h>
-#include <spawn.h>
 #include <sys/wait.h>
-
-extern char** environ;
+#include <unistd.h>
 
 namespace quillan {
 
@@ -44,7 +42,10 @@ DriverProcess::Result DriverProcess::run(const std::filesystem::path& driver,
             in << command << '\n';
     }
 
-    std::vector<std::string> args = {driver.string(), "--echo", "--data-dir", dataDir.string()};
+    // The data folder is named relative to the scratch folder, so that messages naming a file of it
+    // read the same on every run.
+    std::vector<std::string> args = {driver.string(), "--echo", "--data-dir",
+                                     dataDir.lexically_relative(scratch).string()};
     if (clock) {
         args.push_back("--clock");
         args.push_back(*clock);
@@ -54,16 +55,19 @@ DriverProcess::Result DriverProcess::run(const std::filesystem::path& driver,
         argv.push_back(arg.data());
     argv.push_back(nullptr);
 
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    posix_spawn_file_actions_addopen(&actions, 0, input.c_str(), O_RDONLY, 0);
-    posix_spawn_file_actions_addopen(&actions, 1, output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    posix_spawn_file_actions_addopen(&actions, 2, errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    pid_t pid = 0;
-    const int failed = posix_spawn(&pid, argv[0], &actions, nullptr, argv.data(), environ);
-    posix_spawn_file_actions_destroy(&actions);
-    if (failed)
+    const pid_t pid = fork();
+    if (pid < 0)
         throw std::runtime_error("cannot start " + driver.string());
+    if (pid == 0) {
+        const int in = open(input.c_str(), O_RDONLY);
+        const int out = open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        const int err = open(errors.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        if (in < 0 || out < 0 || err < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0 ||
+            chdir(scratch.c_str()) != 0)
+            _exit(126);
+        execv(argv[0], argv.data());
+        _exit(127);
+    }
     int status = 0;
     waitpid(pid, &status, 0);
 

@@ -11,7 +11,8 @@ namespace quillan {
 // difference between the expected and the actual output as a diff.
 class TranscriptRunner {
   public:
-    explicit TranscriptRunner(std::filesystem::path driver) : m_driver(std::move(driver)) {}
+    explicit TranscriptRunner(const std::filesystem::path& driver)
+        : m_driver(std::filesystem::absolute(driver)) {}
 
     // True when every run printed exactly what the transcript expects.
     bool run(const std::filesystem::path& transcriptFile, std::ostream& report) const;

@@ -184,7 +184,11 @@ void FormView::formChanged(FormProperty property) {
     case FormProperty::WindowState: applyWindowState(); break;
     case FormProperty::Height: applyHeight(); break;
     case FormProperty::DefaultButton: applyDefaultButton(); break;
-    default: break;
+    case FormProperty::Foreground:
+        m_window->raise();
+        m_window->activateWindow();
+        break;
+    case FormProperty::PopupMenu: popup(m_form.popupMenu()); break;
     }
 }
 

@@ -1,0 +1,31 @@
+#include "Program.h"
+
+#include "ProgramIcon.h"
+
+#include "forms/frmStart.h"
+#include "testsupport/FakeDialUp.h"
+
+namespace quillan {
+
+Program::Program(const ProgramOptions& options)
+    : m_tray(programIcon()),
+      m_services{m_boxes, m_clock, m_pump, m_tray, m_modal, m_processes, options.dataDir, {&m_views, &m_modal, &m_end}} {
+    // TEMPORARY until the Linux dial-up control is merged: an empty in-memory phonebook.
+    m_dialUp = std::make_unique<FakeDialUp>();
+    m_forms = std::make_unique<Forms>(m_services, m_module1, *m_dialUp);
+    m_tray.message = [this](int message) {
+        if (frmStart* console = m_forms->peek<frmStart>())
+            console->trayMessage(message);
+    };
+}
+
+Program::~Program() { m_tray.message = nullptr; }
+
+void Program::start() {
+    frmStart& console = m_forms->get<frmStart>();
+    // Until the first save the configuration console is the only window.
+    if (console.loaded() && m_module1.firstrun != "true")
+        console.show();
+}
+
+} // namespace quillan

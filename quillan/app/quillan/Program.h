@@ -1,0 +1,58 @@
+#pragma once
+
+#include "ProgramEnd.h"
+#include "ProgramOptions.h"
+
+#include "QtEventLoop.h"
+#include "QtEventPump.h"
+#include "QtFormObserver.h"
+#include "QtMessageBoxes.h"
+#include "QtModalLoop.h"
+#include "QtProcessStarter.h"
+#include "QtTrayIcon.h"
+#include "SystemClock.h"
+
+#include "controls/DialUpControl.h"
+#include "forms/Forms.h"
+#include "modules/Module1.h"
+#include "runtime/Services.h"
+
+#include <memory>
+
+namespace quillan {
+
+// The whole program: Qt services, the shared state, the dial-up control and the windows.
+class Program {
+public:
+    explicit Program(const ProgramOptions& options);
+    ~Program();
+    Program(const Program&) = delete;
+    Program& operator=(const Program&) = delete;
+
+    // Loads the main console, whose load is the start-up sequence.
+    void start();
+
+    Forms& forms() { return *m_forms; }
+    Module1& module1() { return m_module1; }
+    QtFormObserver& views() { return m_views; }
+    QtMessageBoxes& boxes() { return m_boxes; }
+    Services& services() { return m_services; }
+
+private:
+    QtEventLoop m_eventLoop;
+    QtMessageBoxes m_boxes;
+    SystemClock m_clock;
+    QtEventPump m_pump;
+    QtTrayIcon m_tray;
+    QtModalLoop m_modal;
+    QtProcessStarter m_processes;
+    ProgramEnd m_end;
+    Services m_services;
+    Module1 m_module1;
+    std::unique_ptr<DialUpControl> m_dialUp;
+    std::unique_ptr<Forms> m_forms;
+    // Declared last so that the windows go before the forms they show.
+    QtFormObserver m_views;
+};
+
+} // namespace quillan

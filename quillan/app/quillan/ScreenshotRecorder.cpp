@@ -1,0 +1,53 @@
+#include "ScreenshotRecorder.h"
+
+#include <QPushButton>
+#include <QPixmap>
+#include <QPointer>
+#include <QTimer>
+
+#include <cstdio>
+
+namespace quillan {
+
+namespace {
+constexpr int kSettleMs = 250;
+constexpr int kReadingMs = 400;
+} // namespace
+
+ScreenshotRecorder::ScreenshotRecorder(std::filesystem::path folder) : m_folder(std::move(folder)) {
+    std::filesystem::create_directories(m_folder);
+}
+
+void ScreenshotRecorder::save(QWidget& window, const std::string& name) {
+    char number[8];
+    std::snprintf(number, sizeof number, "%02d", ++m_count);
+    const std::filesystem::path path = m_folder / (std::string(number) + "-" + name + ".png");
+    if (window.grab().save(QString::fromStdString(path.string())))
+        std::printf("screenshot: %s\n", path.c_str());
+    else
+        std::printf("screenshot failed: %s\n", path.c_str());
+    std::fflush(stdout);
+}
+
+void ScreenshotRecorder::shootSoon(QWidget& window, const std::string& name) {
+    QPointer<QWidget> target(&window);
+    QTimer::singleShot(kSettleMs, [this, target, name] {
+        if (target && target->isVisible())
+            save(*target, name);
+    });
+}
+
+void ScreenshotRecorder::shootAndAnswer(QMessageBox& box) {
+    QPointer<QMessageBox> target(&box);
+    QTimer::singleShot(kReadingMs, [this, target] {
+        if (!target)
+            return;
+        save(*target, "message-" + target->windowTitle().toStdString());
+        if (QPushButton* button = target->defaultButton())
+            button->click();
+        else
+            target->reject();
+    });
+}
+
+} // namespace quillan

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QMessageBox>
+#include <QWidget>
+
+#include <filesystem>
+#include <string>
+
+namespace quillan {
+
+// Saves numbered pictures of windows into a folder and prints each path, for a run without a screen.
+class ScreenshotRecorder {
+public:
+    explicit ScreenshotRecorder(std::filesystem::path folder);
+
+    // A picture of window a moment from now, once it has settled; nothing if it is gone or hidden by then.
+    void shootSoon(QWidget& window, const std::string& name);
+    // A picture of the box, then its default button is pressed, as an unattended user would.
+    void shootAndAnswer(QMessageBox& box);
+
+    int count() const { return m_count; }
+
+private:
+    void save(QWidget& window, const std::string& name);
+
+    std::filesystem::path m_folder;
+    int m_count = 0;
+};
+
+} // namespace quillan

@@ -1,0 +1,217 @@
+#include "ScreenshotSession.h"
+
+#include "ProcessAge.h"
+#include "Program.h"
+
+#include "forms/frmStart.h"
+#include "runtime/CheckBox.h"
+#include "runtime/CommandButton.h"
+#include "runtime/ListBox.h"
+#include "runtime/OptionButton.h"
+#include "runtime/TabControl.h"
+#include "runtime/TextBox.h"
+
+#include <QCoreApplication>
+
+#include <algorithm>
+#include <cstdio>
+#include <memory>
+#include <stdexcept>
+
+namespace quillan {
+
+using namespace std::chrono_literals;
+
+namespace {
+constexpr auto kPollInterval = 100ms;
+void say(const std::string& line) {
+    std::printf("%s\n", line.c_str());
+    std::fflush(stdout);
+}
+} // namespace
+
+ScreenshotSession::ScreenshotSession(Program& program, std::filesystem::path folder)
+    : m_program(program), m_recorder(std::move(folder)) {
+    program.services().observers.push_back(this);
+    program.views().windowExposed = [this](Form& form, QWidget& window) {
+        if (!m_firstWindowSeen) {
+            m_firstWindowSeen = true;
+            say("first window on screen " + std::to_string(processAgeMs()) + " ms after the program started");
+        }
+        m_recorder.shootSoon(window, form.name());
+    };
+    program.boxes().shown = [this](QMessageBox& box) {
+        say("message box \"" + box.windowTitle().toStdString() + "\": " + box.text().toStdString());
+        m_recorder.shootAndAnswer(box);
+    };
+    planDemoCall();
+    m_stepStarted = std::chrono::steady_clock::now();
+    QObject::connect(&m_poll, &QTimer::timeout, [this] { poll(); });
+    m_poll.start(kPollInterval);
+}
+
+ScreenshotSession::~ScreenshotSession() {
+    auto& observers = m_program.services().observers;
+    observers.erase(std::remove(observers.begin(), observers.end(), this), observers.end());
+    m_program.views().windowExposed = nullptr;
+    m_program.boxes().shown = nullptr;
+}
+
+void ScreenshotSession::controlChanged(Control& control, Property property) {
+    // Every line the dialing adds to the status list is selected as it arrives.
+    if (property != Property::ListIndex || control.name() != "listConnectionStatus" ||
+        control.form().name() != frmStart::kName)
+        return;
+    const std::string line = static_cast<ListBox&>(control).text();
+    if (!line.empty())
+        say("status: " + line);
+}
+
+void ScreenshotSession::planDemoCall() {
+    waitFor("the first window", [this] { return visible("frmConfig") || visible(frmStart::kName); }, 30s);
+    pause(1s);
+    for (int page = 0; page < 5; ++page) {
+        act("configuration page " + std::to_string(page), [this, page] {
+            if (visible("frmConfig"))
+                control<TabControl>("frmConfig", "SSTab1").setTab(page);
+        });
+        pause(300ms);
+        act("picture of the page", [this, page] { shoot("frmConfig", "frmConfig-page" + std::to_string(page)); });
+        pause(400ms);
+    }
+    act("make the clean line the default and save", [this] {
+        control<TabControl>("frmConfig", "SSTab1").setTab(0);
+        chooseFirst("frmConfig", "listProfiles");
+        click("frmConfig", "cmdMakeDefault");
+        click("frmConfig", "optionNoPromptPassword");
+        click("frmConfig", "cmdSave");
+    });
+    waitFor("the main console", [this] { return visible(frmStart::kName); }, 10s);
+    pause(800ms);
+    act("dial the clean line with a user name", [this] {
+        click(frmStart::kName, "cmdConfiguration");
+        chooseFirst("frmConfig", "listProfiles");
+        click("frmConfig", "cmdDial");
+    });
+    waitFor("the dial window", [this] { return visible("frmDialSelected"); }, 10s);
+    act("type the credentials", [this] {
+        type("frmDialSelected", "textDialUsername", "demo");
+        type("frmDialSelected", "textDialPassword", "demo");
+    });
+    pause(600ms);
+    act("press Dial", [this] { click("frmDialSelected", "cmdDialDial"); });
+    pause(1500ms);
+    act("picture while dialing", [this] { shoot(frmStart::kName, "frmStart-dialing"); });
+    waitFor("the connection", [this] { return m_program.module1().connected == "true"; }, 90s);
+    act("bring the console back from the tray", [this] {
+        if (!visible(frmStart::kName))
+            m_program.forms().get<frmStart>().trayMessage(kTrayLeftUp);
+    });
+    pause(3s);
+    act("picture of the call", [this] { shoot(frmStart::kName, "frmStart-connected"); });
+    pause(600ms);
+    act("hang up", [this] { click(frmStart::kName, "cmdHangup"); });
+    pause(1500ms);
+    act("picture after the hang-up", [this] { shoot(frmStart::kName, "frmStart-hung-up"); });
+    pause(1s);
+    act("exit", [this] { click(frmStart::kName, "cmdExit"); });
+    waitFor("the program's end", [] { return false; }, 15s);
+}
+
+void ScreenshotSession::waitFor(std::string what, std::function<bool()> ready, std::chrono::milliseconds timeout) {
+    m_steps.push_back({std::move(what), std::move(ready), nullptr, timeout});
+}
+
+void ScreenshotSession::act(std::string what, std::function<void()> action) {
+    m_steps.push_back({std::move(what), [] { return true; }, std::move(action), 0ms});
+}
+
+void ScreenshotSession::pause(std::chrono::milliseconds time) {
+    auto until = std::make_shared<std::chrono::steady_clock::time_point>();
+    m_steps.push_back({"pause", [until, time] {
+                           const auto now = std::chrono::steady_clock::now();
+                           if (*until == std::chrono::steady_clock::time_point{})
+                               *until = now + time;
+                           return now >= *until;
+                       },
+                       nullptr, time + 1s});
+}
+
+void ScreenshotSession::poll() {
+    // A step may open a message box, whose own loop runs this timer again.
+    if (m_busy || m_next >= m_steps.size())
+        return;
+    m_busy = true;
+    Step& step = m_steps[m_next];
+    try {
+        if (step.ready()) {
+            if (step.act)
+                step.act();
+            ++m_next;
+            m_stepStarted = std::chrono::steady_clock::now();
+        } else if (std::chrono::steady_clock::now() - m_stepStarted > step.timeout) {
+            finish("demo: gave up waiting for " + step.what);
+        }
+    } catch (const std::exception& error) {
+        finish("demo: " + step.what + " failed: " + error.what());
+    }
+    m_busy = false;
+}
+
+void ScreenshotSession::finish(const std::string& why) {
+    say(why);
+    m_next = m_steps.size();
+    QCoreApplication::exit(1);
+}
+
+void ScreenshotSession::shoot(const std::string& formName, const std::string& name) {
+    if (FormView* view = m_program.views().view(form(formName)))
+        m_recorder.shootSoon(view->window(), name);
+}
+
+Form& ScreenshotSession::form(const std::string& name) {
+    FormSlot* slot = m_program.forms().find(name);
+    if (!slot)
+        throw std::runtime_error("no window " + name);
+    return slot->get();
+}
+
+bool ScreenshotSession::visible(const std::string& name) {
+    FormSlot* slot = m_program.forms().find(name);
+    return slot && slot->peek() && slot->peek()->visible();
+}
+
+template <class C> C& ScreenshotSession::control(const std::string& formName, const std::string& name) {
+    auto* found = dynamic_cast<C*>(form(formName).control(name));
+    if (!found)
+        throw std::runtime_error("no control " + formName + "." + name);
+    return *found;
+}
+
+void ScreenshotSession::click(const std::string& formName, const std::string& name) {
+    Control* target = form(formName).control(name);
+    if (auto* button = dynamic_cast<CommandButton*>(target))
+        button->userClick();
+    else if (auto* box = dynamic_cast<CheckBox*>(target))
+        box->userClick();
+    else if (auto* option = dynamic_cast<OptionButton*>(target))
+        option->userClick();
+    else
+        throw std::runtime_error("cannot click " + formName + "." + name);
+}
+
+void ScreenshotSession::type(const std::string& formName, const std::string& name, const std::string& text) {
+    auto& box = control<TextBox>(formName, name);
+    box.setText("");
+    for (char c : text)
+        box.userType(c);
+}
+
+void ScreenshotSession::chooseFirst(const std::string& formName, const std::string& name) {
+    auto& list = control<ListBox>(formName, name);
+    if (list.listCount() == 0)
+        throw std::runtime_error(formName + "." + name + " is empty");
+    list.userChoose(0);
+}
+
+} // namespace quillan

@@ -1,0 +1,37 @@
+#include "Program.h"
+#include "ProgramIcon.h"
+#include "ProgramOptions.h"
+#include "ScreenshotSession.h"
+
+#include "forms/frmStart.h"
+
+#include <QApplication>
+
+#include <cstdio>
+#include <exception>
+#include <memory>
+
+int main(int argc, char** argv) {
+    QApplication app(argc, argv);
+    QApplication::setApplicationName("Quillan");
+    QApplication::setWindowIcon(quillan::programIcon());
+    // The console may live in the tray with no window shown; only the exit commands end the program.
+    QApplication::setQuitOnLastWindowClosed(false);
+
+    quillan::ProgramOptions options;
+    try {
+        options = quillan::readProgramOptions(QApplication::arguments());
+    } catch (const std::exception& error) {
+        std::fprintf(stderr, "quillan: %s\n", error.what());
+        return 2;
+    }
+
+    quillan::Program program(options);
+    std::unique_ptr<quillan::ScreenshotSession> session;
+    if (options.screenshots)
+        session = std::make_unique<quillan::ScreenshotSession>(program, *options.screenshots);
+    program.start();
+    if (!program.forms().peek<quillan::frmStart>())
+        return 0;
+    return QApplication::exec();
+}

@@ -1,6 +1,7 @@
 #include "Harness.h"
 
 #include "runtime/Form.h"
+#include "runtime/MenuItem.h"
 
 namespace quillan {
 
@@ -9,6 +10,8 @@ void FormEffectRecorder::formChanged(Form& form, FormProperty property) {
         m_log.add((form.visible() ? "show " : "hide ") + form.name());
     else if (property == FormProperty::Loaded && !form.loaded())
         m_log.add("unload " + form.name());
+    else if (property == FormProperty::PopupMenu && form.popupMenu())
+        m_log.add("popup " + form.name() + "." + form.popupMenu()->name());
 }
 
 void ScriptedModalLoop::runModal(Form& form) {

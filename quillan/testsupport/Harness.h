@@ -15,7 +15,7 @@
 
 namespace quillan {
 
-// Logs `show FORM`, `hide FORM` and `unload FORM` as they happen.
+// Logs `show FORM`, `hide FORM`, `unload FORM` and `popup FORM.MENU` as they happen.
 class FormEffectRecorder : public FormObserver {
 public:
     explicit FormEffectRecorder(EffectLog& log) : m_log(log) {}

@@ -171,6 +171,13 @@ TEST_F(DriverTest, events_listShowsHidesAndUnloadsOldestFirst) {
                 ElementsAre("ok", "show frmDriverTest", "unload frmDriverTest", "ok", "ok"));
 }
 
+TEST_F(DriverTest, events_includeAPopUpMenuOpened) {
+    auto& form = shownForm();
+    harness.effects.take();
+    form.cmdGo.Click = [&form] { form.showPopupMenu(form.mMenu); };
+    EXPECT_THAT(run("click frmDriverTest.cmdGo\nevents\n"), ElementsAre("ok", "popup frmDriverTest.mMenu", "ok"));
+}
+
 TEST_F(DriverTest, minimize_onlyReachesAShownWindow) {
     auto& form = harness.forms->get<frmDriverTest>();
     EXPECT_THAT(run("minimize frmDriverTest\n"), ElementsAre("error: frmDriverTest is not shown"));

@@ -7,7 +7,10 @@
 #include "formRAS.h"
 #include "frmAbout.h"
 #include "frmHelpStart.h"
+#include "frmConfig.h"
+#include "frmDeleteProfile.h"
 #include "modules/ProgramTitle.h"
+#include "modules/SettingsFile.h"
 
 namespace quillan {
 
@@ -68,14 +71,17 @@ void frmStart::addStatus(const std::string& line) {
     listConnectionStatus.setListIndex(listConnectionStatus.listCount() - 1);
 }
 
-void frmStart::addTrayIcon() { services().tray.add(m_trayTip); }
+void frmStart::addTrayIcon() {
+    m_trayIconAdded = true;
+    services().tray.add(m_trayTip);
+}
 
 void frmStart::setTrayTip(const std::string& tip) {
     m_trayTip = tip;
     services().tray.modify(m_trayTip);
 }
 
-void frmStart::cmdConfiguration_Click() { m_forms.find("frmConfig")->get().show(); }
+void frmStart::cmdConfiguration_Click() { m_forms.get<frmConfig>().show(); }
 
 void frmStart::Command1_Click() {
     addTrayIcon();
@@ -112,9 +118,12 @@ void frmStart::trayMessage(int message) {
 }
 
 void frmStart::Form_Resize() {
-    // A minimised console leaves the task bar; the tray icon or the next start brings it back.
-    if (windowState() == WindowState::Minimized)
-        hide();
+    // A minimised console leaves the task bar, so the tray icon must be there to bring it back.
+    if (windowState() != WindowState::Minimized)
+        return;
+    if (!m_trayIconAdded)
+        addTrayIcon();
+    hide();
 }
 
 void frmStart::Form_Unload() { services().tray.remove(m_trayTip); }
@@ -142,6 +151,26 @@ void frmStart::Form_Load() {
     m.profilecount = 0;
     m.clearWarnedFlags();
 
+    const auto settingsFile = services().dataDir / kSettingsFileName;
+    if (fileExists(settingsFile)) {
+        try {
+            loadSavedSettings(settingsFile);
+        } catch (const SettingsFileError& error) {
+            // The bad file is kept as it is until the user saves.
+            services().boxes.show(std::string(error.what()) +
+                                      "\n\nQuillan starts with its default settings. Check them on the Configuration "
+                                      "Console and press Save to replace the file.",
+                                  MsgButtons::OK, MsgIcon::Critical, kProgramTitle);
+            startFirstRun();
+        }
+    } else {
+        services().boxes.show("Quillan has determined that this is your first time running this program. You would "
+                              "want to configure the settings in Quillan first. Click the OK button to continue.",
+                              MsgButtons::OK, MsgIcon::Information, "Welcome to Quillan");
+        startFirstRun();
+    }
+
+    ras.getconnections();
     m_trayTip = kProgramTitle;
 
     // Start-up ends with the dial the user asked for, once the scan found no call up.
@@ -170,6 +199,49 @@ void frmStart::userClose() {
 }
 void frmStart::timer_Timer() {
     ConnectionTick(m_forms).run();
+}
+
+void frmStart::loadSavedSettings(const std::filesystem::path& file) {
+    Module1& m = m_forms.m();
+    formRAS& ras = m_forms.get<formRAS>();
+    frmConfig& config = m_forms.get<frmConfig>();
+
+    m.firstrun = "false";
+    const LoadedSettings loaded = loadSettings(file, m);
+    frmDeleteProfile& deleter = m_forms.get<frmDeleteProfile>();
+    for (const std::string& name : loaded.profileNames)
+        deleter.listUpdateProfiles.addItem(name);
+    if (m.settings.defaultprofile == "None")
+        cmdConnectDefault.setCaption("Connect");
+    else if (m.settings.connectdefault == "true")
+        cmdConnectDefault.setCaption("Connect to " + m.settings.defaultprofile);
+
+    ras.LoadEntries();
+    if (m.settings.hidestatus == "true") {
+        Command3.setCaption(">>");
+        setHeight(height() - kStatusListHeight);
+        listConnectionStatus.setVisible(false);
+    }
+    config.applySettings();
+    ras.reconcileProfiles(loaded.profileCount);
+}
+
+void frmStart::startFirstRun() {
+    Module1& m = m_forms.m();
+    m.firstrun = "true";
+    frmConfig& config = m_forms.get<frmConfig>();
+    config.cmdDialAlternate.setEnabled(false);
+    config.cmdCloseConfigurationConsole.setEnabled(false);
+    m_forms.get<formRAS>().LoadEntries();
+    config.show();
+    hide();
+}
+
+void frmStart::startUp() {
+    load();
+    // Until the first save the configuration console is the only window.
+    if (m_forms.m().firstrun != "true")
+        show();
 }
 
 } // namespace quillan

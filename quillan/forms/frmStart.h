@@ -8,6 +8,7 @@
 #include "runtime/MenuItem.h"
 #include "runtime/Timer.h"
 
+#include <filesystem>
 #include <string>
 
 namespace quillan {
@@ -52,6 +53,8 @@ public:
     MenuItem erw{*this, "erw", &mPopupSys};
     MenuItem mPopHangup{*this, "mPopHangup", &mPopupSys};
 
+    // Runs the start-up sequence and shows the console, unless the first run keeps it hidden.
+    void startUp();
     // A mouse message from the tray icon.
     void trayMessage(int message);
     // Adds a line to the status list and selects the last line.
@@ -74,8 +77,8 @@ private:
     void Command1_Click();
     void Command3_Click();
     void restore();
-    void loadSavedSettings();
-    void startFirstRun(const std::string& reason);
+    void loadSavedSettings(const std::filesystem::path& file);
+    void startFirstRun();
 
     // Calls: connect, hang-up, exit and the one-second tick.
     void cmdConnectDefault_Click();
@@ -87,6 +90,7 @@ private:
 
     Forms& m_forms;
     std::string m_trayTip;
+    bool m_trayIconAdded = false;
 };
 
 // Designed sizes of the console, in pixels.

@@ -1,0 +1,169 @@
+#include "StartupFixture.h"
+
+#include "forms/frmConfig.h"
+#include "forms/frmDeleteProfile.h"
+#include "forms/frmStart.h"
+#include "modules/SettingsFile.h"
+
+namespace quillan {
+namespace {
+
+class StartUp : public StartupFixture {
+protected:
+    frmStart& console() { return forms().get<frmStart>(); }
+    frmConfig& config() { return forms().get<frmConfig>(); }
+
+    // A settings file as the program saves it, with the given profiles and settings changed first.
+    void saveSettingsWith(const std::vector<std::string>& profiles, const std::function<void(Module1&)>& edit = {}) {
+        Module1 saved;
+        for (const auto& name : profiles)
+            addDefaultProfile(saved.profiledata, name);
+        addDefaultPrograms(saved.programdata);
+        if (edit)
+            edit(saved);
+        saveSettings(dataDir / kSettingsFileName, saved, kDefaultStartUrl, "3");
+    }
+};
+
+TEST_F(StartUp, firstStart_welcomesOnceAndLeavesOnlyTheConfigurationConsole) {
+    addEntry("Home");
+    console().startUp();
+    const auto boxes = harness.boxes.take();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Welcome to Quillan");
+    EXPECT_EQ(boxes[0].icon, MsgIcon::Information);
+    EXPECT_FALSE(console().visible());
+    EXPECT_TRUE(config().visible());
+    EXPECT_FALSE(config().cmdCloseConfigurationConsole.enabled());
+    EXPECT_FALSE(config().cmdDialAlternate.enabled());
+    EXPECT_EQ(m().firstrun, "true");
+    EXPECT_EQ(m().profiledata.value("HomeAN1"), "0");
+    EXPECT_EQ(console().listConnectionStatus.items(),
+              (std::vector<std::string>{"          Welcome to Quillan!", "The Best Dialup Networking Companion!"}));
+}
+
+TEST_F(StartUp, savedSettings_showTheConsoleWithTheDefaultProfileCaption) {
+    addEntry("Home");
+    saveSettingsWith({"Home"}, [](Module1& s) {
+        s.settings.defaultprofile = "Home";
+        s.settings.connectdefault = "true";
+    });
+    console().startUp();
+    EXPECT_TRUE(harness.boxes.take().empty());
+    EXPECT_TRUE(console().visible());
+    EXPECT_EQ(console().cmdConnectDefault.caption(), "Connect to Home");
+    EXPECT_EQ(forms().get<frmDeleteProfile>().listUpdateProfiles.items(), std::vector<std::string>{"Home"});
+}
+
+TEST_F(StartUp, defaultProfileNone_captionIsConnectWhateverTheFlag) {
+    saveSettingsWith({}, [](Module1& s) { s.settings.connectdefault = "true"; });
+    console().startUp();
+    EXPECT_EQ(console().cmdConnectDefault.caption(), "Connect");
+}
+
+TEST_F(StartUp, connectDefaultFalse_keepsTheDesignedCaption) {
+    addEntry("Home");
+    saveSettingsWith({"Home"}, [](Module1& s) { s.settings.defaultprofile = "Home"; });
+    console().startUp();
+    EXPECT_EQ(console().cmdConnectDefault.caption(), "");
+}
+
+TEST_F(StartUp, hiddenStatus_startsShortAndTheToggleRestoresTheHeight) {
+    saveSettingsWith({}, [](Module1& s) { s.settings.hidestatus = "true"; });
+    console().startUp();
+    EXPECT_EQ(console().Command3.caption(), ">>");
+    EXPECT_EQ(console().height(), kConsoleHeight - kStatusListHeight);
+    EXPECT_FALSE(console().listConnectionStatus.visible());
+    EXPECT_EQ(config().checkStatus.value(), 1);
+    console().Command3.userClick();
+    console().Command3.userClick();
+    EXPECT_EQ(console().height(), kConsoleHeight - kStatusListHeight);
+    EXPECT_EQ(console().Command3.caption(), ">>");
+}
+
+TEST_F(StartUp, deletedPhonebookEntries_openTheDeleteWindowModally) {
+    addEntry("Home");
+    saveSettingsWith({"Home", "Gone"});
+    bool shownModally = false;
+    harness.modal.body = [&](Form& form) { shownModally = form.name() == "frmDeleteProfile"; };
+    console().startUp();
+    const auto boxes = harness.boxes.take();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].title, "Updating Quillan");
+    EXPECT_EQ(boxes[0].text, "Quillan has detected that you have deleted away some connection profiles. You are "
+                             "required to update the config");
+    EXPECT_TRUE(shownModally);
+}
+
+TEST_F(StartUp, newPhonebookEntries_getDefaultRecords) {
+    addEntry("Home");
+    addEntry("New");
+    saveSettingsWith({"Home"}, [](Module1& s) { s.profiledata.replace("HomeUsername", "me"); });
+    console().startUp();
+    const auto boxes = harness.boxes.take();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].icon, MsgIcon::Critical);
+    EXPECT_EQ(m().profiledata.value("HomeUsername"), "me");
+    EXPECT_EQ(m().profiledata.value("New"), "New");
+    EXPECT_EQ(m().profiledata.count(), 30u);
+}
+
+TEST_F(StartUp, unreadableSettingsFile_isReportedAndKeptWhileDefaultsApply) {
+    writeFile(kSettingsFileName, "##Connection Profile##\r\n##Default Profile##\r\nNone\r\n");
+    console().startUp();
+    const auto boxes = harness.boxes.take();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].icon, MsgIcon::Critical);
+    EXPECT_NE(boxes[0].text.find(kSettingsFileName), std::string::npos);
+    EXPECT_NE(boxes[0].text.find("line"), std::string::npos);
+    EXPECT_EQ(readFile(kSettingsFileName), "##Connection Profile##\r\n##Default Profile##\r\nNone\r\n");
+    EXPECT_EQ(m().settings.traymode, "true");
+    EXPECT_TRUE(config().visible());
+    EXPECT_EQ(m().programdata.count(), 20u);
+}
+
+class TrayIconUse : public StartUp {
+protected:
+    TrayIconUse() {
+        saveSettingsWith({});
+        console().startUp();
+        harness.effects.take();
+    }
+};
+
+TEST_F(TrayIconUse, placeInTray_addsTheIconThenHidesTheConsole) {
+    console().Command1.userClick();
+    EXPECT_EQ(harness.effects.take(), (std::vector<std::string>{"tray add \"Quillan\"", "hide frmStart"}));
+}
+
+TEST_F(TrayIconUse, leftClickOrDoubleClick_restoresTheConsole) {
+    for (int message : {kTrayLeftUp, kTrayLeftDoubleClick}) {
+        console().hide();
+        console().trayMessage(message);
+        EXPECT_TRUE(console().visible()) << message;
+        EXPECT_EQ(console().windowState(), WindowState::Normal);
+    }
+}
+
+TEST_F(TrayIconUse, rightClick_opensThePopupMenuExceptDuringExit) {
+    console().trayMessage(kTrayRightUp);
+    EXPECT_EQ(console().popupMenu(), &console().mPopupSys);
+    console().hide();
+    m().exiting = "true";
+    console().trayMessage(kTrayLeftUp);
+    EXPECT_FALSE(console().visible());
+}
+
+TEST_F(TrayIconUse, minimisedConsole_leavesTheTaskBarButKeepsAWayBack) {
+    console().setWindowState(WindowState::Minimized);
+    EXPECT_FALSE(console().visible());
+    EXPECT_EQ(harness.effects.take(), (std::vector<std::string>{"tray add \"Quillan\"", "hide frmStart"}));
+}
+
+TEST_F(TrayIconUse, unloadingTheConsole_removesTheTrayIcon) {
+    console().unload();
+    EXPECT_EQ(harness.effects.take(), (std::vector<std::string>{"tray delete \"Quillan\"", "unload frmStart"}));
+}
+
+} // namespace
+} // namespace quillan

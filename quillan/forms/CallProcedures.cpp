@@ -1,6 +1,7 @@
 #include "CallProcedures.h"
 
 #include "Forms.h"
+#include "frmConfig.h"
 #include "formRAS.h"
 #include "frmConnectNoDefault.h"
 #include "frmCost.h"
@@ -121,7 +122,7 @@ void CallProcedures::startDial(const DialCredentials& credentials, DialKind kind
 
 void CallProcedures::setDialCommandsEnabled(bool enabled) {
     CommandButton& connect = m_forms.get<frmStart>().cmdConnectDefault;
-    CommandButton& dialSelected = m_forms.control<CommandButton>("frmConfig", "cmdDial");
+    CommandButton& dialSelected = m_forms.get<frmConfig>().cmdDial;
     // The main console's button goes off first and comes back last.
     if (enabled) {
         dialSelected.setEnabled(true);

@@ -2,6 +2,7 @@
 
 #include "CallProcedures.h"
 #include "Forms.h"
+#include "frmConfig.h"
 #include "LimitWarnings.h"
 #include "formRAS.h"
 #include "frmReminder.h"
@@ -102,7 +103,7 @@ void ConnectionTick::noticeLineDrop() {
     console.timer.setEnabled(false);
     console.cmdConnectDefault.setEnabled(true);
     console.cmdHangup.setEnabled(false);
-    m_forms.control<CommandButton>("frmConfig", "cmdDial").setEnabled(true);
+    m_forms.get<frmConfig>().cmdDial.setEnabled(true);
     console.listConnectionStatus.clear();
     console.addStatus(m.currentprofile + " terminated!");
     m.currentprofile.clear();

@@ -27,14 +27,6 @@ public:
     template <class T> T& get() { return static_cast<T&>(slot(T::kName).get()); }
     template <class T> T* peek() { return static_cast<T*>(slot(T::kName).peek()); }
 
-    // A control of another window by name, loading that window; throws when there is no such control.
-    template <class C> C& control(const std::string& form, const std::string& name) {
-        auto* found = dynamic_cast<C*>(slot(form).get().control(name));
-        if (!found)
-            throw std::logic_error("no control " + form + "." + name);
-        return *found;
-    }
-
     // By name, for the views and the driver; null for an unknown name.
     FormSlot* find(const std::string& name);
     std::vector<std::string> names() const;

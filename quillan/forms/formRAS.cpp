@@ -3,6 +3,9 @@
 #include "CallProcedures.h"
 #include "FormCatalog.h"
 #include "Forms.h"
+#include "frmConfig.h"
+#include "frmConnectNoDefault.h"
+#include "frmDeleteProfile.h"
 #include "frmStart.h"
 #include "modules/ProgramTitle.h"
 #include "runtime/ListBox.h"
@@ -36,8 +39,8 @@ formRAS::formRAS(Forms& forms)
 }
 
 void formRAS::addToProfileLists(const std::string& name) {
-    m_forms.control<ListBox>("frmConfig", "listProfiles").addItem(name);
-    m_forms.control<ListBox>("frmConnectNoDefault", "listdialchoose").addItem(name);
+    m_forms.get<frmConfig>().listProfiles.addItem(name);
+    m_forms.get<frmConnectNoDefault>().listdialchoose.addItem(name);
 }
 
 void formRAS::LoadEntries() {
@@ -71,13 +74,13 @@ void formRAS::LoadEntries() {
 
 void formRAS::reconcileProfiles(std::int16_t settingsProfileCount) {
     MessageBoxes& boxes = m_forms.services().boxes;
-    auto& listProfiles = m_forms.control<ListBox>("frmConfig", "listProfiles");
+    auto& listProfiles = m_forms.get<frmConfig>().listProfiles;
     const int phonebookCount = listProfiles.listCount();
     if (settingsProfileCount > phonebookCount) {
         boxes.show("Quillan has detected that you have deleted away some connection profiles. You are required to "
                    "update the config",
                    MsgButtons::OK, MsgIcon::Critical, "Updating Quillan");
-        m_forms.find("frmDeleteProfile")->get().showModal();
+        m_forms.get<frmDeleteProfile>().showModal();
     } else if (settingsProfileCount < phonebookCount) {
         boxes.show("Quillan has detected that you have created new DUN profile. You need to provide Quillan with the "
                    "new name of your connection profiles.",
@@ -136,7 +139,7 @@ void formRAS::adoptConnection(const std::string& name) {
     frmStart& console = m_forms.get<frmStart>();
     console.cmdConnectDefault.setEnabled(false);
     console.cmdHangup.setEnabled(true);
-    m_forms.control<CommandButton>("frmConfig", "cmdDial").setEnabled(false);
+    m_forms.get<frmConfig>().cmdDial.setEnabled(false);
     m.currentprofile = name;
     console.timer.setEnabled(true);
     console.listConnectionStatus.clear();
@@ -187,7 +190,7 @@ void formRAS::failedAttempt() {
                                       "Connection Status");
         console.cmdConnectDefault.setEnabled(true);
         console.cmdHangup.setEnabled(false);
-        m_forms.control<CommandButton>("frmConfig", "cmdDial").setEnabled(true);
+        m_forms.get<frmConfig>().cmdDial.setEnabled(true);
     }
 }
 

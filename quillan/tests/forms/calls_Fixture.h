@@ -1,5 +1,6 @@
 #pragma once
 
+#include "forms/frmConfig.h"
 #include "forms/CallProcedures.h"
 #include "forms/formRAS.h"
 #include "forms/frmStart.h"
@@ -44,7 +45,7 @@ class CallsTest : public ::testing::Test {
     CallProcedures calls() { return CallProcedures(*h.forms); }
     Form& form(const char* name) { return h.forms->find(name)->get(); }
     Form* loaded(const char* name) { return h.forms->find(name)->peek(); }
-    CommandButton& configDial() { return h.forms->control<CommandButton>("frmConfig", "cmdDial"); }
+    CommandButton& configDial() { return h.forms->get<frmConfig>().cmdDial; }
 
     void addProfile(const std::string& name, const std::string& user, const std::string& password,
                     const std::string& domain, const std::string& number) {

@@ -67,8 +67,8 @@ protected:
         addEntry("Home");
         addEntry("Work");
         addEntry("Spare");
-        m().firstrun = "true";
-        ras().LoadEntries();
+        console().startUp();
+        harness.boxes.take();
         harness.dialUp.takeCalls();
     }
     formRAS& ras() { return forms().get<formRAS>(); }

@@ -23,9 +23,7 @@ void ProgramCommands::start() {
         throw CommandError("already started");
     // Set first: the start-up may show a modal window whose commands run before it returns.
     m_started = true;
-    frmStart& console = m_forms.get<frmStart>();
-    if (m_forms.m().firstrun != "true")
-        console.show();
+    m_forms.get<frmStart>().startUp();
 }
 
 void ProgramCommands::tray(const std::string& message) {

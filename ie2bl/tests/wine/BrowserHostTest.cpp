@@ -65,8 +65,19 @@ class Click {
     RecordingSink m_sink;
 };
 
-// Expects a hand-off and remembers the address the manager should have recorded.
-void expectHandOff(const std::string& address, std::vector<std::string>& handedOff) {
+// Addresses handed off so far, and the manager that should have recorded them.
+struct HandOffs {
+    StandInManager& manager;
+    std::vector<std::string> addresses;
+};
+
+// Waits like a user would until the manager has taken the address over.
+void noteHandOff(HandOffs& handedOff, const std::string& address) {
+    handedOff.addresses.push_back(address);
+    CHECK(handedOff.manager.waitForRecords(handedOff.addresses.size()));
+}
+
+void expectHandOff(const std::string& address, HandOffs& handedOff) {
     Click click;
     if (!CHECK(click.created()))
         return;
@@ -79,7 +90,7 @@ void expectHandOff(const std::string& address, std::vector<std::string>& handedO
     }
     CHECK_EQ(0, click.sink().otherCalls());
     CHECK(readText(kQueueKey, "FromNetscape") == address);
-    handedOff.push_back(address);
+    noteHandOff(handedOff, address);
 }
 
 void expectBrowserFetches(const std::string& address) {
@@ -96,7 +107,7 @@ void nothingIsCaughtWithoutTheManager() {
     CHECK(readText(kQueueKey, "FromNetscape") == "<missing>");
 }
 
-void downloadsAreHandedOff(std::vector<std::string>& handedOff) {
+void downloadsAreHandedOff(HandOffs& handedOff) {
     winecheck::group("watched downloads are handed off");
     expectHandOff("http://host/files/setup.zip", handedOff);
     expectHandOff("ftp://ftp.host.org:21/pub/src.tar.gz", handedOff);
@@ -109,13 +120,13 @@ void downloadsAreHandedOff(std::vector<std::string>& handedOff) {
              noSink.protocol()->Start(L"http://host/a.zip", nullptr, nullptr, 0, 0));
 }
 
-void bodyIsReadOncePerHandOff(std::vector<std::string>& handedOff) {
+void bodyIsReadOncePerHandOff(HandOffs& handedOff) {
     winecheck::group("Read after a hand-off");
     Click click;
     if (!CHECK(click.created()))
         return;
     click.start("http://host/one.exe");
-    handedOff.push_back("http://host/one.exe");
+    noteHandOff(handedOff, "http://host/one.exe");
     char buffer[32];
     FillMemory(buffer, sizeof buffer, 'x');
     ULONG read = 0;
@@ -126,14 +137,14 @@ void bodyIsReadOncePerHandOff(std::vector<std::string>& handedOff) {
 
     // A second hand-off on the same object delivers the body once more, never past the buffer.
     click.start("http://host/two.exe");
-    handedOff.push_back("http://host/two.exe");
+    noteHandOff(handedOff, "http://host/two.exe");
     FillMemory(buffer, sizeof buffer, 'x');
     CHECK_EQ(S_OK, click.protocol()->Read(buffer, 5, &read));
     CHECK_EQ(5, read);
     CHECK(std::string(buffer, 6) == "Briskx");
 }
 
-void modifierKeysSteerTheDecision(std::vector<std::string>& handedOff) {
+void modifierKeysSteerTheDecision(HandOffs& handedOff) {
     winecheck::group("modifier keys");
     {
         HeldKeys shift({VK_SHIFT, VK_CONTROL, VK_MENU});
@@ -151,21 +162,36 @@ void modifierKeysSteerTheDecision(std::vector<std::string>& handedOff) {
     expectBrowserFetches("http://host/search?q=manual");
 }
 
-void queuedFileTakesAMirror(std::vector<std::string>& handedOff) {
+void queuedFileTakesAMirror(HandOffs& handedOff) {
     winecheck::group("address of a queued file becomes an alternate");
-    setText(kQueueKey, "Get03", "http://first.mirror/pub/tool.xyz");
-    expectHandOff("http://second.mirror/dl/tool.xyz", handedOff);
-    CHECK(readText(kQueueKey, "AltURL03:0") == "http://first.mirror/pub/tool.xyz");
-    CHECK(readText(kQueueKey, "AltURL03:1") == "http://second.mirror/dl/tool.xyz");
-    expectBrowserFetches("http://second.mirror/dl/other.xyz");
+    setText(kQueueKey, "Get03", "http://first.mirror/pub/tool.dat");
+    expectHandOff("http://second.mirror/dl/tool.dat", handedOff);
+    CHECK(readText(kQueueKey, "AltURL03:0") == "http://first.mirror/pub/tool.dat");
+    CHECK(readText(kQueueKey, "AltURL03:1") == "http://second.mirror/dl/tool.dat");
+    expectBrowserFetches("http://second.mirror/dl/other.dat");
 }
 
-void longAddressIsHandedOffWhole(std::vector<std::string>& handedOff) {
+// Exactly the reader's 1024 bytes and no terminating zero, the last entry ending in the very last
+// byte. Stored untyped, since the system would add a zero to a text value on the way out.
+void setFullWatchList() {
+    std::string list = ".ZIP; .EXE; .GZ;";
+    list += std::string(1024 - list.size() - 5, ' ') + ".XYZ;";
+    RegSetKeyValueA(HKEY_CURRENT_USER, kConfigKey, "WatchFileTypes", REG_BINARY, list.data(),
+                    static_cast<DWORD>(list.size()));
+}
+
+void fullWatchListIsReadToItsLastByte(HandOffs& handedOff) {
+    winecheck::group("a 1024-byte watch list without terminator");
+    expectHandOff("http://host/files/data.xyz", handedOff);
+    expectBrowserFetches("http://host/files/data.tar");
+}
+
+void longAddressIsHandedOffWhole(HandOffs& handedOff) {
     winecheck::group("very long address");
     expectHandOff("http://host/" + std::string(60000, 'p') + "/big.zip", handedOff);
 }
 
-void translatedTitleIsLookedFor(std::vector<std::string>& handedOff) {
+void translatedTitleIsLookedFor(HandOffs& handedOff) {
     winecheck::group("monitor title from an external resource file");
     setText(kConfigKey, "ExternalResourceFile", "ie2bl_test_strings.dll");
     setNumber(kConfigKey, "ExternalResourceFileVer", 3010);
@@ -182,6 +208,7 @@ void translatedTitleIsLookedFor(std::vector<std::string>& handedOff) {
 int main() {
     const std::wstring dll = TestFiles::besideProgram(L"ie2bl.dll");
     RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Glenmarch");
+    setFullWatchList();
     SetCurrentDirectoryW(TestFiles::besideProgram(L"").c_str());
     if (!CHECK_EQ(0, TestFiles::runAndWait(L"regsvr32 /s \"" + dll + L"\"")))
         return winecheck::finish();
@@ -189,22 +216,23 @@ int main() {
 
     nothingIsCaughtWithoutTheManager();
 
-    std::vector<std::string> handedOff;
     StandInManager manager(TestFiles::besideProgram(L"standin-record.txt"));
+    HandOffs handedOff{manager, {}};
     if (CHECK(manager.start())) {
         downloadsAreHandedOff(handedOff);
         bodyIsReadOncePerHandOff(handedOff);
         modifierKeysSteerTheDecision(handedOff);
         queuedFileTakesAMirror(handedOff);
         longAddressIsHandedOffWhole(handedOff);
+        fullWatchListIsReadToItsLastByte(handedOff);
         translatedTitleIsLookedFor(handedOff);
         manager.stop();
 
         winecheck::group("the manager got message 1139 and read each address");
         const std::vector<std::string> records = manager.records();
-        CHECK_EQ(handedOff.size(), records.size());
-        for (size_t i = 0; i < records.size() && i < handedOff.size(); ++i)
-            CHECK(records[i] == "1139 0 0 " + handedOff[i]);
+        CHECK_EQ(handedOff.addresses.size(), records.size());
+        for (size_t i = 0; i < records.size() && i < handedOff.addresses.size(); ++i)
+            CHECK(records[i] == "1139 0 0 " + handedOff.addresses[i]);
     }
     winecheck::group("manager gone again");
     expectBrowserFetches("http://host/files/setup.zip");

@@ -47,3 +47,12 @@ std::vector<std::string> StandInManager::records() const {
         lines.push_back(line);
     return lines;
 }
+
+bool StandInManager::waitForRecords(size_t count) const {
+    for (int attempt = 0; attempt < 1000; ++attempt) {
+        if (records().size() >= count)
+            return true;
+        Sleep(10);
+    }
+    return false;
+}

@@ -17,6 +17,9 @@ class StandInManager {
     void stop();
     // One line per message received, in order.
     std::vector<std::string> records() const;
+    // Waits until `count` messages are recorded: the manager reads the address only when it gets
+    // to the message, so a later click must not overwrite it before then.
+    bool waitForRecords(size_t count) const;
 
   private:
     std::wstring m_recordFile;

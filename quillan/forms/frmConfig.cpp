@@ -9,6 +9,7 @@
 #include "modules/ProgramTitle.h"
 #include "modules/SettingsFile.h"
 
+#include <algorithm>
 #include <initializer_list>
 
 namespace quillan {
@@ -247,11 +248,18 @@ void frmConfig::followTick(const FlagBox& flag) {
         control->setVisible(!ticked);
 }
 
-void frmConfig::tick(CheckBox& box, bool ticked) {
-    box.setValue(ticked ? 1 : 0);
-    for (const FlagBox& flag : m_flagBoxes)
-        if (&flag.box == &box)
-            followTick(flag);
+void frmConfig::tick(const FlagBox& flag, bool ticked) {
+    flag.box.setValue(ticked ? 1 : 0);
+    followTick(flag);
+}
+
+const frmConfig::FlagBox& frmConfig::flagBox(const CheckBox& box) const {
+    return *std::find_if(m_flagBoxes.begin(), m_flagBoxes.end(), [&](const FlagBox& f) { return &f.box == &box; });
+}
+
+const frmConfig::NumericBox& frmConfig::numericBox(const TextBox& box) const {
+    return *std::find_if(m_numericBoxes.begin(), m_numericBoxes.end(),
+                         [&](const NumericBox& n) { return &n.box == &box; });
 }
 
 void frmConfig::bindOptionPairs() {
@@ -373,9 +381,9 @@ void frmConfig::applySettings() {
     showConnectDefaultQuestion();
 
     for (const FlagBox& flag : m_flagBoxes)
-        tick(flag.box, isTrue(s.*flag.flag));
+        tick(flag, isTrue(s.*flag.flag));
     // Mail watch counts as on unless it is plainly off.
-    tick(checkActivateMail, s.mailwatch != "false");
+    tick(flagBox(checkActivateMail), s.mailwatch != "false");
 
     textMailSoundPath.setText(s.mailsoundfile);
     textEmailPath.setText(s.mailprogram);
@@ -508,9 +516,8 @@ void frmConfig::optionConnectDefaultNo_Click() {
 
 void frmConfig::cmdSave_Click() {
     // The redial count is written from its box: a text that would not load back is refused here.
-    for (const NumericBox& numeric : m_numericBoxes)
-        if (&numeric.box == &textRedialNumber && !acceptNumber(numeric))
-            return;
+    if (!acceptNumber(numericBox(textRedialNumber)))
+        return;
     Module1& m = m_forms.m();
     try {
         saveSettings(services().dataDir / kSettingsFileName, m, textStartURL.text(), textRedialNumber.text());

@@ -197,7 +197,9 @@ private:
     void bindTextBoxes();
     void bindPageButtons();
     void followTick(const FlagBox& flag);
-    void tick(CheckBox& box, bool ticked);
+    void tick(const FlagBox& flag, bool ticked);
+    const FlagBox& flagBox(const CheckBox& box) const;
+    const NumericBox& numericBox(const TextBox& box) const;
     bool acceptNumber(const NumericBox& numeric);
     void showConnectDefaultQuestion();
     // The profile selected in listProfiles; refuses with a message box when there is none.

@@ -370,6 +370,29 @@ TEST_F(ConfigSaveTest, savedSettings_loadBackAsTheyWereEdited) {
     EXPECT_EQ(loaded.profiledata.value("HomeDialAN"), "true");
 }
 
+TEST_F(ConfigSaveTest, nextStart_showsTheSavedSettingsOnTheConsole) {
+    config->SSTab1.setTab(kPageCost);
+    config->checkUnlimitedConnection.userClick();
+    config->SSTab1.setTab(kPageOptions);
+    config->optionRedialForXTimes.userClick();
+    config->textRedialNumber.setText("6");
+    config->textReminder.setText("45");
+    config->textReminder.userLeave();
+    config->cmdSave.userClick();
+
+    Harness next(dataDir());
+    next.forms->get<frmStart>();
+    frmConfig& console = next.forms->get<frmConfig>();
+    EXPECT_TRUE(next.boxes.take().empty());
+    EXPECT_FALSE(console.visible());
+    EXPECT_TRUE(console.checkUnlimitedConnection.ticked());
+    EXPECT_FALSE(console.Frame5.visible());
+    EXPECT_TRUE(console.optionRedialForXTimes.value());
+    EXPECT_EQ(console.textRedialNumber.text(), "6");
+    EXPECT_EQ(console.textReminder.text(), "45");
+    EXPECT_TRUE(console.cmdCloseConfigurationConsole.enabled());
+}
+
 TEST_F(ConfigSaveTest, save_endsTheFirstRunAndReturnsToTheMainConsole) {
     addProfile("Home");
     select("Home");

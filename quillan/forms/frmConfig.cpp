@@ -4,6 +4,7 @@
 #include "Forms.h"
 #include "frmAlternateDial.h"
 #include "frmCloseConfig.h"
+#include "frmDialSelected.h"
 #include "frmStart.h"
 #include "modules/Numeric.h"
 #include "modules/ProgramTitle.h"
@@ -200,6 +201,7 @@ frmConfig::frmConfig(Forms& forms) : Form(forms.services(), kName, "Quillan Conf
     listProfiles.Click = [this] { listProfiles_Click(); };
     checkDialAlternate.Click = [this] { checkDialAlternate_Click(); };
     cmdDialAlternate.Click = [this] { cmdDialAlternate_Click(); };
+    cmdDial.Click = [this] { cmdDial_Click(); };
     cmdMakeDefault.Click = [this] { cmdMakeDefault_Click(); };
     cmdSetDefaultNone.Click = [this] { cmdSetDefaultNone_Click(); };
     optionConnectDefaultYes.Click = [this] { optionConnectDefaultYes_Click(); };
@@ -483,6 +485,15 @@ void frmConfig::cmdDialAlternate_Click() {
     frmAlternateDial& alternates = m_forms.get<frmAlternateDial>();
     alternates.profilecontext = *name;
     alternates.show();
+}
+
+void frmConfig::cmdDial_Click() {
+    const std::optional<std::string> name = selectedProfile();
+    if (!name)
+        return;
+    frmDialSelected& dial = m_forms.get<frmDialSelected>();
+    dial.fillFrom(*name);
+    dial.show();
 }
 
 void frmConfig::cmdMakeDefault_Click() {

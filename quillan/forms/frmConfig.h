@@ -208,6 +208,7 @@ private:
     void listProfiles_Click();
     void checkDialAlternate_Click();
     void cmdDialAlternate_Click();
+    void cmdDial_Click();
     void cmdMakeDefault_Click();
     void cmdSetDefaultNone_Click();
     void optionConnectDefaultYes_Click();

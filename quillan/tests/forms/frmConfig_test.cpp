@@ -2,6 +2,7 @@
 
 #include "forms/frmAlternateDial.h"
 #include "forms/frmCloseConfig.h"
+#include "forms/frmDialSelected.h"
 #include "modules/SettingsFile.h"
 
 #include <gtest/gtest.h>
@@ -229,6 +230,25 @@ TEST_F(ConfigProfileTest, dialAlternateButton_opensTheWindowForTheSelectedProfil
     EXPECT_EQ(alternates.profilecontext, "Home");
     EXPECT_TRUE(alternates.visible());
     EXPECT_FALSE(alternates.modal());
+}
+
+TEST_F(ConfigProfileTest, dialSelected_opensTheDialWindowWithTheStoredCredentials) {
+    select("Home");
+    config->cmdDial.userClick();
+    frmDialSelected& dial = h.forms->get<frmDialSelected>();
+    EXPECT_TRUE(dial.visible());
+    EXPECT_EQ(dial.textDialProfilename.text(), "Home");
+    EXPECT_EQ(dial.textDialPassword.text(), "secret");
+    EXPECT_TRUE(config->visible());
+}
+
+TEST_F(ConfigProfileTest, dialSelectedWithoutSelection_refuses) {
+    config->cmdDial.userClick();
+    const std::vector<Box> boxes = h.boxes.take();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_EQ(boxes[0].text, "Select a Connection Profile first");
+    EXPECT_EQ(boxes[0].icon, MsgIcon::Exclamation);
+    EXPECT_EQ(h.forms->peek<frmDialSelected>(), nullptr);
 }
 
 // ---- Text boxes ----

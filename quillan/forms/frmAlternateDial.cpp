@@ -10,8 +10,9 @@ namespace quillan {
 QUILLAN_REGISTER_FORM(frmAlternateDial);
 
 frmAlternateDial::frmAlternateDial(Forms& forms)
-    : Form(forms.services(), kName, "Dialing Alternate Numbers", 6000), m_forms(forms),
-      m_boxes{&textAN1, &textAN2, &textAN3, &textAN4, &textAN5, &textAN6, &textAN7, &textAN8, &textAN9, &textAN10} {
+    : Form(forms.services(), kName, "Dialing Alternate Numbers", 6000),
+      m_forms(forms), m_boxes{&textAN1, &textAN2, &textAN3, &textAN4, &textAN5,
+                              &textAN6, &textAN7, &textAN8, &textAN9, &textAN10} {
     const std::array<Frame*, kSlots> frames{&Frame1, &Frame2, &Frame3, &Frame4, &Frame5,
                                             &Frame6, &Frame7, &Frame8, &Frame9, &Frame10};
     const std::array<Label*, kSlots> labels{&Label1, &Label2, &Label3, &Label4, &Label5,
@@ -39,8 +40,8 @@ void frmAlternateDial::textAN_Change(TextBox& box) {
     // The whole text must read as a number, so dashes and inner blanks are refused.
     if (isNumeric(box.text()))
         return;
-    services().boxes.show("Enter numerical values for your phone number", MsgButtons::OK, MsgIcon::Exclamation,
-                          "Phone Number Error Format");
+    services().boxes.show("Enter numerical values for your phone number", MsgButtons::OK,
+                          MsgIcon::Exclamation, "Phone Number Error Format");
     box.setText("");
     box.setFocus();
 }

@@ -16,9 +16,10 @@ QUILLAN_REGISTER_FORM(frmCloseConfig);
 
 frmCloseConfig::frmCloseConfig(Forms& forms)
     : Form(forms.services(), kName, "Closing Configuration Console", 2400), m_forms(forms) {
-    Label1.setCaption("All configurations set would not be saved after the last saved operation. If you do wish to "
-                      "save all the changes made, click on the \"Save Configuration\" button in the Quillan "
-                      "Configuration Console. Do you wish to continue?");
+    Label1.setCaption(
+        "All configurations set would not be saved after the last saved operation. If you do wish to "
+        "save all the changes made, click on the \"Save Configuration\" button in the Quillan "
+        "Configuration Console. Do you wish to continue?");
     checkRemoveCloseReminder.setCaption("Remove this reminder");
     checkRemoveCloseReminder.setToolTip("Check this box if you do not want future reminders");
     cmdYesClose.setCaption("&Yes");

@@ -24,8 +24,12 @@ void describe(Control& control, const char* caption, const char* toolTip = "") {
     control.setToolTip(toolTip);
 }
 
-bool isTrue(const std::string& flag) { return flag == "true"; }
-const char* flagText(bool value) { return value ? "true" : "false"; }
+bool isTrue(const std::string& flag) {
+    return flag == "true";
+}
+const char* flagText(bool value) {
+    return value ? "true" : "false";
+}
 
 // A setting held as a number or as text, as a box shows it.
 std::string boxText(const NumberOrText& value) {
@@ -58,10 +62,12 @@ const char* const kSelectProfileFirst = "Select a Connection Profile first";
 
 } // namespace
 
-frmConfig::frmConfig(Forms& forms) : Form(forms.services(), kName, "Quillan Configuration Console", 6000), m_forms(forms) {
+frmConfig::frmConfig(Forms& forms)
+    : Form(forms.services(), kName, "Quillan Configuration Console", 6000), m_forms(forms) {
     describe(cmdSave, "&Save configurations",
              "Save all the configurations i.e.Connection,Cost,Warnings and Options");
-    describe(cmdCloseConfigurationConsole, "Cl&ose Configurations", "Close configuration window without saving");
+    describe(cmdCloseConfigurationConsole, "Cl&ose Configurations",
+             "Close configuration window without saving");
 
     describe(Frame1, "Connection Profiles");
     describe(listProfiles, "", "List of Dialup Networking profiles.");
@@ -78,17 +84,20 @@ frmConfig::frmConfig(Forms& forms) : Form(forms.services(), kName, "Quillan Conf
     describe(cmdEditProfile, "&Edit Profile", "Edit the Selected Profile");
     describe(cmdProperties, "Profile &Properties", "Edit your connection profile properties");
     describe(cmdNewProfile, "&New Connection", "Create a new DialUp Networking Connection Profile");
-    describe(Label2, "Do you wish to dial the default connection profile each time you connect with Quillan ?");
+    describe(Label2,
+             "Do you wish to dial the default connection profile each time you connect with Quillan ?");
     describe(Label7, "(Recommended)");
     describe(optionConnectDefaultYes, "Yes",
              "Quillan will dial your stated Default Connection each time you connect");
-    describe(optionConnectDefaultNo, "No", "If no, then you will choose the connection profile at each connection");
+    describe(optionConnectDefaultNo, "No",
+             "If no, then you will choose the connection profile at each connection");
     describe(Frame2, "Authentication");
     // The password question belongs to the default connection: shown only while it is dialed each time.
     Frame2.setVisible(false);
     describe(Label6, "Prompt for password at each default connection?");
-    describe(optionYesPromptPassword, "Yes",
-             "You would be prompted to enter the password which is the same as the default connection password.");
+    describe(
+        optionYesPromptPassword, "Yes",
+        "You would be prompted to enter the password which is the same as the default connection password.");
     describe(optionNoPromptPassword, "No", "Quillan would not prompt you for any password.");
 
     describe(checkConnectionCost, "Show connection cost after hang up",
@@ -106,8 +115,9 @@ frmConfig::frmConfig(Forms& forms) : Form(forms.services(), kName, "Quillan Conf
     describe(Label10, " .");
     describe(textVarCent, "00", "Enter the cent amount. Enter a value from 0-9");
     describe(Frame5, "Free Connection Time Per Month");
-    describe(Label11, "Enter the amount of free connection time given to you per month by your Internet Service "
-                      "Providers :");
+    describe(Label11,
+             "Enter the amount of free connection time given to you per month by your Internet Service "
+             "Providers :");
     describe(textFreeHour, "0", "Enter the amount of free hours given to you per month");
     describe(Label12, "Hours");
     describe(textFreeMinute, "0", "Enter the free minutes given to you per month");
@@ -145,7 +155,8 @@ frmConfig::frmConfig(Forms& forms) : Form(forms.services(), kName, "Quillan Conf
              "Quillan would play a sound when connection is established");
     describe(checkSimulate, "Maintain Connection Uptime",
              "When connection is idle, Quillan will simulate transmission to prevent disconnection");
-    describe(checkAutoDial, "Auto-dial upon launching Quillan", "Automate the dialing sequence when starting Quillan");
+    describe(checkAutoDial, "Auto-dial upon launching Quillan",
+             "Automate the dialing sequence when starting Quillan");
     describe(checkDisplayTimer, "Display timer console after connection",
              "Pop ups a timer window displaying the elapsed time after connection");
     describe(checkLaunchBrowser, "Launch default web browser after connection with start page as :",
@@ -157,7 +168,8 @@ frmConfig::frmConfig(Forms& forms) : Form(forms.services(), kName, "Quillan Conf
     describe(Label22, "If connection fails,");
     describe(optionRedialForXTimes, "Redial a maximum of",
              "If line is busy or connection fails, redial your stated number of attempts");
-    describe(textRedialNumber, "3", "Maximum number of redial attempts to dial when line is busy or connection fails");
+    describe(textRedialNumber, "3",
+             "Maximum number of redial attempts to dial when line is busy or connection fails");
     describe(Label23, "times");
     describe(optionRedialTillConnect, "Redial till connected",
              "If line is busy or connection fails, redial till connected");
@@ -227,7 +239,11 @@ void frmConfig::bindFlagBoxes() {
         {checkAutoDial, &S::autodial, {}, {}, {}},
         {checkDisplayTimer, &S::displaytimer, {}, {}, {}},
         {checkLaunchBrowser, &S::launchbrowser, {&textStartURL}, {}, {}},
-        {checkActivateReminder, &S::reminderon, {&textReminder, &optionReminderMinute, &optionReminderHour}, {}, {}},
+        {checkActivateReminder,
+         &S::reminderon,
+         {&textReminder, &optionReminderMinute, &optionReminderHour},
+         {},
+         {}},
         {checkActivateMail, &S::mailwatch, {}, {&Frame8}, {}},
         {checkMailDisplayNW, &S::mailnotify, {}, {}, {}},
         {checkMailSound, &S::mailsound, {&textMailSoundPath, &cmdMailBrowseSound}, {}, {}},
@@ -256,7 +272,8 @@ void frmConfig::tick(const FlagBox& flag, bool ticked) {
 }
 
 const frmConfig::FlagBox& frmConfig::flagBox(const CheckBox& box) const {
-    return *std::find_if(m_flagBoxes.begin(), m_flagBoxes.end(), [&](const FlagBox& f) { return &f.box == &box; });
+    return *std::find_if(m_flagBoxes.begin(), m_flagBoxes.end(),
+                         [&](const FlagBox& f) { return &f.box == &box; });
 }
 
 const frmConfig::NumericBox& frmConfig::numericBox(const TextBox& box) const {
@@ -279,7 +296,8 @@ void frmConfig::bindOptionPairs() {
         {optionCPH, optionCPM, &S::costperhour, &S::costperminute, nullptr},
         {optionMailTimeMinute, optionMailTimeHour, &S::mailinminutes, &S::mailinhours, nullptr},
         {optionReminderMinute, optionReminderHour, &S::reminderinminutes, &S::reminderinhours, nullptr},
-        {optionRedialTillConnect, optionRedialForXTimes, &S::redialtillconnect, &S::redialntimes, &textRedialNumber},
+        {optionRedialTillConnect, optionRedialForXTimes, &S::redialtillconnect, &S::redialntimes,
+         &textRedialNumber},
         {optionYesPromptPassword, optionNoPromptPassword, &S::promptpassword, nullptr, nullptr},
     };
     for (const Pair& pair : pairs) {
@@ -342,8 +360,8 @@ void frmConfig::bindTextBoxes() {
 
 void frmConfig::bindPageButtons() {
     const std::pair<CommandButton*, ConfigPage> buttons[] = {
-        {&Command2, kPageCost},     {&Command3, kPageConnection}, {&Command1, kPageWarnings},
-        {&Command8, kPageCost},     {&Command7, kPageOptions},    {&Command9, kPageWarnings},
+        {&Command2, kPageCost},      {&Command3, kPageConnection}, {&Command1, kPageWarnings},
+        {&Command8, kPageCost},      {&Command7, kPageOptions},    {&Command9, kPageWarnings},
         {&Command4, kPageMailWatch},
     };
     for (const auto& [button, page] : buttons)
@@ -363,8 +381,8 @@ void frmConfig::showConnectDefaultQuestion() {
     const SettingsRecord& settings = m_forms.m().settings;
     const bool haveDefault = settings.defaultprofile != "None";
     const bool dialDefault = isTrue(settings.connectdefault);
-    for (Control* control : std::initializer_list<Control*>{&Label2, &Label6, &Label7, &optionConnectDefaultYes,
-                                                             &optionConnectDefaultNo})
+    for (Control* control : std::initializer_list<Control*>{
+             &Label2, &Label6, &Label7, &optionConnectDefaultYes, &optionConnectDefaultNo})
         control->setVisible(haveDefault);
     Frame2.setVisible(haveDefault && dialDefault);
     if (dialDefault)
@@ -533,10 +551,11 @@ void frmConfig::cmdSave_Click() {
     try {
         saveSettings(services().dataDir / kSettingsFileName, m, textStartURL.text(), textRedialNumber.text());
     } catch (const SettingsFileError& error) {
-        services().boxes.show(std::string(error.what()) +
-                                  "\n\nMake sure the folder can be written to and has free space, then press Save "
-                                  "again.",
-                              MsgButtons::OK, MsgIcon::Critical, kProgramTitle);
+        services().boxes.show(
+            std::string(error.what()) +
+                "\n\nMake sure the folder can be written to and has free space, then press Save "
+                "again.",
+            MsgButtons::OK, MsgIcon::Critical, kProgramTitle);
         return;
     }
     // Enabled only now: on a first run the console must not be left before a save has succeeded.

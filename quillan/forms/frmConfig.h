@@ -22,7 +22,13 @@ namespace quillan {
 class Forms;
 
 // Pages of the configuration console's tab control.
-enum ConfigPage { kPageConnection = 0, kPageCost = 1, kPageWarnings = 2, kPageOptions = 3, kPageMailWatch = 4 };
+enum ConfigPage {
+    kPageConnection = 0,
+    kPageCost = 1,
+    kPageWarnings = 2,
+    kPageOptions = 3,
+    kPageMailWatch = 4
+};
 
 // The configuration console: every setting of the settings record on five pages. Each control writes its
 // setting into memory at once; only Save writes the settings file.

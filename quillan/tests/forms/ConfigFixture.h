@@ -58,7 +58,9 @@ protected:
         m().profiledata.replace(name + "Domain", domain);
         config->listProfiles.addItem(name);
     }
-    void select(const std::string& name) { config->listProfiles.userChoose(config->listProfiles.indexOf(name)); }
+    void select(const std::string& name) {
+        config->listProfiles.userChoose(config->listProfiles.indexOf(name));
+    }
 
     std::vector<std::string> profileKeys() const {
         std::vector<std::string> keys;

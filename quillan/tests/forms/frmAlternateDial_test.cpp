@@ -80,7 +80,8 @@ TEST_F(AlternateDialTest, closeBox_keepsTheNumbersForTheNextOpening) {
     config->cmdDialAlternate.userClick();
     EXPECT_EQ(h.forms->get<frmAlternateDial>().textAN2.text(), "5550102");
     h.forms->get<frmAlternateDial>().cmdOkAlternative.userClick();
-    EXPECT_EQ(m().profiledata.value("HomeAN3"), "5550103") << "slots the user did not touch keep their numbers";
+    EXPECT_EQ(m().profiledata.value("HomeAN3"), "5550103")
+        << "slots the user did not touch keep their numbers";
 }
 
 TEST_F(AlternateDialTest, help_opensBesideTheWindowAndClosesWithItsButton) {

@@ -120,8 +120,9 @@ TEST_F(ConfigDefaultTest, makeDefault_showsTheQuestionWithYesAndThePasswordFrame
     EXPECT_EQ(settings().defaultprofile, "Home");
     EXPECT_EQ(settings().connectdefault, "true");
     EXPECT_TRUE(config->optionConnectDefaultYes.value());
-    for (Control* shown : std::initializer_list<Control*>{&config->Label2, &config->Label7, &config->Label6,
-                                                          &config->optionConnectDefaultNo, &config->optionNoPromptPassword})
+    for (Control* shown :
+         std::initializer_list<Control*>{&config->Label2, &config->Label7, &config->Label6,
+                                         &config->optionConnectDefaultNo, &config->optionNoPromptPassword})
         EXPECT_TRUE(shown->reachable()) << shown->name();
 }
 

@@ -480,7 +480,9 @@ void frmConfig::listProfiles_Click() {
     checkDialAlternate.setEnabled(hasRecord);
     cmdDialAlternate.setEnabled(isTrue(dialAlternates));
 
+    // The numbers shown belong to this profile from now on, so an open window cannot store them under another.
     frmAlternateDial& alternates = m_forms.get<frmAlternateDial>();
+    alternates.profilecontext = name;
     alternates.frameAPL.setCaption("Alternative Phone List for " + name);
     for (int k = 1; k <= frmAlternateDial::kSlots; ++k)
         alternates.textAN(k).setText(profiles.value(name + "AN" + std::to_string(k)));

@@ -16,6 +16,9 @@ public:
     static constexpr const char* kName = "frmDeleteProfile";
     explicit frmDeleteProfile(Forms& forms);
 
+    // Closing the window ignores the deleted profiles, as Ignore does.
+    void userClose() override { backToMainConsole(); }
+
     Label Label1{*this, "Label1"};
     // The profile names read from the settings file, each with a check box.
     ListBox listUpdateProfiles{*this, "listUpdateProfiles", nullptr, -1, true};

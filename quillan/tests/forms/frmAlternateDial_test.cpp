@@ -84,6 +84,16 @@ TEST_F(AlternateDialTest, closeBox_keepsTheNumbersForTheNextOpening) {
         << "slots the user did not touch keep their numbers";
 }
 
+TEST_F(AlternateDialTest, selectingAnotherProfileWhileOpen_storesTheNumbersForTheProfileShown) {
+    select("Work");
+    EXPECT_EQ(window->frameAPL.caption(), "Alternative Phone List for Work");
+    window->textAN1.setText("5550201");
+    window->cmdOkAlternative.userClick();
+    EXPECT_EQ(m().profiledata.value("WorkAN1"), "5550201");
+    EXPECT_EQ(m().profiledata.value("HomeAN1"), "0");
+    EXPECT_EQ(m().profiledata.value("HomeAN3"), "5550103");
+}
+
 TEST_F(AlternateDialTest, help_opensBesideTheWindowAndClosesWithItsButton) {
     window->Command3.userClick();
     frmHelpAlternative& help = h.forms->get<frmHelpAlternative>();

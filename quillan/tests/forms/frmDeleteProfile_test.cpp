@@ -70,6 +70,13 @@ TEST_F(DeleteProfileTest, ignore_keepsEveryRecord) {
     EXPECT_TRUE(h.forms->get<frmStart>().visible());
 }
 
+TEST_F(DeleteProfileTest, closeBox_ignoresLikeTheIgnoreButton) {
+    window->listUpdateProfiles.userCheck(1);
+    window->userClose();
+    EXPECT_EQ(m().profiledata.count(), 3 * (1 + std::size(kProfileFields)));
+    EXPECT_EQ(h.effects.take(), (std::vector<std::string>{"hide frmDeleteProfile", "show frmStart"}));
+}
+
 TEST_F(DeleteProfileTest, help_isShownModallyOverTheWindow) {
     Form* shownModally = nullptr;
     h.modal.body = [&](Form& form) { shownModally = &form; };

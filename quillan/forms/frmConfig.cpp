@@ -354,8 +354,10 @@ void frmConfig::bindTextBoxes() {
         {&textPOPUser, &SettingsRecord::popuser},
         {&textPOPPassword, &SettingsRecord::poppassword},
     };
-    for (const auto& [box, field] : popBoxes)
-        box->LostFocus = [this, box, field] { m_forms.m().settings.*field = trimBlanks(box->text()); };
+    for (const auto& popBox : popBoxes)
+        popBox.first->LostFocus = [this, popBox] {
+            m_forms.m().settings.*popBox.second = trimBlanks(popBox.first->text());
+        };
 }
 
 void frmConfig::bindPageButtons() {
@@ -364,8 +366,8 @@ void frmConfig::bindPageButtons() {
         {&Command8, kPageCost},      {&Command7, kPageOptions},    {&Command9, kPageWarnings},
         {&Command4, kPageMailWatch},
     };
-    for (const auto& [button, page] : buttons)
-        button->Click = [this, page] { SSTab1.setTab(page); };
+    for (const auto& button : buttons)
+        button.first->Click = [this, page = button.second] { SSTab1.setTab(page); };
 }
 
 void frmConfig::Form_Load() {
@@ -480,7 +482,7 @@ void frmConfig::listProfiles_Click() {
     checkDialAlternate.setEnabled(hasRecord);
     cmdDialAlternate.setEnabled(isTrue(dialAlternates));
 
-    // The numbers shown belong to this profile from now on, so an open window cannot store them under another.
+    // The numbers shown belong to this profile now: an open window must not store them under another.
     frmAlternateDial& alternates = m_forms.get<frmAlternateDial>();
     alternates.profilecontext = name;
     alternates.frameAPL.setCaption("Alternative Phone List for " + name);

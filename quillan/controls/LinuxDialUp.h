@@ -1,0 +1,91 @@
+#pragma once
+
+#include "DialUpControl.h"
+#include "LinuxDialUpOptions.h"
+#include "ModemCall.h"
+#include "Phonebook.h"
+#include "VirtualModemProcess.h"
+#include "runtime/EventLoop.h"
+
+#include <chrono>
+#include <deque>
+#include <memory>
+#include <optional>
+
+namespace quillan {
+
+// The dial-up control on Linux: the phonebook file, a Hayes modem dialogue on a serial line or on
+// the virtual modem, and pppd. Progress is raised from the event loop, never inside a member call,
+// and HangUp ends every report of the call it ends.
+class LinuxDialUp : public DialUpControl {
+public:
+    // Shows an entry for editing (an empty one for a new entry); the changed entry, or none when cancelled.
+    using EntryEditor = std::function<std::optional<PhonebookEntry>(const PhonebookEntry& entry)>;
+
+    LinuxDialUp(EventLoop& loop, LinuxDialUpOptions options);
+    ~LinuxDialUp() override;
+    LinuxDialUp(const LinuxDialUp&) = delete;
+    LinuxDialUp& operator=(const LinuxDialUp&) = delete;
+
+    std::string PhoneNumber() override { return m_phoneNumber; }
+    void setPhoneNumber(const std::string& number) override { m_phoneNumber = number; }
+    void setUserName(const std::string& name) override { m_userName = name; }
+    void setPassword(const std::string& password) override { m_password = password; }
+    void setEntryName(const std::string& name) override { m_entryName = name; }
+    void setDomain(const std::string& domain) override { m_domain = domain; }
+    std::int16_t EntryCount() override;
+    std::string StatusText() override { return m_statusText; }
+    bool IsConnected() override;
+    void HangUp() override;
+    void Dial() override;
+    void LoadEntry() override;
+    void CreateEntry() override;
+    void EditEntry() override;
+    std::string Entry(std::int16_t index) override;
+    void Refresh() override { m_phonebook.reload(); }
+
+    // Without an editor, CreateEntry and EditEntry leave the phonebook as it is.
+    EntryEditor entryEditor;
+    // Why the phonebook refused the last edited entry, or "".
+    const std::string& editRefusal() const { return m_editRefusal; }
+    const Phonebook& phonebook() const { return m_phonebook; }
+
+private:
+    struct DialRequest {
+        std::string entryName;
+        std::string number;
+        std::string user;
+        std::string password;
+    };
+    struct Report {
+        std::int16_t state;
+        std::string text;
+    };
+
+    void beginCall(const DialRequest& request);
+    void post(std::int16_t state, const std::string& text);
+    void deliver();
+    void endCall();
+    int restBeforeOpening() const;
+
+    EventLoop& m_loop;
+    LinuxDialUpOptions m_options;
+    Phonebook m_phonebook;
+    VirtualModemProcess m_virtualModem;
+    std::string m_entryName;
+    std::string m_phoneNumber;
+    std::string m_userName;
+    std::string m_password;
+    std::string m_domain;
+    std::string m_statusText;
+    std::string m_editRefusal;
+
+    std::unique_ptr<ModemCall> m_call;
+    std::string m_callEntry;
+    EventLoop::Id m_begin = 0;
+    std::deque<Report> m_reports;
+    EventLoop::Id m_delivery = 0;
+    std::optional<std::chrono::steady_clock::time_point> m_lineClosedAt;
+};
+
+} // namespace quillan

@@ -1,0 +1,166 @@
+#include "ModemCall.h"
+
+#include "DialStatus.h"
+#include "controls/DialUpControl.h"
+
+namespace quillan {
+
+namespace {
+constexpr int kCarrierCheckMs = 1000;
+}
+
+ModemCall::ModemCall(EventLoop& loop, CallPlan plan, Report report, std::function<void()> lineClosed)
+    : m_loop(loop), m_plan(std::move(plan)), m_report(std::move(report)), m_lineClosed(std::move(lineClosed)),
+      m_dialogue(*this, m_plan.dial) {}
+
+ModemCall::~ModemCall() {
+    m_over = true;
+    closeLine();
+}
+
+void ModemCall::start() {
+    m_report(dialstate::kOpenPort, DialStatus::openingPort(m_plan.device));
+    if (std::string error = m_port.open(m_plan.device, m_plan.speed); !error.empty()) {
+        fail(error);
+        return;
+    }
+    m_report(dialstate::kPortOpened, DialStatus::portOpened());
+    m_watch = m_loop.watchReadable(m_port.fd(), [this] { readLine(); });
+    m_dialogue.start();
+}
+
+void ModemCall::readLine() {
+    bool eof = false;
+    std::string bytes = m_port.read(eof);
+    m_dialogue.feed(bytes);
+    if (!eof || m_over)
+        return;
+    if (m_up) {
+        carrierLost();
+        return;
+    }
+    fail("the line to the modem was closed");
+}
+
+void ModemCall::sendToModem(std::string_view bytes) {
+    if (!m_over && !m_port.write(bytes))
+        fail("the modem does not take commands");
+}
+
+void ModemCall::armTimeout(int ms) {
+    cancelTimeout();
+    m_timeout = m_loop.singleShot(ms, [this] {
+        m_timeout = 0;
+        m_dialogue.timedOut();
+    });
+}
+
+void ModemCall::cancelTimeout() {
+    if (m_timeout)
+        m_loop.cancel(m_timeout);
+    m_timeout = 0;
+}
+
+void ModemCall::dialing() {
+    if (!m_over)
+        m_report(dialstate::kConnectDevice, DialStatus::dialing(m_plan.dial.number));
+}
+
+void ModemCall::modemConnected(const std::string& speed) {
+    m_report(dialstate::kDeviceConnected, DialStatus::modemConnected(speed));
+    if (m_plan.ppp)
+        startPpp();
+    else
+        connected();
+}
+
+void ModemCall::connected() {
+    m_up = true;
+    m_report(kStateConnected, DialStatus::connected());
+    if (!m_pppd)
+        m_carrierCheck = m_loop.singleShot(kCarrierCheckMs, [this] { checkCarrier(); });
+}
+
+void ModemCall::checkCarrier() {
+    m_carrierCheck = 0;
+    if (!m_port.carrierMaybeUp()) {
+        carrierLost();
+        return;
+    }
+    m_carrierCheck = m_loop.singleShot(kCarrierCheckMs, [this] { checkCarrier(); });
+}
+
+void ModemCall::startPpp() {
+    // pppd owns the line from here; keep the descriptor only to drop DTR at the end.
+    m_loop.unwatch(m_watch);
+    m_watch = 0;
+    m_pppd = std::make_unique<PppdSession>(
+        m_loop, PppdSession::Events{[this] { pppAuthenticated(); }, [this] { pppLinkUp(); },
+                                    [this](const std::string& reason) { pppEnded(reason); }});
+    if (std::string error = m_pppd->start(m_plan.pppd, m_port.fd()); !error.empty()) {
+        fail("pppd could not be started: " + error);
+        return;
+    }
+    m_report(dialstate::kAuthenticate, DialStatus::authenticating());
+    m_timeout = m_loop.singleShot(m_plan.pppTimeoutMs, [this] {
+        m_timeout = 0;
+        fail("pppd did not bring the link up in time");
+    });
+}
+
+void ModemCall::pppAuthenticated() {
+    if (m_authenticated || m_over)
+        return;
+    m_authenticated = true;
+    m_report(dialstate::kAuthenticated, DialStatus::authenticated());
+}
+
+void ModemCall::pppLinkUp() {
+    if (m_up || m_over)
+        return;
+    pppAuthenticated();
+    cancelTimeout();
+    connected();
+}
+
+void ModemCall::pppEnded(const std::string& reason) {
+    if (m_up)
+        carrierLost();
+    else
+        fail("pppd: " + reason);
+}
+
+void ModemCall::dialFailed(DialFailure failure) { fail(DialStatus::reason(failure)); }
+
+void ModemCall::carrierLost() {
+    m_up = false;
+    m_over = true;
+    closeLine();
+}
+
+void ModemCall::fail(const std::string& reason) {
+    if (m_over)
+        return;
+    m_over = true;
+    closeLine();
+    m_report(kStateDisconnected, DialStatus::disconnected(reason));
+}
+
+void ModemCall::closeLine() {
+    if (m_watch)
+        m_loop.unwatch(m_watch);
+    m_watch = 0;
+    cancelTimeout();
+    if (m_carrierCheck)
+        m_loop.cancel(m_carrierCheck);
+    m_carrierCheck = 0;
+    if (m_pppd)
+        m_pppd->stop();
+    if (m_port.isOpen()) {
+        m_port.close();
+        if (m_lineClosed)
+            m_lineClosed();
+    }
+}
+
+} // namespace quillan

@@ -1,0 +1,226 @@
+#include "Phonebook.h"
+
+#include "AtomicFile.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <fstream>
+#include <sstream>
+
+namespace quillan {
+
+namespace {
+
+constexpr int kHighestSpeed = 4000000;
+constexpr std::string_view kKnownKeys[] = {"phonenumber", "device", "speed", "init", "ppp"};
+
+std::string_view trimmed(std::string_view text) {
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.front())))
+        text.remove_prefix(1);
+    while (!text.empty() && std::isspace(static_cast<unsigned char>(text.back())))
+        text.remove_suffix(1);
+    return text;
+}
+
+std::string lowered(std::string_view text) {
+    std::string out(text);
+    std::transform(out.begin(), out.end(), out.begin(), [](unsigned char c) { return std::tolower(c); });
+    return out;
+}
+
+// One line of the file as the reader sees it.
+struct IniLine {
+    enum class Kind { Other, Section, Value } kind = Kind::Other;
+    std::string_view name; // section name, or key
+    std::string_view value;
+};
+
+IniLine classify(std::string_view raw) {
+    std::string_view line = trimmed(raw);
+    if (line.empty() || line.front() == ';' || line.front() == '#')
+        return {};
+    if (line.front() == '[' && line.back() == ']' && line.size() >= 2)
+        return {IniLine::Kind::Section, trimmed(line.substr(1, line.size() - 2)), {}};
+    size_t equals = line.find('=');
+    if (equals == std::string_view::npos)
+        return {};
+    return {IniLine::Kind::Value, trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1))};
+}
+
+std::vector<std::string_view> splitLines(std::string_view text) {
+    std::vector<std::string_view> lines;
+    while (!text.empty()) {
+        size_t end = text.find('\n');
+        std::string_view line = text.substr(0, end);
+        if (!line.empty() && line.back() == '\r')
+            line.remove_suffix(1);
+        lines.push_back(line);
+        if (end == std::string_view::npos)
+            break;
+        text.remove_prefix(end + 1);
+    }
+    return lines;
+}
+
+int parseSpeed(std::string_view text) {
+    int speed = 0;
+    auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), speed);
+    if (error != std::errc() || end != text.data() + text.size() || speed <= 0 || speed > kHighestSpeed)
+        return kDefaultSpeed;
+    return speed;
+}
+
+std::optional<bool> parseFlag(std::string_view text) {
+    std::string word = lowered(text);
+    if (word == "yes" || word == "true" || word == "on" || word == "1")
+        return true;
+    if (word == "no" || word == "false" || word == "off" || word == "0")
+        return false;
+    return std::nullopt;
+}
+
+void applyKey(PhonebookEntry& entry, std::string_view key, std::string_view value) {
+    std::string name = lowered(key);
+    if (name == "phonenumber")
+        entry.phoneNumber = value;
+    else if (name == "device")
+        entry.device = value;
+    else if (name == "speed")
+        entry.speed = parseSpeed(value);
+    else if (name == "init")
+        entry.init = value;
+    else if (name == "ppp")
+        entry.ppp = parseFlag(value);
+}
+
+bool isKnownKey(std::string_view key) {
+    std::string name = lowered(key);
+    return std::find(std::begin(kKnownKeys), std::end(kKnownKeys), name) != std::end(kKnownKeys);
+}
+
+std::string sectionText(const PhonebookEntry& entry) {
+    std::ostringstream out;
+    out << '[' << entry.name << "]\n";
+    out << "PhoneNumber=" << entry.phoneNumber << '\n';
+    out << "Device=" << entry.device << '\n';
+    out << "Speed=" << entry.speed << '\n';
+    if (!entry.init.empty())
+        out << "Init=" << entry.init << '\n';
+    if (entry.ppp)
+        out << "PPP=" << (*entry.ppp ? "yes" : "no") << '\n';
+    return out.str();
+}
+
+bool holdsLineBreak(const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; }
+
+} // namespace
+
+Phonebook::Phonebook(std::filesystem::path path) : m_path(std::move(path)) { reload(); }
+
+std::vector<PhonebookEntry> Phonebook::parse(std::string_view text) {
+    std::vector<PhonebookEntry> entries;
+    PhonebookEntry* current = nullptr;
+    for (std::string_view raw : splitLines(text)) {
+        IniLine line = classify(raw);
+        if (line.kind == IniLine::Kind::Section) {
+            current = nullptr;
+            if (line.name.empty())
+                continue;
+            auto same = std::find_if(entries.begin(), entries.end(),
+                                     [&](const PhonebookEntry& e) { return e.name == line.name; });
+            if (same == entries.end()) {
+                entries.push_back(PhonebookEntry{std::string(line.name), {}, {}, kDefaultSpeed, {}, {}});
+                current = &entries.back();
+            } else {
+                current = &*same; // a repeated section adds to the first one
+            }
+        } else if (line.kind == IniLine::Kind::Value && current) {
+            applyKey(*current, line.name, line.value);
+        }
+    }
+    return entries;
+}
+
+void Phonebook::reload() { m_entries = parse(readText()); }
+
+const PhonebookEntry* Phonebook::find(std::string_view name) const {
+    for (const PhonebookEntry& entry : m_entries)
+        if (entry.name == name)
+            return &entry;
+    return nullptr;
+}
+
+std::string Phonebook::readText() const {
+    std::ifstream in(m_path, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+}
+
+std::string Phonebook::refusal(const PhonebookEntry& entry, const std::string& replacing) const {
+    std::string_view name = entry.name;
+    if (name.empty() || trimmed(name) != name)
+        return "an entry name must not be empty or start or end with a blank";
+    if (name.find(']') != std::string_view::npos || name.front() == '[' || name.front() == ';' ||
+        name.front() == '#')
+        return "an entry name must not hold ] or start with [, ; or #";
+    if (holdsLineBreak(entry.name) || holdsLineBreak(entry.phoneNumber) || holdsLineBreak(entry.device) ||
+        holdsLineBreak(entry.init))
+        return "phonebook values must be single lines";
+    if (entry.name != replacing && find(entry.name))
+        return "an entry called " + entry.name + " exists already";
+    return "";
+}
+
+std::string Phonebook::store(const std::string& text) {
+    std::string error = writeFileAtomically(m_path, text);
+    reload();
+    return error;
+}
+
+std::string Phonebook::append(const PhonebookEntry& entry) {
+    reload();
+    if (std::string why = refusal(entry, {}); !why.empty())
+        return why;
+    std::string text = readText();
+    if (!text.empty() && text.back() != '\n')
+        text += '\n';
+    if (!text.empty())
+        text += '\n';
+    return store(text + sectionText(entry));
+}
+
+std::string Phonebook::replace(const std::string& name, const PhonebookEntry& entry) {
+    reload();
+    if (!find(name))
+        return "there is no entry called " + name;
+    if (std::string why = refusal(entry, name); !why.empty())
+        return why;
+    std::string old = readText();
+    std::string text;
+    enum { Before, Inside, After } where = Before;
+    std::string kept; // lines of the old section the new one keeps: comments and unknown keys
+    for (std::string_view raw : splitLines(old)) {
+        IniLine line = classify(raw);
+        if (line.kind == IniLine::Kind::Section && where == Before && line.name == name) {
+            where = Inside;
+            continue;
+        }
+        if (line.kind == IniLine::Kind::Section && where == Inside) {
+            text += sectionText(entry) + kept;
+            where = After;
+        }
+        if (where == Inside) {
+            if (!(line.kind == IniLine::Kind::Value && isKnownKey(line.name)))
+                kept += std::string(raw) + '\n';
+            continue;
+        }
+        text += std::string(raw) + '\n';
+    }
+    if (where == Inside)
+        text += sectionText(entry) + kept;
+    return store(text);
+}
+
+} // namespace quillan

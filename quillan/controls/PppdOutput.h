@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quillan {
+
+// Reads what pppd logs while it brings a link up, and finds its own reason when it ends.
+class PppdOutput {
+public:
+    enum class Event { Authenticated, LinkUp };
+
+    std::vector<Event> feed(std::string_view bytes);
+    // pppd's first complaint, with the meaning of its exit status where it has one.
+    std::string reason(int waitStatus) const;
+
+private:
+    void onLine(std::string_view line, std::vector<Event>& events);
+
+    std::string m_partial;
+    std::string m_complaint;
+};
+
+} // namespace quillan

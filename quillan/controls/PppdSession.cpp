@@ -1,0 +1,127 @@
+#include "PppdSession.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
+
+namespace quillan {
+
+namespace {
+
+constexpr int kExitCheckMs = 10;
+constexpr int kExitChecks = 200;
+
+struct Pipe {
+    int read = -1;
+    int write = -1;
+    ~Pipe() {
+        closeEnd(read);
+        closeEnd(write);
+    }
+    static void closeEnd(int& fd) {
+        if (fd >= 0)
+            ::close(fd);
+        fd = -1;
+    }
+    bool open() {
+        int fds[2];
+        if (::pipe2(fds, O_CLOEXEC) != 0)
+            return false;
+        read = fds[0];
+        write = fds[1];
+        return true;
+    }
+};
+
+} // namespace
+
+std::vector<std::string> PppdSession::arguments(const PppdPlan& plan) {
+    std::vector<std::string> args{"nodetach", "logfd", "2", "noauth", "noipdefault", "defaultroute", "usepeerdns"};
+    if (plan.localLine)
+        args.insert(args.end(), {"local", "nocrtscts"});
+    else
+        args.insert(args.end(), {"modem", "crtscts"});
+    if (plan.speed > 0)
+        args.push_back(std::to_string(plan.speed));
+    if (!plan.linkName.empty() && plan.linkName.find('/') == std::string::npos)
+        args.insert(args.end(), {"linkname", plan.linkName});
+    if (!plan.user.empty())
+        args.insert(args.end(), {"user", plan.user});
+    if (!plan.password.empty())
+        args.insert(args.end(), {"plugin", "passwordfd.so", "passwordfd", std::to_string(kPasswordFd)});
+    return args;
+}
+
+std::string PppdSession::start(const PppdPlan& plan, int lineFd) {
+    stop();
+    Pipe log;
+    Pipe password;
+    if (!log.open() || !password.open())
+        return std::strerror(errno);
+    // A password is far shorter than a pipe's buffer, so this write never waits.
+    if (::write(password.write, plan.password.data(), plan.password.size()) !=
+        static_cast<ssize_t>(plan.password.size()))
+        return std::strerror(errno);
+    Pipe::closeEnd(password.write);
+
+    std::vector<ChildProcess::Descriptor> descriptors{{0, lineFd}, {1, log.write}, {2, log.write}};
+    if (!plan.password.empty())
+        descriptors.emplace_back(kPasswordFd, password.read);
+    if (std::string error = m_process.start(plan.program, arguments(plan), descriptors); !error.empty())
+        return error;
+    Pipe::closeEnd(log.write);
+    m_logFd = log.read;
+    log.read = -1;
+    ::fcntl(m_logFd, F_SETFL, O_NONBLOCK);
+    m_logWatch = m_loop.watchReadable(m_logFd, [this] { readLog(); });
+    return "";
+}
+
+void PppdSession::readLog() {
+    char buffer[1024];
+    ssize_t n = ::read(m_logFd, buffer, sizeof buffer);
+    if (n < 0 && (errno == EAGAIN || errno == EINTR))
+        return;
+    if (n > 0) {
+        for (PppdOutput::Event event : m_output.feed(std::string_view(buffer, static_cast<size_t>(n)))) {
+            auto& report = event == PppdOutput::Event::Authenticated ? m_events.authenticated : m_events.linkUp;
+            if (report)
+                report();
+        }
+        return;
+    }
+    closeLog(); // pppd closed its log: it is ending
+    awaitExit(kExitChecks);
+}
+
+void PppdSession::awaitExit(int attemptsLeft) {
+    m_exitCheck = 0;
+    std::optional<int> status = m_process.ended();
+    if (!status && attemptsLeft > 0) {
+        m_exitCheck = m_loop.singleShot(kExitCheckMs, [this, attemptsLeft] { awaitExit(attemptsLeft - 1); });
+        return;
+    }
+    if (!status)
+        status = m_process.stop();
+    if (m_events.ended)
+        m_events.ended(m_output.reason(status.value_or(0)));
+}
+
+void PppdSession::closeLog() {
+    if (m_logWatch)
+        m_loop.unwatch(m_logWatch);
+    m_logWatch = 0;
+    Pipe::closeEnd(m_logFd);
+}
+
+void PppdSession::stop() {
+    closeLog();
+    if (m_exitCheck)
+        m_loop.cancel(m_exitCheck);
+    m_exitCheck = 0;
+    m_process.stop();
+}
+
+} // namespace quillan

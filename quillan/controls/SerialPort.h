@@ -1,0 +1,33 @@
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace quillan {
+
+// A serial line in raw mode, opened without blocking and without waiting for a carrier.
+// Closing it drops DTR, which hangs a modem up.
+class SerialPort {
+public:
+    SerialPort() = default;
+    ~SerialPort() { close(); }
+    SerialPort(const SerialPort&) = delete;
+    SerialPort& operator=(const SerialPort&) = delete;
+
+    // Returns "" or the reason the port could not be opened.
+    std::string open(const std::string& device, int speed);
+    bool isOpen() const { return m_fd >= 0; }
+    int fd() const { return m_fd; }
+    // False when the device refused the bytes or went away.
+    bool write(std::string_view bytes);
+    // What is waiting: "" with eof set when the device went away.
+    std::string read(bool& eof);
+    // False when the carrier-detect line is known to be down (ports without modem lines say nothing).
+    bool carrierMaybeUp() const;
+    void close();
+
+private:
+    int m_fd = -1;
+};
+
+} // namespace quillan

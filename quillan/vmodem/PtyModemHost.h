@@ -1,0 +1,35 @@
+#pragma once
+
+#include "VirtualModem.h"
+
+#include <string>
+
+namespace quillan {
+
+// Puts a virtual modem behind a pseudo-terminal: a dialer opens linePath() as its serial line, and
+// closing that line is the modem's hang-up (DTR drop).
+class PtyModemHost {
+public:
+    // Throws std::runtime_error when no pseudo-terminal can be had.
+    PtyModemHost(EventLoop& loop, ModemScript& script);
+    ~PtyModemHost();
+    PtyModemHost(const PtyModemHost&) = delete;
+    PtyModemHost& operator=(const PtyModemHost&) = delete;
+
+    const std::string& linePath() const { return m_linePath; }
+    VirtualModem::Mode mode() const { return m_modem.mode(); }
+
+private:
+    void readLine();
+    void awaitReopen();
+    void write(std::string_view bytes);
+
+    EventLoop& m_loop;
+    std::string m_linePath; // before m_master, which fills it
+    int m_master = -1;
+    VirtualModem m_modem;
+    EventLoop::Id m_watch = 0;
+    EventLoop::Id m_reopenCheck = 0;
+};
+
+} // namespace quillan

@@ -20,6 +20,11 @@ ObjectMapEntry g_objectMap[] = {
     {nullptr, nullptr, nullptr, nullptr, nullptr},
 };
 
+IUnknown* publishedClassObject(ObjectMapEntry& entry) {
+    return static_cast<IUnknown*>(InterlockedCompareExchangePointer(
+        reinterpret_cast<void* volatile*>(&entry.classObject), nullptr, nullptr));
+}
+
 } // namespace
 
 CatcherModule& CatcherModule::instance() {
@@ -56,16 +61,22 @@ HRESULT CatcherModule::getClassObject(REFCLSID clsid, REFIID iid, void** object)
         if (!IsEqualCLSID(*entry->clsid, clsid))
             continue;
         HRESULT hr = S_OK;
-        if (entry->classObject == nullptr) {
+        IUnknown* classObject = publishedClassObject(*entry);
+        if (classObject == nullptr) {
             EnterCriticalSection(&m_classCreationLock);
             // Another thread may have created it while this one waited.
-            if (entry->classObject == nullptr)
+            classObject = publishedClassObject(*entry);
+            if (classObject == nullptr) {
                 hr = entry->createClassObject(entry->createInstance, IID_IUnknown,
-                                              reinterpret_cast<void**>(&entry->classObject));
+                                              reinterpret_cast<void**>(&classObject));
+                // Published only once complete, for threads that test it without the lock.
+                InterlockedExchangePointer(reinterpret_cast<void* volatile*>(&entry->classObject),
+                                           classObject);
+            }
             LeaveCriticalSection(&m_classCreationLock);
         }
-        if (entry->classObject != nullptr)
-            hr = entry->classObject->QueryInterface(iid, object);
+        if (classObject != nullptr)
+            hr = classObject->QueryInterface(iid, object);
         return hr;
     }
     return CLASS_E_CLASSNOTAVAILABLE;

@@ -4,6 +4,19 @@
 
 namespace ie2bl {
 
+namespace {
+
+// Creates the key when missing; null when that fails.
+HKEY openForWriting(const std::string& key) {
+    HKEY handle = nullptr;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle,
+                        nullptr) != ERROR_SUCCESS)
+        return nullptr;
+    return handle;
+}
+
+} // namespace
+
 std::optional<std::vector<std::uint8_t>>
 Win32Registry::queryValue(const std::string& key, const std::string& name, std::size_t capacity) {
     HKEY handle = nullptr;
@@ -21,9 +34,8 @@ Win32Registry::queryValue(const std::string& key, const std::string& name, std::
 
 void Win32Registry::setValue(const std::string& key, const std::string& name, unsigned long type,
                              const void* data, std::size_t size) {
-    HKEY handle = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle,
-                        nullptr) != ERROR_SUCCESS)
+    HKEY handle = openForWriting(key);
+    if (handle == nullptr)
         return;
     RegSetValueExA(handle, name.c_str(), 0, type, static_cast<const BYTE*>(data), static_cast<DWORD>(size));
     RegCloseKey(handle);
@@ -39,9 +51,8 @@ void Win32Registry::setNumber(const std::string& key, const std::string& name, s
 }
 
 void Win32Registry::deleteValue(const std::string& key, const std::string& name) {
-    HKEY handle = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle,
-                        nullptr) != ERROR_SUCCESS)
+    HKEY handle = openForWriting(key);
+    if (handle == nullptr)
         return;
     RegDeleteValueA(handle, name.c_str());
     RegCloseKey(handle);

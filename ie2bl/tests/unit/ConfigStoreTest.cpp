@@ -33,11 +33,6 @@ TEST_F(ConfigStoreTest, numberIsReadWhateverItsType) {
     EXPECT_EQ(config.ReadConfigNumber(kKey, "N", 9u), 0x4241u);
 }
 
-TEST_F(ConfigStoreTest, valueNamesIgnoreCase) {
-    config.WriteConfigNumber(kKey, "MonitoringEnabled", 0);
-    EXPECT_EQ(config.ReadConfigNumber("software\\TEST", "monitoringenabled", 1u), 0u);
-}
-
 TEST_F(ConfigStoreTest, missingText_givesDefault) {
     EXPECT_EQ(config.ReadConfigText(kKey, "T", "dflt"), "dflt");
 }

@@ -86,11 +86,6 @@ TEST_F(DownloadQueueTest, wildcardOrQueryAfterFirstCharacter_findsNothing) {
     EXPECT_EQ(downloads.AddAsAlternate(""), std::nullopt);
 }
 
-TEST_F(DownloadQueueTest, unrecognisedAddress_findsNothing) {
-    queue(1, "HTTP://a/file.zip");
-    EXPECT_EQ(downloads.AddAsAlternate("HTTP://a/file.zip2"), std::nullopt);
-}
-
 TEST_F(DownloadQueueTest, failingWrites_stillReportTheSlot) {
     queue(4, "http://a/file.zip");
     registry.setWritesFail(true);

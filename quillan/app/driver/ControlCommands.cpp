@@ -63,7 +63,9 @@ void ControlCommands::leave(const std::string& reference) {
 }
 
 int ControlCommands::lineOf(const ListControl& list, const std::string& reference, const std::string& item) {
-    if (item.size() > 1 && item.front() == '#')
+    const bool byIndex = item.size() > 1 && item.front() == '#' &&
+                         item.find_first_not_of("0123456789", 1) == std::string::npos;
+    if (byIndex)
         return static_cast<int>(parseInteger(item.substr(1), "line", 0, list.listCount() - 1));
     const int line = list.indexOf(item);
     if (line < 0)

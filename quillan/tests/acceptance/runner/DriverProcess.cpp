@@ -5,6 +5,8 @@
 #include <sstream>
 #include <stdexcept>
 
+#include <cstdlib>
+
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -65,6 +67,8 @@ DriverProcess::Result DriverProcess::run(const std::filesystem::path& driver,
         if (in < 0 || out < 0 || err < 0 || dup2(in, 0) < 0 || dup2(out, 1) < 0 || dup2(err, 2) < 0 ||
             chdir(scratch.c_str()) != 0)
             _exit(126);
+        // Local times (the clock's start, month file names, start times) read the same everywhere.
+        setenv("TZ", "UTC", 1);
         execv(argv[0], argv.data());
         _exit(127);
     }

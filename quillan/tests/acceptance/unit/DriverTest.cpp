@@ -131,6 +131,10 @@ TEST_F(DriverTest, choose_byTextOrByIndex_selectsThenClicks) {
                     "choose frmDriverTest.listNames delta\n"),
                 ElementsAre("ok", "ok", "error: frmDriverTest.listNames has no line \"delta\""));
     EXPECT_THAT(form.log, ElementsAre("Click beta", "Click gamma"));
+    form.listNames.addItem("#1 hit");
+    EXPECT_THAT(run("choose frmDriverTest.listNames \"#1 hit\"\nchoose frmDriverTest.listNames #9\n"),
+                ElementsAre("ok", "error: line out of range: 9"));
+    EXPECT_EQ(form.listNames.listIndex(), 3);
 }
 
 TEST_F(DriverTest, check_togglesTheTickOfOneLine) {
@@ -175,7 +179,8 @@ TEST_F(DriverTest, events_includeAPopUpMenuOpened) {
     auto& form = shownForm();
     harness.effects.take();
     form.cmdGo.Click = [&form] { form.showPopupMenu(form.mMenu); };
-    EXPECT_THAT(run("click frmDriverTest.cmdGo\nevents\n"), ElementsAre("ok", "popup frmDriverTest.mMenu", "ok"));
+    EXPECT_THAT(run("click frmDriverTest.cmdGo\nevents\n"),
+                ElementsAre("ok", "popup frmDriverTest.mMenu", "ok"));
 }
 
 TEST_F(DriverTest, minimize_onlyReachesAShownWindow) {

@@ -29,8 +29,3 @@ HRESULT RecordingSink::ReportResult(HRESULT result, DWORD error, LPCWSTR text) {
     m_results.push_back({result, error, text != nullptr});
     return S_OK;
 }
-
-void RecordingSink::clear() {
-    m_results.clear();
-    m_otherCalls = 0;
-}

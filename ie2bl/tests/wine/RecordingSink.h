@@ -5,8 +5,8 @@
 
 #include <vector>
 
-// Protocol sink that records each ReportResult, and refuses every other call as a browser's
-// sink would not expect them from a handler that delivers no data.
+// Protocol sink that records each ReportResult and counts every other call, none of which a
+// handler that delivers no data should make.
 class RecordingSink final : public IInternetProtocolSink {
   public:
     struct Result {
@@ -26,7 +26,6 @@ class RecordingSink final : public IInternetProtocolSink {
 
     const std::vector<Result>& results() const { return m_results; }
     int otherCalls() const { return m_otherCalls; }
-    void clear();
 
   private:
     ULONG m_refs = 1;

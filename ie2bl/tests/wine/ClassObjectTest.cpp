@@ -3,6 +3,7 @@
 // interfaces answered, reference counts, the site and the dispatch part.
 #include "CountedUnknown.h"
 #include "Identities.h"
+#include "RecordingSink.h"
 #include "ServerLibrary.h"
 #include "TestFiles.h"
 #include "WineCheck.h"
@@ -46,6 +47,57 @@ void twoThreadsRaceForTheFirstClassObject(const ServerLibrary& server) {
     CloseHandle(threads[0]);
     CloseHandle(threads[1]);
     CloseHandle(go);
+}
+
+struct ApartmentArgs {
+    const ServerLibrary* server;
+    HANDLE go;
+    HRESULT page;
+    HRESULT download;
+};
+
+DWORD WINAPI clickInOwnApartment(void* parameter) {
+    auto* args = static_cast<ApartmentArgs*>(parameter);
+    CoInitialize(nullptr);
+    IClassFactory* factory = nullptr;
+    IInternetProtocol* protocol = nullptr;
+    args->server->getClassObject(kCatcherClsid, IID_IClassFactory, reinterpret_cast<void**>(&factory));
+    if (factory != nullptr && SUCCEEDED(factory->CreateInstance(nullptr, IID_IInternetProtocol,
+                                                                reinterpret_cast<void**>(&protocol)))) {
+        RecordingSink sink;
+        WaitForSingleObject(args->go, INFINITE);
+        args->page = protocol->Start(L"http://host/docs/page.htm", &sink, nullptr, 0, 0);
+        args->download = protocol->Start(L"http://host/files/setup.zip", &sink, nullptr, 0, 0);
+        protocol->Release();
+    }
+    if (factory != nullptr)
+        factory->Release();
+    CoUninitialize();
+    return 0;
+}
+
+void firstClicksInTwoApartmentsAtOnce(const ServerLibrary& server) {
+    winecheck::group("first clicks in two apartments at once share the extension lists");
+    // The module-wide lists are still empty: both threads fill them at the same moment.
+    HWND monitor = CreateWindowExA(0, "STATIC", " Brisklet Monitor", 0, 0, 0, 10, 10, nullptr, nullptr,
+                                   nullptr, nullptr);
+    HANDLE go = CreateEventW(nullptr, TRUE, FALSE, nullptr);
+    ApartmentArgs first{&server, go, E_FAIL, E_FAIL};
+    ApartmentArgs second{&server, go, E_FAIL, E_FAIL};
+    HANDLE threads[] = {CreateThread(nullptr, 0, clickInOwnApartment, &first, 0, nullptr),
+                        CreateThread(nullptr, 0, clickInOwnApartment, &second, 0, nullptr)};
+    Sleep(100);
+    SetEvent(go);
+    WaitForMultipleObjects(2, threads, TRUE, INFINITE);
+    for (const ApartmentArgs* args : {&first, &second}) {
+        CHECK_EQ(INET_E_USE_DEFAULT_PROTOCOLHANDLER, args->page);
+        CHECK_EQ(S_OK, args->download);
+    }
+    CloseHandle(threads[0]);
+    CloseHandle(threads[1]);
+    CloseHandle(go);
+    DestroyWindow(monitor);
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Glenmarch");
 }
 
 void classObjectRequests(const ServerLibrary& server) {
@@ -265,12 +317,14 @@ void dispatchUsesTheRegisteredTypeLibrary(IClassFactory* factory) {
 
 int main() {
     const std::wstring dll = TestFiles::besideProgram(L"ie2bl.dll");
+    RegDeleteTreeA(HKEY_CURRENT_USER, "Software\\Glenmarch");
     CoInitialize(nullptr);
     {
         ServerLibrary server(dll);
         if (!CHECK(server.loaded()))
             return winecheck::finish();
         twoThreadsRaceForTheFirstClassObject(server);
+        firstClicksInTwoApartmentsAtOnce(server);
         classObjectRequests(server);
         unloadingFollowsOutsideReferences(server);
 

@@ -43,6 +43,24 @@ void formRAS::addToProfileLists(const std::string& name) {
     m_forms.get<frmConnectNoDefault>().listdialchoose.addItem(name);
 }
 
+bool formRAS::acceptsProfileName(const std::string& name) {
+    std::string clash;
+    const std::string recorded = profileKeyClash(m_forms.m().profiledata, name);
+    if (recorded != name)
+        clash = recorded;
+    for (const std::string& listed : m_forms.get<frmConfig>().listProfiles.items())
+        if (clash.empty() && listed != name && profileNamesClash(listed, name))
+            clash = listed;
+    if (clash.empty())
+        return true;
+    // Their records would share keys, and the settings file could not be read back.
+    m_forms.services().boxes.show("The phonebook entry \"" + name + "\" cannot be used as a profile: its records "
+                                      "would mix with those of the profile \"" + clash +
+                                      "\". Rename the entry in the phonebook and start Quillan again.",
+                                  MsgButtons::OK, MsgIcon::Exclamation, kProgramTitle);
+    return false;
+}
+
 void formRAS::LoadEntries() {
     Module1& m = m_forms.m();
     mRAS1.Refresh();
@@ -50,10 +68,12 @@ void formRAS::LoadEntries() {
         const std::int16_t count = mRAS1.EntryCount();
         if (count != m.profilecount) {
             const std::string name = mRAS1.Entry(static_cast<std::int16_t>(count - 1));
+            m.newprofilepending = "false";
+            if (!acceptsProfileName(name))
+                return;
             addToProfileLists(name);
             ++m.profilecount;
             addDefaultProfile(m.profiledata, name);
-            m.newprofilepending = "false";
             return;
         }
     }
@@ -63,7 +83,7 @@ void formRAS::LoadEntries() {
     const std::int16_t count = mRAS1.EntryCount();
     for (std::int16_t i = 0; i < count; ++i) {
         const std::string name = mRAS1.Entry(i);
-        if (m.newprofilepending != "false")
+        if (m.newprofilepending != "false" || !acceptsProfileName(name))
             continue;
         if (m.firstrun == "true")
             addDefaultProfile(m.profiledata, name);

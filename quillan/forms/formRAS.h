@@ -41,6 +41,8 @@ protected:
     void Form_Unload() override { mRAS1.Progress = nullptr; }
 
 private:
+    // Refuses, with a message, a name whose records would collide with another profile's.
+    bool acceptsProfileName(const std::string& name);
     void addToProfileLists(const std::string& name);
     void adoptConnection(const std::string& name);
     void noticeDrop();

@@ -34,28 +34,31 @@ void addDefaultPrograms(KeyedCollection& programdata) {
         programdata.add(keys[i], kProgramFields[i % std::size(kProgramFields)].second);
 }
 
-std::string profileKeyClash(const KeyedCollection& profiledata, const std::string& name) {
+bool profileNamesClash(const std::string& a, const std::string& b) {
+    if (a == b)
+        return true;
+    // Equal keys need one name to begin with the other; most pairs are passed over here.
+    if (!a.starts_with(b) && !b.starts_with(a))
+        return false;
     auto keysOf = [](const std::string& profile) {
         std::vector<std::string> keys{profile};
         for (const char* field : kProfileFields)
             keys.push_back(profile + field);
         return keys;
     };
-    const auto mine = keysOf(name);
+    for (const auto& own : keysOf(a))
+        for (const auto& other : keysOf(b))
+            if (own == other)
+                return true;
+    return false;
+}
+
+std::string profileKeyClash(const KeyedCollection& profiledata, const std::string& name) {
     const auto& items = profiledata.items();
     // Records are 15 consecutive items, each opened by its name item.
-    for (size_t i = 0; i < items.size(); i += 1 + std::size(kProfileFields)) {
-        const std::string& key = items[i].first;
-        if (key == name)
-            return key;
-        // Equal keys need one name to begin with the other; most records are passed over here.
-        if (!key.starts_with(name) && !name.starts_with(key))
-            continue;
-        for (const auto& other : keysOf(key))
-            for (const auto& own : mine)
-                if (other == own)
-                    return key;
-    }
+    for (size_t i = 0; i < items.size(); i += 1 + std::size(kProfileFields))
+        if (profileNamesClash(items[i].first, name))
+            return items[i].first;
     return "";
 }
 

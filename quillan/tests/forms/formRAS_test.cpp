@@ -61,6 +61,32 @@ TEST_F(PhonebookEntries, pendingNewProfile_addsOnlyTheLastEntry) {
     EXPECT_EQ(m().profiledata.value("New"), "New");
 }
 
+TEST_F(PhonebookEntries, entryWhoseKeysCollideWithAnotherProfile_isRefusedWithAMessage) {
+    addEntry("ISP");
+    addEntry("ISPDomain");
+    addEntry("Other");
+    m().firstrun = "true";
+    ras().LoadEntries();
+    EXPECT_EQ(profiles().items(), (std::vector<std::string>{"ISP", "Other"}));
+    EXPECT_EQ(m().profilecount, 2);
+    EXPECT_EQ(m().profiledata.count(), 30u);
+    const auto boxes = harness.boxes.take();
+    ASSERT_EQ(boxes.size(), 1u);
+    EXPECT_NE(boxes[0].text.find("\"ISPDomain\""), std::string::npos);
+}
+
+TEST_F(PhonebookEntries, newEntryCollidingWithAStoredProfile_isNotAdded) {
+    addEntry("ISP");
+    m().firstrun = "true";
+    ras().LoadEntries();
+    addEntry("ISPPassword");
+    m().newprofilepending = "true";
+    ras().LoadEntries();
+    EXPECT_EQ(profiles().listCount(), 1);
+    EXPECT_EQ(m().newprofilepending, "false");
+    EXPECT_EQ(m().profiledata.value("ISPPassword"), "");
+}
+
 class ConnectionScan : public StartupFixture {
 protected:
     ConnectionScan() {

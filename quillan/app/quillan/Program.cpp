@@ -21,6 +21,11 @@ Program::Program(const ProgramOptions& options)
 
 Program::~Program() { m_tray.message = nullptr; }
 
+void Program::restoreConsole() {
+    if (frmStart* console = m_forms->peek<frmStart>())
+        console->trayMessage(kTrayLeftUp);
+}
+
 void Program::start() {
     frmStart& console = m_forms->get<frmStart>();
     // Until the first save the configuration console is the only window.

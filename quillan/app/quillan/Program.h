@@ -31,6 +31,8 @@ public:
 
     // Loads the main console, whose load is the start-up sequence.
     void start();
+    // Brings the main console back, as a click on the tray icon does.
+    void restoreConsole();
 
     Forms& forms() { return *m_forms; }
     Module1& module1() { return m_module1; }

@@ -2,6 +2,7 @@
 #include "ProgramIcon.h"
 #include "ProgramOptions.h"
 #include "ScreenshotSession.h"
+#include "SingleInstance.h"
 
 #include "forms/frmStart.h"
 
@@ -26,7 +27,14 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    quillan::SingleInstance instance(options.dataDir);
+    if (!options.screenshots && instance.handOver()) {
+        std::printf("Quillan is already running on %s: its console is brought back.\n", options.dataDir.c_str());
+        return 0;
+    }
+
     quillan::Program program(options);
+    instance.listen([&program] { program.restoreConsole(); });
     std::unique_ptr<quillan::ScreenshotSession> session;
     if (options.screenshots)
         session = std::make_unique<quillan::ScreenshotSession>(program, *options.screenshots);

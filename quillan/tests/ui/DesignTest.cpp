@@ -1,3 +1,4 @@
+#include "DesignedForms.h"
 #include "FormView.h"
 
 #include "forms/FormCatalog.h"
@@ -5,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
 
 namespace quillan {
@@ -40,6 +42,13 @@ TEST(Design, everyWindowOfTheProgram_hasADesignMatchingItsControls) {
         }
         EXPECT_EQ(joined(view->designProblems()), "") << "in the window " << name;
     }
+}
+
+TEST(Design, everyDesign_belongsToAWindowOfTheProgram) {
+    Harness harness(std::filesystem::temp_directory_path() / "quillan-design-test");
+    const std::vector<std::string> names = harness.forms->names();
+    for (const std::string& design : designedFormNames())
+        EXPECT_NE(std::find(names.begin(), names.end(), design), names.end()) << design << " is no window";
 }
 
 } // namespace

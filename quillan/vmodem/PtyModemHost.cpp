@@ -3,6 +3,7 @@
 #include <fcntl.h>
 #include <poll.h>
 #include <stdlib.h>
+#include <sys/inotify.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -12,10 +13,6 @@
 namespace quillan {
 
 namespace {
-
-// While nobody has the line open the master reports a hang-up without end, so it is looked at
-// this often instead of watched.
-constexpr int kReopenCheckMs = 5;
 
 int openMaster(std::string& path) {
     int master = ::posix_openpt(O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
@@ -36,18 +33,33 @@ int openMaster(std::string& path) {
 PtyModemHost::PtyModemHost(EventLoop& loop, ModemScript& script)
     : m_loop(loop), m_master(openMaster(m_linePath)),
       m_modem(loop, script, [this](std::string_view bytes) { write(bytes); }) {
+    // The file system's notices of opening and closing the line tell every hang-up, even one the master
+    // never shows because the line was opened again at once; and while nobody has the line open the master
+    // reports a hang-up without end, so the next open is awaited through them too.
+    m_notices = ::inotify_init1(IN_NONBLOCK | IN_CLOEXEC);
+    if (m_notices < 0 || ::inotify_add_watch(m_notices, m_linePath.c_str(), IN_OPEN | IN_CLOSE) < 0) {
+        int error = errno;
+        if (m_notices >= 0)
+            ::close(m_notices);
+        ::close(m_master);
+        throw std::runtime_error(std::string("cannot watch the pseudo-terminal: ") + std::strerror(error));
+    }
     m_watch = m_loop.watchReadable(m_master, [this] { readLine(); });
 }
 
 PtyModemHost::~PtyModemHost() {
     if (m_watch)
         m_loop.unwatch(m_watch);
-    if (m_reopenCheck)
-        m_loop.cancel(m_reopenCheck);
+    if (m_noticesWatch)
+        m_loop.unwatch(m_noticesWatch);
+    ::close(m_notices);
     ::close(m_master);
 }
 
 void PtyModemHost::readLine() {
+    // A close noticed before this data was read belongs to an earlier call.
+    if (takeNotices())
+        m_modem.lineDropped();
     char buffer[512];
     ssize_t n = ::read(m_master, buffer, sizeof buffer);
     if (n > 0) {
@@ -56,21 +68,40 @@ void PtyModemHost::readLine() {
     }
     if (n < 0 && (errno == EAGAIN || errno == EINTR))
         return;
-    // The dialer closed the line.
+    // Nobody has the line open.
     m_loop.unwatch(m_watch);
     m_watch = 0;
     m_modem.lineDropped();
-    m_reopenCheck = m_loop.singleShot(kReopenCheckMs, [this] { awaitReopen(); });
+    checkReopened();
 }
 
-void PtyModemHost::awaitReopen() {
+bool PtyModemHost::takeNotices() {
+    bool closed = false;
+    alignas(inotify_event) char notices[4096];
+    ssize_t n = 0;
+    while ((n = ::read(m_notices, notices, sizeof notices)) > 0) {
+        for (ssize_t at = 0; at < n;) {
+            const auto* notice = reinterpret_cast<const inotify_event*>(notices + at);
+            closed = closed || (notice->mask & IN_CLOSE) != 0;
+            at += static_cast<ssize_t>(sizeof(inotify_event) + notice->len);
+        }
+    }
+    return closed;
+}
+
+void PtyModemHost::checkReopened() {
+    if (takeNotices())
+        m_modem.lineDropped();
     pollfd p{m_master, POLLIN, 0};
     ::poll(&p, 1, 0);
     if (p.revents & POLLHUP) {
-        m_reopenCheck = m_loop.singleShot(kReopenCheckMs, [this] { awaitReopen(); });
+        if (!m_noticesWatch)
+            m_noticesWatch = m_loop.watchReadable(m_notices, [this] { checkReopened(); });
         return;
     }
-    m_reopenCheck = 0;
+    if (m_noticesWatch)
+        m_loop.unwatch(m_noticesWatch);
+    m_noticesWatch = 0;
     m_watch = m_loop.watchReadable(m_master, [this] { readLine(); });
 }
 

@@ -7,7 +7,7 @@
 namespace quillan {
 
 // Puts a virtual modem behind a pseudo-terminal: a dialer opens linePath() as its serial line, and
-// closing that line is the modem's hang-up (DTR drop).
+// closing that line is the modem's hang-up (DTR drop), however soon it is opened again.
 class PtyModemHost {
 public:
     // Throws std::runtime_error when no pseudo-terminal can be had.
@@ -21,7 +21,9 @@ public:
 
 private:
     void readLine();
-    void awaitReopen();
+    void checkReopened();
+    // Reads the pending notices of the line; true when it was closed since the last look.
+    bool takeNotices();
     void write(std::string_view bytes);
 
     EventLoop& m_loop;
@@ -29,7 +31,8 @@ private:
     int m_master = -1;
     VirtualModem m_modem;
     EventLoop::Id m_watch = 0;
-    EventLoop::Id m_reopenCheck = 0;
+    int m_notices = -1;
+    EventLoop::Id m_noticesWatch = 0;
 };
 
 } // namespace quillan

@@ -4,6 +4,7 @@
 
 #include "testsupport/RecordingServices.h"
 
+#include <cstdio>
 #include <fstream>
 #include <sstream>
 
@@ -14,6 +15,9 @@ void DataFileCommands::addTo(CommandTable& table) {
         "read-file", "NAME", [this](const Words& args) { readFile(args[0]); },
         CommandTable::AfterEnd::Answered);
     table.add("write-file", "NAME TEXT", [this](const Words& args) { writeFile(args[0], args[1]); });
+    table.add(
+        "file-mode", "NAME", [this](const Words& args) { fileMode(args[0]); },
+        CommandTable::AfterEnd::Answered);
 }
 
 std::filesystem::path DataFileCommands::pathOf(const std::string& name) const {
@@ -38,6 +42,19 @@ void DataFileCommands::readFile(const std::string& name) {
         m_out << quoted(content.substr(start, end - start)) << '\n';
     if (start < content.size())
         m_out << quoted(content.substr(start)) << " (no CR LF)\n";
+}
+
+void DataFileCommands::fileMode(const std::string& name) {
+    std::error_code error;
+    const auto status = std::filesystem::status(pathOf(name), error);
+    if (error || !std::filesystem::exists(status)) {
+        m_out << "missing\n";
+        return;
+    }
+    const auto bits = static_cast<unsigned>(status.permissions() & std::filesystem::perms::mask);
+    char octal[8];
+    std::snprintf(octal, sizeof octal, "%03o", bits);
+    m_out << octal << '\n';
 }
 
 void DataFileCommands::writeFile(const std::string& name, const std::string& content) {

@@ -19,6 +19,8 @@ class DataFileCommands {
     std::filesystem::path pathOf(const std::string& name) const;
     void readFile(const std::string& name);
     void writeFile(const std::string& name, const std::string& content);
+    // The permission bits in octal, e.g. 600.
+    void fileMode(const std::string& name);
 
     std::filesystem::path m_dataDir;
     std::ostream& m_out;

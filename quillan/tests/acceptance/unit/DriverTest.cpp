@@ -271,6 +271,14 @@ TEST_F(DriverTest, dataFiles_roundTripWithTheirLineEndsShown) {
     EXPECT_FALSE(std::filesystem::exists(folder.path().parent_path() / "escape.txt"));
 }
 
+TEST_F(DriverTest, fileMode_printsThePermissionBitsInOctal) {
+    run("write-file a.txt x\n");
+    std::filesystem::permissions(folder.path() / "a.txt", std::filesystem::perms::owner_read |
+                                                              std::filesystem::perms::owner_write |
+                                                              std::filesystem::perms::group_read);
+    EXPECT_THAT(run("file-mode a.txt\nfile-mode b.txt\n"), ElementsAre("640", "ok", "missing", "ok"));
+}
+
 TEST_F(DriverTest, state_readsTheDialingFormsCountersOnceItIsLoaded) {
     EXPECT_THAT(run("state redial\n"), ElementsAre("error: formRAS is not loaded"));
     harness.forms->get<formRAS>().ANindex = 3;

@@ -48,17 +48,16 @@ IniLine classify(std::string_view raw) {
     return {IniLine::Kind::Value, trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1))};
 }
 
+// Lines end at LF, CR LF or a lone CR.
 std::vector<std::string_view> splitLines(std::string_view text) {
     std::vector<std::string_view> lines;
     while (!text.empty()) {
-        size_t end = text.find('\n');
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines.push_back(line);
+        size_t end = text.find_first_of("\r\n");
+        lines.push_back(text.substr(0, end));
         if (end == std::string_view::npos)
             break;
-        text.remove_prefix(end + 1);
+        size_t next = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
+        text.remove_prefix(next);
     }
     return lines;
 }

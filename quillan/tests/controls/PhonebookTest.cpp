@@ -41,6 +41,13 @@ TEST(PhonebookReading, commentsBlanksAndCrLfAreTolerated) {
     EXPECT_EQ(entries[1].phoneNumber, "2");
 }
 
+TEST(PhonebookReading, aLoneCarriageReturnEndsALineToo) {
+    auto entries = Phonebook::parse("[A]\rPhoneNumber=1\r[B\rC]\rPhoneNumber=2\r");
+    ASSERT_EQ(entries.size(), 1u);
+    EXPECT_EQ(entries[0].name, "A");
+    EXPECT_EQ(entries[0].phoneNumber, "2") << "the broken header is no section";
+}
+
 TEST(PhonebookReading, defaultsApplyToMissingOrUnreadableValues) {
     auto entries = Phonebook::parse("[Real]\nDevice=/dev/ttyACM0\nSpeed=fast\n[Virtual]\nDevice=virtual\nPPP=maybe\n");
     ASSERT_EQ(entries.size(), 2u);

@@ -48,7 +48,6 @@ public:
     EntryEditor entryEditor;
     // Why the phonebook refused the last edited entry, or "".
     const std::string& editRefusal() const { return m_editRefusal; }
-    const Phonebook& phonebook() const { return m_phonebook; }
 
 private:
     struct DialRequest {

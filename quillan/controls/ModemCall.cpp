@@ -154,6 +154,8 @@ void ModemCall::closeLine() {
     if (m_carrierCheck)
         m_loop.cancel(m_carrierCheck);
     m_carrierCheck = 0;
+    // The hang-up first, so pppd ends on it at once rather than negotiating its end with the far side.
+    m_port.dropDtr();
     if (m_pppd)
         m_pppd->stop();
     if (m_port.isOpen()) {

@@ -104,11 +104,16 @@ bool SerialPort::carrierMaybeUp() const {
     return (lines & TIOCM_CAR) != 0;
 }
 
+void SerialPort::dropDtr() {
+    int lines = TIOCM_DTR;
+    if (m_fd >= 0)
+        ::ioctl(m_fd, TIOCMBIC, &lines); // ports without modem lines refuse; closing still hangs up
+}
+
 void SerialPort::close() {
     if (m_fd < 0)
         return;
-    int lines = TIOCM_DTR;
-    ::ioctl(m_fd, TIOCMBIC, &lines); // ports without modem lines refuse; closing still hangs up
+    dropDtr();
     ::close(m_fd);
     m_fd = -1;
 }

@@ -24,6 +24,8 @@ public:
     std::string read(bool& eof);
     // False when the carrier-detect line is known to be down (ports without modem lines say nothing).
     bool carrierMaybeUp() const;
+    // Hangs the modem up; pppd sharing the line sees the hang-up too.
+    void dropDtr();
     void close();
 
 private:

@@ -2,6 +2,7 @@
 
 #include "ProgramIcon.h"
 
+#include "forms/frmConfig.h"
 #include "forms/frmStart.h"
 #include "testsupport/FakeDialUp.h"
 
@@ -22,15 +23,21 @@ Program::Program(const ProgramOptions& options)
 Program::~Program() { m_tray.message = nullptr; }
 
 void Program::restoreConsole() {
-    if (frmStart* console = m_forms->peek<frmStart>())
+    if (!m_started)
+        return;
+    // Until the first save the configuration console is the window to work in.
+    if (m_module1.firstrun == "true") {
+        frmConfig& config = m_forms->get<frmConfig>();
+        config.show();
+        config.setForeground();
+    } else if (frmStart* console = m_forms->peek<frmStart>()) {
         console->trayMessage(kTrayLeftUp);
+    }
 }
 
 void Program::start() {
-    frmStart& console = m_forms->get<frmStart>();
-    // Until the first save the configuration console is the only window.
-    if (console.loaded() && m_module1.firstrun != "true")
-        console.show();
+    m_forms->get<frmStart>().startUp();
+    m_started = true;
 }
 
 } // namespace quillan

@@ -31,7 +31,7 @@ public:
 
     // Loads the main console, whose load is the start-up sequence.
     void start();
-    // Brings the main console back, as a click on the tray icon does.
+    // Brings the main console back, as a click on the tray icon does, once start-up is over.
     void restoreConsole();
 
     Forms& forms() { return *m_forms; }
@@ -53,6 +53,7 @@ private:
     Module1 m_module1;
     std::unique_ptr<DialUpControl> m_dialUp;
     std::unique_ptr<Forms> m_forms;
+    bool m_started = false;
     // Declared last so that the windows go before the forms they show.
     QtFormObserver m_views;
 };

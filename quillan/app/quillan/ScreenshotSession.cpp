@@ -34,13 +34,11 @@ ScreenshotSession::ScreenshotSession(Program& program, std::filesystem::path fol
     : m_program(program), m_recorder(std::move(folder)) {
     program.services().observers.push_back(this);
     program.views().windowExposed = [this](Form& form, QWidget& window) {
-        if (!m_firstWindowSeen) {
-            m_firstWindowSeen = true;
-            say("first window on screen " + std::to_string(processAgeMs()) + " ms after the program started");
-        }
+        noteWindowShown();
         m_recorder.shootSoon(window, form.name());
     };
     program.boxes().shown = [this](QMessageBox& box) {
+        noteWindowShown();
         say("message box \"" + box.windowTitle().toStdString() + "\": " + box.text().toStdString());
         m_recorder.shootAndAnswer(box);
     };
@@ -55,6 +53,13 @@ ScreenshotSession::~ScreenshotSession() {
     observers.erase(std::remove(observers.begin(), observers.end(), this), observers.end());
     m_program.views().windowExposed = nullptr;
     m_program.boxes().shown = nullptr;
+}
+
+void ScreenshotSession::noteWindowShown() {
+    if (m_firstWindowSeen)
+        return;
+    m_firstWindowSeen = true;
+    say("first window on screen " + std::to_string(processAgeMs()) + " ms after the program started");
 }
 
 void ScreenshotSession::controlChanged(Control& control, Property property) {

@@ -37,6 +37,7 @@ private:
         std::chrono::milliseconds timeout;
     };
 
+    void noteWindowShown();
     void planDemoCall();
     void waitFor(std::string what, std::function<bool()> ready, std::chrono::milliseconds timeout);
     void act(std::string what, std::function<void()> action);

@@ -1,19 +1,34 @@
 #include "Program.h"
 
+#include "PhonebookEntryDialog.h"
 #include "ProgramIcon.h"
 
 #include "forms/frmConfig.h"
 #include "forms/frmStart.h"
-#include "testsupport/FakeDialUp.h"
 
 namespace quillan {
 
+namespace {
+LinuxDialUpOptions dialUpOptions(const ProgramOptions& options) {
+    LinuxDialUpOptions dialUp;
+    dialUp.phonebook = options.phonebook;
+    dialUp.pppdRunFolder = options.pppdRunDir;
+    return dialUp;
+}
+} // namespace
+
 Program::Program(const ProgramOptions& options)
     : m_tray(programIcon()),
-      m_services{m_boxes, m_clock, m_pump, m_tray, m_modal, m_processes, options.dataDir, {&m_views, &m_modal, &m_end}} {
-    // TEMPORARY until the Linux dial-up control is merged: an empty in-memory phonebook.
-    m_dialUp = std::make_unique<FakeDialUp>();
-    m_forms = std::make_unique<Forms>(m_services, m_module1, *m_dialUp);
+      m_services{m_boxes, m_clock, m_pump, m_tray, m_modal, m_processes, options.dataDir, {&m_views, &m_modal, &m_end}},
+      m_dialUp(m_eventLoop, dialUpOptions(options)) {
+    m_dialUp.entryEditor = [this](const PhonebookEntry& entry) {
+        std::vector<std::string> taken;
+        for (const PhonebookEntry& other : m_dialUp.phonebook().entries())
+            if (other.name != entry.name)
+                taken.push_back(other.name);
+        return PhonebookEntryDialog::edit(entry, taken);
+    };
+    m_forms = std::make_unique<Forms>(m_services, m_module1, m_dialUp);
     m_tray.message = [this](int message) {
         if (frmStart* console = m_forms->peek<frmStart>())
             console->trayMessage(message);

@@ -12,7 +12,7 @@
 #include "QtTrayIcon.h"
 #include "SystemClock.h"
 
-#include "controls/DialUpControl.h"
+#include "controls/LinuxDialUp.h"
 #include "forms/Forms.h"
 #include "modules/Module1.h"
 #include "runtime/Services.h"
@@ -21,7 +21,7 @@
 
 namespace quillan {
 
-// The whole program: Qt services, the shared state, the dial-up control and the windows.
+// The whole program: Qt services, the shared state, the Linux dial-up control and the windows.
 class Program {
 public:
     explicit Program(const ProgramOptions& options);
@@ -51,7 +51,7 @@ private:
     ProgramEnd m_end;
     Services m_services;
     Module1 m_module1;
-    std::unique_ptr<DialUpControl> m_dialUp;
+    LinuxDialUp m_dialUp;
     std::unique_ptr<Forms> m_forms;
     bool m_started = false;
     // Declared last so that the windows go before the forms they show.

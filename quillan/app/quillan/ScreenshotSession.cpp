@@ -7,6 +7,7 @@
 #include "runtime/CheckBox.h"
 #include "runtime/CommandButton.h"
 #include "runtime/ListBox.h"
+#include "runtime/MenuItem.h"
 #include "runtime/OptionButton.h"
 #include "runtime/TabControl.h"
 #include "runtime/TextBox.h"
@@ -24,6 +25,9 @@ using namespace std::chrono_literals;
 
 namespace {
 constexpr auto kPollInterval = 100ms;
+// The demo's virtual network: the busy line's first alternate is busy too, the second answers.
+constexpr const char* kBusyAlternate = "5550201";
+constexpr const char* kAnsweringAlternate = "5550202";
 void say(const std::string& line) {
     std::printf("%s\n", line.c_str());
     std::fflush(stdout);
@@ -86,16 +90,46 @@ void ScreenshotSession::planDemoCall() {
     }
     act("make the clean line the default and save", [this] {
         control<TabControl>("frmConfig", "SSTab1").setTab(0);
-        chooseFirst("frmConfig", "listProfiles");
+        choose("frmConfig", "listProfiles", 0);
         click("frmConfig", "cmdMakeDefault");
         click("frmConfig", "optionNoPromptPassword");
         click("frmConfig", "cmdSave");
     });
     waitFor("the main console", [this] { return visible(frmStart::kName); }, 10s);
     pause(800ms);
-    act("dial the clean line with a user name", [this] {
+
+    planCall(0, "clean");
+    act("hang up with the button", [this] { click(frmStart::kName, "cmdHangup"); });
+    pause(1500ms);
+    act("picture after the hang-up", [this] { shoot(frmStart::kName, "frmStart-clean-hung-up"); });
+
+    act("give the busy line two alternate numbers", [this] {
         click(frmStart::kName, "cmdConfiguration");
-        chooseFirst("frmConfig", "listProfiles");
+        choose("frmConfig", "listProfiles", 1);
+        click("frmConfig", "checkDialAlternate");
+        click("frmConfig", "cmdDialAlternate");
+        control<TextBox>("frmAlternateDial", "textAN1").setText(kBusyAlternate);
+        control<TextBox>("frmAlternateDial", "textAN2").setText(kAnsweringAlternate);
+    });
+    pause(800ms);
+    act("keep the alternate numbers", [this] { click("frmAlternateDial", "cmdOkAlternative"); });
+    planCall(1, "busy");
+    act("hang up from the tray menu", [this] { click(frmStart::kName, "mPopHangup"); });
+    pause(1500ms);
+
+    planCall(2, "dropped");
+    waitFor("the line to drop", [this] { return m_program.module1().connected != "true"; }, 60s);
+    pause(1500ms);
+    act("picture after the drop", [this] { shoot(frmStart::kName, "frmStart-dropped"); });
+    pause(1s);
+    act("exit", [this] { click(frmStart::kName, "cmdExit"); });
+    waitFor("the program's end", [] { return false; }, 15s);
+}
+
+void ScreenshotSession::planCall(int profile, const std::string& line) {
+    act("dial the " + line + " line with a user name", [this, profile] {
+        click(frmStart::kName, "cmdConfiguration");
+        choose("frmConfig", "listProfiles", profile);
         click("frmConfig", "cmdDial");
     });
     waitFor("the dial window", [this] { return visible("frmDialSelected"); }, 10s);
@@ -106,21 +140,15 @@ void ScreenshotSession::planDemoCall() {
     pause(600ms);
     act("press Dial", [this] { click("frmDialSelected", "cmdDialDial"); });
     pause(1500ms);
-    act("picture while dialing", [this] { shoot(frmStart::kName, "frmStart-dialing"); });
+    act("picture while dialing", [this, line] { shoot(frmStart::kName, "frmStart-" + line + "-dialing"); });
     waitFor("the connection", [this] { return m_program.module1().connected == "true"; }, 90s);
     act("bring the console back from the tray", [this] {
         if (!visible(frmStart::kName))
             m_program.forms().get<frmStart>().trayMessage(kTrayLeftUp);
     });
     pause(3s);
-    act("picture of the call", [this] { shoot(frmStart::kName, "frmStart-connected"); });
+    act("picture of the call", [this, line] { shoot(frmStart::kName, "frmStart-" + line + "-connected"); });
     pause(600ms);
-    act("hang up", [this] { click(frmStart::kName, "cmdHangup"); });
-    pause(1500ms);
-    act("picture after the hang-up", [this] { shoot(frmStart::kName, "frmStart-hung-up"); });
-    pause(1s);
-    act("exit", [this] { click(frmStart::kName, "cmdExit"); });
-    waitFor("the program's end", [] { return false; }, 15s);
 }
 
 void ScreenshotSession::waitFor(std::string what, std::function<bool()> ready, std::chrono::milliseconds timeout) {
@@ -197,6 +225,8 @@ void ScreenshotSession::click(const std::string& formName, const std::string& na
     Control* target = form(formName).control(name);
     if (auto* button = dynamic_cast<CommandButton*>(target))
         button->userClick();
+    else if (auto* item = dynamic_cast<MenuItem*>(target))
+        item->userClick();
     else if (auto* box = dynamic_cast<CheckBox*>(target))
         box->userClick();
     else if (auto* option = dynamic_cast<OptionButton*>(target))
@@ -212,11 +242,11 @@ void ScreenshotSession::type(const std::string& formName, const std::string& nam
         box.userType(c);
 }
 
-void ScreenshotSession::chooseFirst(const std::string& formName, const std::string& name) {
+void ScreenshotSession::choose(const std::string& formName, const std::string& name, int index) {
     auto& list = control<ListBox>(formName, name);
-    if (list.listCount() == 0)
-        throw std::runtime_error(formName + "." + name + " is empty");
-    list.userChoose(0);
+    if (index >= list.listCount())
+        throw std::runtime_error(formName + "." + name + " has no line " + std::to_string(index));
+    list.userChoose(index);
 }
 
 } // namespace quillan

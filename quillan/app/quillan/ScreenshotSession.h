@@ -16,9 +16,11 @@ namespace quillan {
 
 class Program;
 
-// A run without a screen: pictures of every window and message box shown, the status lines printed, and a
-// demonstration call driven through the windows' controls as a user would: configure and save on the first
-// run, dial the first profile (the demo's clean line), stay connected a few seconds, hang up and exit.
+// A run without a screen: pictures of every window and message box shown, the status lines printed, and
+// demonstration calls driven through the windows' controls as a user would, on the demo phonebook's three
+// lines in order: configure and save on the first run; dial the clean line and hang up with the button;
+// give the busy line its alternate numbers, dial it through the redials and hang up from the tray menu;
+// dial the line that drops by itself; exit.
 class ScreenshotSession : public FormObserver {
 public:
     ScreenshotSession(Program& program, std::filesystem::path folder);
@@ -39,6 +41,8 @@ private:
 
     void noteWindowShown();
     void planDemoCall();
+    // Dials the profile at that line of the configuration console's list and waits for the connection.
+    void planCall(int profile, const std::string& line);
     void waitFor(std::string what, std::function<bool()> ready, std::chrono::milliseconds timeout);
     void act(std::string what, std::function<void()> action);
     void pause(std::chrono::milliseconds time);
@@ -51,7 +55,7 @@ private:
     template <class C> C& control(const std::string& formName, const std::string& name);
     void click(const std::string& formName, const std::string& name);
     void type(const std::string& formName, const std::string& name, const std::string& text);
-    void chooseFirst(const std::string& formName, const std::string& name);
+    void choose(const std::string& formName, const std::string& name, int index);
 
     Program& m_program;
     ScreenshotRecorder m_recorder;

@@ -23,9 +23,9 @@ Program::Program(const ProgramOptions& options)
       m_dialUp(m_eventLoop, dialUpOptions(options)) {
     m_dialUp.entryEditor = [this](const PhonebookEntry& entry) {
         std::vector<std::string> taken;
-        for (const PhonebookEntry& other : m_dialUp.phonebook().entries())
-            if (other.name != entry.name)
-                taken.push_back(other.name);
+        for (std::int16_t i = 0; i < m_dialUp.EntryCount(); ++i)
+            if (m_dialUp.Entry(i) != entry.name)
+                taken.push_back(m_dialUp.Entry(i));
         return PhonebookEntryDialog::edit(entry, taken);
     };
     m_forms = std::make_unique<Forms>(m_services, m_module1, m_dialUp);

@@ -36,6 +36,8 @@ PhonebookEntryDialog::PhonebookEntryDialog(const PhonebookEntry& entry, std::vec
       m_number(new QLineEdit(toQt(entry.phoneNumber))), m_device(new QComboBox), m_speed(new QComboBox),
       m_init(new QLineEdit(toQt(entry.init))), m_ppp(new QComboBox), m_problem(new QLabel),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel)) {
+    m_name->setObjectName("entryName");
+    m_number->setObjectName("entryNumber");
     setWindowTitle(entry.name.empty() ? "New Dial-Up Connection" : toQt(entry.name) + " Properties");
     m_device->setEditable(true);
     m_device->addItems(deviceChoices(toQt(entry.device)));

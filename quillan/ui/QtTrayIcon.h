@@ -19,7 +19,6 @@ public:
     void modify(const std::string& tip) override;
     void remove(const std::string& tip) override;
 
-    bool shown() const { return m_icon.isVisible(); }
     // Told of each mouse message: 514 left button up, 515 left double click, 517 right button up.
     std::function<void(int message)> message;
 

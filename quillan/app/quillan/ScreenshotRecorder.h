@@ -18,8 +18,6 @@ public:
     // A picture of the box, then its default button is pressed, as an unattended user would.
     void shootAndAnswer(QMessageBox& box);
 
-    int count() const { return m_count; }
-
 private:
     void save(QWidget& window, const std::string& name);
 

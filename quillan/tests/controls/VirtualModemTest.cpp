@@ -81,12 +81,13 @@ TEST_F(VirtualModemTest, scriptedOutcomesAnswerTheDial) {
 }
 
 TEST_F(VirtualModemTest, dataIsSwallowedAndTheEscapeNeedsItsGuardTime) {
+    script.timings.guardSeconds = 0.3; // room for a busy machine between the connect and the +++
     say("ATE0\r");
     say("ATDT1\r");
     EXPECT_EQ(say("+++", 20), "");
     EXPECT_EQ(modem.mode(), VirtualModem::Mode::Online) << "+++ right after the connect lacks the silence before it";
-    EXPECT_EQ(say("AT\rdata", 60), "");
-    EXPECT_EQ(say("+++", 100), "\r\nOK\r\n");
+    EXPECT_EQ(say("AT\rdata", 350), "");
+    EXPECT_EQ(say("+++", 400), "\r\nOK\r\n");
     EXPECT_EQ(modem.mode(), VirtualModem::Mode::OnlineCommand);
     EXPECT_EQ(say("ATO\r"), "\r\nCONNECT 33600\r\n");
     EXPECT_EQ(modem.mode(), VirtualModem::Mode::Online);

@@ -23,6 +23,7 @@
 #include <QStyle>
 #include <QTabBar>
 #include <QTabWidget>
+#include <QTimer>
 
 #include <stdexcept>
 
@@ -214,12 +215,24 @@ void FormView::applyWindowState() {
 }
 
 void FormView::applyHeight() {
-    // Only changes of height are the model's: the design gives the first size.
+    // Only changes of height are the model's: the design gives the first size. A height the window could not
+    // take (its content needs more) is remembered, so that growing back returns to the same size.
     const int change = m_form.height() - m_modelHeight;
     m_modelHeight = m_form.height();
-    if (QLayout* layout = m_window->layout())
-        layout->activate();
-    m_window->resize(m_window->width(), std::max(m_window->minimumSizeHint().height(), m_window->height() + change));
+    const bool followsLastChange = m_heightPending || (m_appliedHeight && m_window->height() == m_appliedHeight);
+    m_wantedHeight = (followsLastChange ? m_wantedHeight : m_window->height()) + change;
+    if (m_heightPending)
+        return;
+    // The handler that changes the height usually shows or hides controls right after: the window follows
+    // once the handler is over.
+    m_heightPending = true;
+    QTimer::singleShot(0, m_window, [this] {
+        m_heightPending = false;
+        if (QLayout* layout = m_window->layout())
+            layout->activate();
+        m_window->resize(m_window->width(), std::max(m_window->minimumSizeHint().height(), m_wantedHeight));
+        m_appliedHeight = m_window->height();
+    });
 }
 
 void FormView::applyDefaultButton() {

@@ -65,6 +65,9 @@ private:
     std::map<const Control*, std::unique_ptr<ControlBinding>> m_bindings;
     std::vector<std::string> m_unbound;
     int m_modelHeight;
+    int m_wantedHeight = 0;
+    int m_appliedHeight = 0;
+    bool m_heightPending = false;
     bool m_awaitingPaint = false;
 };
 

@@ -84,6 +84,29 @@ TEST_F(FormViewTest, defaultButton_isTheWindowsDefaultAndAnswersEnter) {
     EXPECT_TRUE(about.unloaded());
 }
 
+TEST_F(FormViewTest, rightClickOnTheTrayIcon_opensTheConsolesMenu) {
+    frmStart& console = harness.forms->get<frmStart>();
+    QMenu* menu = views.view(console)->menu("mPopupSys");
+    ASSERT_NE(menu, nullptr);
+    console.trayMessage(kTrayRightUp);
+    EXPECT_TRUE(menu->isVisible());
+    menu->hide();
+}
+
+TEST_F(FormViewTest, statusListToggled_shrinksTheConsoleAndBackToTheSameHeight) {
+    frmStart& console = harness.forms->get<frmStart>();
+    console.show();
+    QWidget& window = windowOf(console);
+    const int tall = window.height();
+    console.Command3.userClick();
+    QTest::qWait(1);
+    // As far as the remaining content lets it.
+    EXPECT_LE(window.height(), tall - kStatusListHeight + 10);
+    console.Command3.userClick();
+    QTest::qWait(1);
+    EXPECT_EQ(window.height(), tall);
+}
+
 TEST(FormViewMenus, popupMenu_isBuiltFromTheMenuItemsInOrder) {
     Harness harness(std::filesystem::temp_directory_path() / "quillan-form-view-menu");
     auto console = std::make_unique<frmStart>(*harness.forms);

@@ -107,20 +107,24 @@ void FormView::bindControls() {
 }
 
 void FormView::applyStandardIcons() {
+    // A design names its icons: one of the style's standard pixmaps, or the program's own icon.
     const QMetaEnum pixmaps = QMetaEnum::fromType<QStyle::StandardPixmap>();
     for (QWidget* widget : m_window->findChildren<QWidget*>()) {
         const QByteArray name = widget->property("standardIcon").toByteArray();
         if (name.isEmpty())
             continue;
-        bool known = false;
-        const int value = pixmaps.keyToValue(name.constData(), &known);
-        if (!known)
-            continue;
-        const QIcon icon = widget->style()->standardIcon(static_cast<QStyle::StandardPixmap>(value));
+        QIcon icon = QApplication::windowIcon();
+        if (name != "ProgramIcon") {
+            bool known = false;
+            const int value = pixmaps.keyToValue(name.constData(), &known);
+            if (!known)
+                continue;
+            icon = widget->style()->standardIcon(static_cast<QStyle::StandardPixmap>(value));
+        }
         if (auto* button = qobject_cast<QAbstractButton*>(widget))
             button->setIcon(icon);
         else if (auto* label = qobject_cast<QLabel*>(widget))
-            label->setPixmap(icon.pixmap(32, 32));
+            label->setPixmap(icon.pixmap(name == "ProgramIcon" ? 48 : 32));
     }
 }
 

@@ -19,7 +19,10 @@ QPixmap drawIcon(int size) {
     painter.setPen(Qt::NoPen);
     painter.setBrush(badge);
     painter.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
-    // Handset: two ear pieces joined by a bowed grip.
+    // Handset: two ear pieces joined by a bowed grip, tilted as if lifted.
+    painter.translate(32, 32);
+    painter.rotate(-30);
+    painter.translate(-32, -34);
     QPainterPath handset;
     handset.moveTo(14, 40);
     handset.cubicTo(14, 20, 50, 20, 50, 40);

@@ -88,6 +88,14 @@ void ScreenshotSession::planDemoCall() {
         act("picture of the page", [this, page] { shoot("frmConfig", "frmConfig-page" + std::to_string(page)); });
         pause(400ms);
     }
+    act("show the timer console and the cost of each call, at ten cents a minute", [this] {
+        click("frmConfig", "checkDisplayTimer");
+        click("frmConfig", "checkConnectionCost");
+        click("frmConfig", "optionCPM");
+        auto& cents = control<TextBox>("frmConfig", "textVarCent");
+        cents.setText("10");
+        cents.userLeave();
+    });
     act("make the clean line the default and save", [this] {
         control<TabControl>("frmConfig", "SSTab1").setTab(0);
         choose("frmConfig", "listProfiles", 0);
@@ -97,11 +105,18 @@ void ScreenshotSession::planDemoCall() {
     });
     waitFor("the main console", [this] { return visible(frmStart::kName); }, 10s);
     pause(800ms);
+    act("open About", [this] { click(frmStart::kName, "cmdAbout"); });
+    pause(800ms);
+    act("close About", [this] { click("frmAbout", "cmdOK"); });
+    act("open the help", [this] { click(frmStart::kName, "cmdStartHelp"); });
+    pause(800ms);
+    act("close the help", [this] { click("frmHelpStart", "cmdHelpStartOK"); });
 
     planCall(0, "clean");
     act("hang up with the button", [this] { click(frmStart::kName, "cmdHangup"); });
     pause(1500ms);
     act("picture after the hang-up", [this] { shoot(frmStart::kName, "frmStart-clean-hung-up"); });
+    closeCallWindows();
 
     act("give the busy line two alternate numbers", [this] {
         click(frmStart::kName, "cmdConfiguration");
@@ -116,6 +131,7 @@ void ScreenshotSession::planDemoCall() {
     planCall(1, "busy");
     act("hang up from the tray menu", [this] { click(frmStart::kName, "mPopHangup"); });
     pause(1500ms);
+    closeCallWindows();
 
     planCall(2, "dropped");
     waitFor("the line to drop", [this] { return m_program.module1().connected != "true"; }, 60s);
@@ -149,6 +165,16 @@ void ScreenshotSession::planCall(int profile, const std::string& line) {
     pause(3s);
     act("picture of the call", [this, line] { shoot(frmStart::kName, "frmStart-" + line + "-connected"); });
     pause(600ms);
+}
+
+void ScreenshotSession::closeCallWindows() {
+    pause(600ms);
+    act("close the cost and timer windows", [this] {
+        if (visible("frmCost"))
+            click("frmCost", "Command1");
+        if (visible("frmTimerConsole"))
+            click("frmTimerConsole", "cmdTimerClose");
+    });
 }
 
 void ScreenshotSession::waitFor(std::string what, std::function<bool()> ready, std::chrono::milliseconds timeout) {

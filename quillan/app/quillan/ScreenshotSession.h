@@ -43,6 +43,7 @@ private:
     void planDemoCall();
     // Dials the profile at that line of the configuration console's list and waits for the connection.
     void planCall(int profile, const std::string& line);
+    void closeCallWindows();
     void waitFor(std::string what, std::function<bool()> ready, std::chrono::milliseconds timeout);
     void act(std::string what, std::function<void()> action);
     void pause(std::chrono::milliseconds time);

@@ -24,6 +24,7 @@ public:
 
 private:
     QSystemTrayIcon m_icon;
+    bool m_missingTrayTold = false;
 };
 
 } // namespace quillan

@@ -5,6 +5,8 @@
 namespace quillan {
 
 TimerBinding::TimerBinding(Timer& timer) : ControlBinding(timer, nullptr), m_timer(timer) {
+    // The connection clock counts ticks, so a tick must come when it is due.
+    m_clock.setTimerType(Qt::PreciseTimer);
     QObject::connect(&m_clock, &QTimer::timeout, [this] {
         if (m_ticking)
             return;

@@ -20,7 +20,7 @@ class Program;
 // demonstration calls driven through the windows' controls as a user would, on the demo phonebook's three
 // lines in order: configure and save on the first run; dial the clean line and hang up with the button;
 // give the busy line its alternate numbers, dial it through the redials and hang up from the tray menu;
-// dial the line that drops by itself; exit.
+// dial the line that drops by itself; exit. A folder that is not a first run gets pictures of its start-up only.
 class ScreenshotSession : public FormObserver {
 public:
     ScreenshotSession(Program& program, std::filesystem::path folder);

@@ -65,47 +65,21 @@ void LimitWarnings::check() {
     const std::int64_t elapsed = std::int64_t{clock.hours} * 3600 + clock.minutes * 60 + clock.seconds;
     const std::int64_t month = m.monthlytotal + elapsed;
 
-    if (s.warntimepc == "true" && m.warnedtimepc == "false") {
-        const auto limit = secondsOf(s.warntimepchours, s.warntimepcminutes);
-        if (limit && elapsed > *limit) {
-            warn("Connection time exceeded the time limit of " + textOf(s.warntimepchours) + " hours and " +
-                 std::to_string(s.warntimepcminutes) + " minutes!");
-            m.warnedtimepc = "true";
-        }
-    }
-    if (s.warntimepm == "true" && m.warnedtimepm == "false") {
-        const auto limit = secondsOf(s.warntimepmhours, s.warntimepmminutes);
-        if (limit && month > *limit) {
-            warn("Connection time exceeded the monthly time limite of " + textOf(s.warntimepmhours) +
-                 " hours and " + std::to_string(s.warntimepmminutes) + " minutes!");
-            m.warnedtimepm = "true";
-        }
-    }
+    checkTime(s.warntimepc, m.warnedtimepc, elapsed, s.warntimepchours, s.warntimepcminutes,
+              "Connection time exceeded the time limit of ");
+    checkTime(s.warntimepm, m.warnedtimepm, month, s.warntimepmhours, s.warntimepmminutes,
+              "Connection time exceeded the monthly time limite of ");
 
     const bool costWarnings = (s.warncostpc == "true" && m.warnedcostpc == "false") ||
                               (s.warncostpm == "true" && m.warnedcostpm == "false");
     // A rate that cannot be read leaves the cost unknown: the cost limits are then not checked.
     const auto rate = parseRate(s.costdollars, s.costcents);
-    std::optional<Money> perSecond;
-    if (costWarnings && rate)
-        perSecond = ratePerSecond(s.costperhour, s.costperminute, *rate);
-    if (perSecond && s.warncostpc == "true" && m.warnedcostpc == "false") {
-        const auto cost = perSecond->times(elapsed);
-        const auto limit = amountOf(s.warncostpcdollars, s.warncostpccents);
-        if (cost && limit && *cost > *limit) {
-            warn("Connection cost exceeded the limit of $ " + textOf(s.warncostpcdollars) + "." +
-                 twoDigits(s.warncostpccents) + ".");
-            m.warnedcostpc = "true";
-        }
-    }
-    if (perSecond && s.warncostpm == "true" && m.warnedcostpm == "false") {
-        const auto cost = perSecond->times(month);
-        const auto limit = amountOf(s.warncostpmdollars, s.warncostpmcents);
-        if (cost && limit && *cost > *limit) {
-            warn("Connection cost exceeded the monthly limit of $ " + textOf(s.warncostpmdollars) + "." +
-                 twoDigits(s.warncostpmcents) + ".");
-            m.warnedcostpm = "true";
-        }
+    if (costWarnings && rate) {
+        const Money perSecond = ratePerSecond(s.costperhour, s.costperminute, *rate);
+        checkCost(s.warncostpc, m.warnedcostpc, perSecond.times(elapsed), s.warncostpcdollars, s.warncostpccents,
+                  "Connection cost exceeded the limit of $ ");
+        checkCost(s.warncostpm, m.warnedcostpm, perSecond.times(month), s.warncostpmdollars, s.warncostpmcents,
+                  "Connection cost exceeded the monthly limit of $ ");
     }
 
     if (s.warnfreetime == "true" && s.unlimitedtime == "false" && m.warnedfreetime == "false") {
@@ -114,6 +88,28 @@ void LimitWarnings::check() {
             warn("Connection time exceeded the free allocated time!");
             m.warnedfreetime = "true";
         }
+    }
+}
+
+void LimitWarnings::checkTime(const std::string& on, std::string& warned, std::int64_t seconds,
+                              const NumberOrText& hours, std::int16_t minutes, const char* message) {
+    if (on != "true" || warned != "false")
+        return;
+    const auto limit = secondsOf(hours, minutes);
+    if (limit && seconds > *limit) {
+        warn(message + textOf(hours) + " hours and " + std::to_string(minutes) + " minutes!");
+        warned = "true";
+    }
+}
+
+void LimitWarnings::checkCost(const std::string& on, std::string& warned, const std::optional<Money>& cost,
+                              const NumberOrText& dollars, std::int16_t cents, const char* message) {
+    if (on != "true" || warned != "false")
+        return;
+    const auto limit = amountOf(dollars, cents);
+    if (cost && limit && *cost > *limit) {
+        warn(message + textOf(dollars) + "." + twoDigits(cents) + ".");
+        warned = "true";
     }
 }
 

@@ -1,6 +1,9 @@
 #include "Phonebook.h"
 
-#include "AtomicFile.h"
+#include "runtime/AtomicFile.h"
+
+#include <sys/stat.h>
+#include <system_error>
 
 #include <algorithm>
 #include <cctype>
@@ -173,7 +176,17 @@ std::string Phonebook::refusal(const PhonebookEntry& entry, const std::string& r
 }
 
 std::string Phonebook::store(const std::string& text) {
-    std::string error = writeFileAtomically(m_path, text);
+    // A new phonebook is the user's own; an existing one keeps the permissions it was given.
+    mode_t mode = S_IRUSR | S_IWUSR;
+    struct stat existing {};
+    if (::stat(m_path.c_str(), &existing) == 0)
+        mode = existing.st_mode & 07777;
+    std::string error;
+    try {
+        writeFileAtomically(m_path, text, mode);
+    } catch (const std::system_error& failure) {
+        error = m_path.string() + ": " + failure.what();
+    }
     reload();
     return error;
 }

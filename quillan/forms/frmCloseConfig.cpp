@@ -4,7 +4,7 @@
 #include "Forms.h"
 #include "frmConfig.h"
 #include "frmStart.h"
-#include "modules/AtomicFile.h"
+#include "runtime/AtomicFile.h"
 #include "modules/ProgramTitle.h"
 #include "modules/SettingsFile.h"
 

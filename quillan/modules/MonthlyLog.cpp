@@ -1,6 +1,6 @@
 #include "MonthlyLog.h"
 
-#include "AtomicFile.h"
+#include "runtime/AtomicFile.h"
 #include "Numeric.h"
 #include "SettingsFile.h"
 #include "TextFile.h"

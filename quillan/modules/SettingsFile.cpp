@@ -1,6 +1,6 @@
 #include "SettingsFile.h"
 
-#include "AtomicFile.h"
+#include "runtime/AtomicFile.h"
 #include "Numeric.h"
 #include "SettingsLayout.h"
 #include "TextFile.h"

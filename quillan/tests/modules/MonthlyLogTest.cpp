@@ -1,10 +1,9 @@
 #include "modules/MonthlyLog.h"
+#include "FileSizeLimit.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 
 using namespace quillan;
 
@@ -155,20 +154,15 @@ TEST_F(MonthlyLogTest, failedWrite_isReportedAndTheOldFileKept) {
     TempFolder::write(m_folder / "20261.txt", " 100 \r\n");
     beginCallRecord(m_state, m_folder.path(), m_january);
     m_state.starttime = m_january;
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 4;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
     std::string message;
-    try {
-        endCallRecord(m_state, m_folder.path(), m_january + 60);
-    } catch (const MonthlyLogError& error) {
-        message = error.what();
+    {
+        const FileSizeLimit limit(4);
+        try {
+            endCallRecord(m_state, m_folder.path(), m_january + 60);
+        } catch (const MonthlyLogError& error) {
+            message = error.what();
+        }
     }
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
     EXPECT_NE(message.find((m_folder / "20261.txt").string()), std::string::npos) << message;
     EXPECT_EQ(logText("20261.txt"), " 100 \r\n");
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(m_folder.path()), {}), 1);

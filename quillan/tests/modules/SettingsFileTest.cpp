@@ -1,10 +1,9 @@
 #include "modules/SettingsFile.h"
+#include "FileSizeLimit.h"
 #include "TempFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <csignal>
-#include <sys/resource.h>
 #include <sys/stat.h>
 
 using namespace quillan;
@@ -359,20 +358,15 @@ TEST_F(SettingsFileTest, failedWrite_keepsTheOldFileAndLeavesNoTemporaryFile) {
     save(firstRunState());
     const std::string old = TempFolder::read(file());
     // A file size limit makes the write fail as a full disk would.
-    rlimit saved{};
-    getrlimit(RLIMIT_FSIZE, &saved);
-    rlimit small = saved;
-    small.rlim_cur = 64;
-    const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-    setrlimit(RLIMIT_FSIZE, &small);
     std::string message;
-    try {
-        save(editedState());
-    } catch (const SettingsFileError& error) {
-        message = error.what();
+    {
+        const FileSizeLimit limit(64);
+        try {
+            save(editedState());
+        } catch (const SettingsFileError& error) {
+            message = error.what();
+        }
     }
-    setrlimit(RLIMIT_FSIZE, &saved);
-    std::signal(SIGXFSZ, oldHandler);
     EXPECT_NE(message.find(file().string()), std::string::npos) << message;
     EXPECT_NE(message.find("File too large"), std::string::npos) << message;
     EXPECT_EQ(TempFolder::read(file()), old);

@@ -26,6 +26,7 @@ public:
         std::ofstream(m_folder / "vmodem.script") << "delay dial 0\n";
         LinuxDialUpOptions options;
         options.phonebook = m_folder / "phonebook.ini";
+        options.virtualModemProgram = QUILLAN_TEST_VMODEM;
         options.timeouts.lineRestMs = kLineRestMs;
         m_dialer = std::make_unique<LinuxDialUp>(loop, options);
         m_dialer->Progress = [this](std::int16_t state) { m_last = state; };

@@ -23,7 +23,7 @@ struct LinuxDialUpOptions {
     // Where pppd keeps ppp-<entry>.pid.
     std::filesystem::path pppdRunFolder = "/run";
     std::filesystem::path pppdProgram = "/usr/sbin/pppd";
-    // Empty: quillan-vmodem beside the running program, else the one of the build tree, else on the search path.
+    // Empty: the quillan-vmodem installed with the running program, else the one on the search path.
     std::filesystem::path virtualModemProgram;
     // Empty: vmodem.script beside the phonebook when there is one, else the modem's defaults.
     std::filesystem::path virtualModemScript;

@@ -100,14 +100,12 @@ std::string VirtualModemProcess::startProgram(std::string& error) {
 }
 
 std::filesystem::path VirtualModemProcess::defaultProgram() {
+    // The helpers' folder lies at the same place relative to the program in the build tree and once installed.
     std::error_code failed;
-    std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", failed);
-    if (!failed && std::filesystem::exists(self.parent_path() / kProgramName))
-        return self.parent_path() / kProgramName;
-#ifdef QUILLAN_VMODEM_BUILD_PATH
-    if (std::filesystem::exists(QUILLAN_VMODEM_BUILD_PATH))
-        return QUILLAN_VMODEM_BUILD_PATH;
-#endif
+    const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", failed);
+    const std::filesystem::path helper = self.parent_path() / QUILLAN_HELPERS_FROM_PROGRAM / kProgramName;
+    if (!failed && ::access(helper.c_str(), X_OK) == 0)
+        return helper.lexically_normal();
     if (const char* path = std::getenv("PATH")) {
         std::istringstream folders(path);
         for (std::string folder; std::getline(folders, folder, ':');)

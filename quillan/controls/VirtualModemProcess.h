@@ -20,7 +20,7 @@ public:
     // sets error when it cannot be started.
     std::string line(std::string& error);
 
-    // The program beside the running executable, else the one of the build tree, else on the search path.
+    // The helper installed with the running program (its libexec folder), else the one on the search path.
     static std::filesystem::path defaultProgram();
 
 private:

@@ -1,4 +1,5 @@
 // quillan-vmodem: a scripted Hayes modem on a pseudo-terminal, for trying the dialer without a phone line.
+#include "CommandLine.h"
 #include "ModemScript.h"
 #include "PtyModemHost.h"
 #include "runtime/PollEventLoop.h"
@@ -7,10 +8,12 @@
 #include <sys/signalfd.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
 #include <iostream>
+#include <optional>
 #include <sstream>
 #include <string>
 
@@ -18,14 +21,9 @@ using namespace quillan;
 
 namespace {
 
-const char* kUsage = R"(usage: quillan-vmodem [--script FILE] [--rule LINE]... [--link PATH] [--watch-stdin]
-
-Owns a pseudo-terminal that answers like a Hayes modem and prints its path on the first line of
-standard output. It runs until it is ended by a signal or, with --watch-stdin, until standard input closes.
-
-  --script FILE   read the script from FILE
-  --rule LINE     one more script line, read after the script (may be repeated)
-  --link PATH     also make PATH a symbolic link to the line (removed at the end)
+const char* kScriptHelp = R"(Owns a pseudo-terminal that answers like a Hayes modem and prints its path on
+the first line of standard output. It runs until it is ended by a signal or, with
+--watch-stdin, until standard input closes.
 
 Script lines ('#' starts a comment):
   delay dial SECONDS     from the dial command to its result (default 1)
@@ -33,9 +31,12 @@ Script lines ('#' starts a comment):
   delay guard SECONDS    silence around the +++ escape (default 1)
   speed BPS              speed of numbers without a rule (default 33600)
   mute                   answer nothing at all
-  NUMBER = OUTCOME, ...  one outcome per successive dial of NUMBER; the last one repeats
-Outcomes: BUSY, NO CARRIER, NO ANSWER, NO DIALTONE, SILENCE, CONNECT [BPS] [DROP SECONDS]
-Numbers match by their digits, * # and +; a number without a rule connects after the dial delay.
+  NUMBER = OUTCOME, ...  one outcome per successive dial of NUMBER; the last one
+                         repeats
+Outcomes: BUSY, NO CARRIER, NO ANSWER, NO DIALTONE, SILENCE,
+          CONNECT [BPS] [DROP SECONDS]
+Numbers match by their digits, * # and +; a number without a rule connects after
+the dial delay.
 Example:
   delay dial 2
   5550100 = BUSY, BUSY, CONNECT 28800
@@ -44,38 +45,39 @@ Example:
 
 int fail(const std::string& message) {
     std::cerr << "quillan-vmodem: " << message << '\n';
-    return 2;
+    return 1;
 }
 
 } // namespace
 
 int main(int argc, char** argv) {
+    CommandLine commandLine("quillan-vmodem",
+                            "A scripted Hayes modem on a pseudo-terminal: Quillan dials it without a phone line.",
+                            {{"script", "FILE", "read the script from FILE"},
+                             {"rule", "LINE", "one more script line, read after the script (may be repeated)"},
+                             {"link", "PATH", "also make PATH a symbolic link to the line (removed at the end)"},
+                             {"watch-stdin", "", "end when standard input closes"}},
+                            kScriptHelp);
+    if (std::optional<int> status = commandLine.finish(commandLine.parse({argv + 1, argv + argc})))
+        return *status;
+
     ModemScript script;
-    std::string link;
-    bool watchStdin = false;
-    for (int i = 1; i < argc; ++i) {
-        std::string arg = argv[i];
-        bool hasValue = i + 1 < argc;
-        if (arg == "--script" && hasValue) {
-            std::ifstream file(argv[++i], std::ios::binary);
+    for (const auto& [name, value] : commandLine.given()) {
+        if (name == "script") {
+            std::ifstream file(value, std::ios::binary);
             if (!file)
-                return fail(std::string("cannot read ") + argv[i]);
+                return fail("cannot read the script " + value + ": " + std::strerror(errno));
             std::ostringstream text;
             text << file.rdbuf();
             if (std::string error = script.addText(text.str()); !error.empty())
-                return fail(std::string(argv[i]) + ", " + error);
-        } else if (arg == "--rule" && hasValue) {
-            if (std::string error = script.addLine(argv[++i]); !error.empty())
+                return fail(value + ", " + error);
+        } else if (name == "rule") {
+            if (std::string error = script.addLine(value); !error.empty())
                 return fail(error);
-        } else if (arg == "--link" && hasValue) {
-            link = argv[++i];
-        } else if (arg == "--watch-stdin") {
-            watchStdin = true;
-        } else {
-            std::cerr << kUsage;
-            return arg == "--help" ? 0 : 2;
         }
     }
+    const std::string link = commandLine.value("link").value_or("");
+    const bool watchStdin = commandLine.isSet("watch-stdin");
 
     sigset_t endings;
     sigemptyset(&endings);

@@ -1,10 +1,11 @@
 #pragma once
 
+#include "CommandLine.h"
+
 #include <filesystem>
 #include <optional>
+#include <stdexcept>
 #include <string>
-
-#include <QStringList>
 
 namespace quillan {
 
@@ -17,8 +18,17 @@ struct ProgramOptions {
     std::optional<std::filesystem::path> screenshots;
 };
 
-// Reads the options (exits with a usage message on a bad command line) and creates the data folder,
-// readable by its owner only, when it is missing. Throws std::runtime_error when it cannot be created.
-ProgramOptions readProgramOptions(const QStringList& arguments);
+// The data folder cannot be found, created or written: the message names the folder and the reason.
+class DataFolderError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+// The program's options and their help.
+CommandLine programCommandLine();
+
+// The options of a parsed command line, with the defaults from the environment. Creates the data folder,
+// readable by its owner only, when it is missing. Throws DataFolderError when it cannot be used.
+ProgramOptions programOptions(const CommandLine& commandLine);
 
 } // namespace quillan

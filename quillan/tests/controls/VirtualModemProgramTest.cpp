@@ -12,6 +12,8 @@ namespace {
 // The dialer starting the quillan-vmodem program of this build for entries whose device is "virtual".
 class VirtualModemProgramTest : public ::testing::Test {
 protected:
+    VirtualModemProgramTest() { options.virtualModemProgram = QUILLAN_TEST_VMODEM; }
+
     void makeDialer(const std::string& phonebook, const std::string& script) {
         options.phonebook = folder.write("phonebook.ini", phonebook);
         folder.write("vmodem.script", script);

@@ -71,11 +71,11 @@ frmConfig::frmConfig(Forms& forms)
 
     describe(Frame1, "Connection Profiles");
     describe(listProfiles, "", "List of Dialup Networking profiles.");
-    describe(Label1, "Username :");
-    describe(Label3, "Password :");
-    describe(Label4, "Domain :");
+    describe(Label1, "&Username :");
+    describe(Label3, "Pass&word :");
+    describe(Label4, "Dom&ain :");
     textPassword.setPasswordChar('*');
-    describe(Label5, "Default Connection Profile :");
+    describe(Label5, "Default &Connection Profile :");
     describe(textDefault, "None", "Current Default Connection Profile");
     describe(cmdMakeDefault, "&Make Default", "Make the selected profile the default connection");
     describe(cmdSetDefaultNone, "Set De&fault to None", "Set Default Connection to None");
@@ -109,14 +109,14 @@ frmConfig::frmConfig(Forms& forms)
     describe(Frame4, "Variable Connection Cost");
     describe(optionCPH, "Cost per hour", "Connection cost is charged by per hour basis");
     describe(optionCPM, "Cost per minute", "Connection cost is charged by per minute basis");
-    describe(Label8, "Enter the amount charged by your ISP for the time spent online :");
+    describe(Label8, "&Enter the amount charged by your ISP for the time spent online :");
     describe(Label9, "$");
     describe(textVarDollar, "0", "Enter the dollar amount. Please enter a number 0-9");
     describe(Label10, " .");
     describe(textVarCent, "00", "Enter the cent amount. Enter a value from 0-9");
     describe(Frame5, "Free Connection Time Per Month");
     describe(Label11,
-             "Enter the amount of free connection time given to you per month by your Internet Service "
+             "Enter the amount of &free connection time given to you per month by your Internet Service "
              "Providers :");
     describe(textFreeHour, "0", "Enter the amount of free hours given to you per month");
     describe(Label12, "Hours");
@@ -148,7 +148,7 @@ frmConfig::frmConfig(Forms& forms)
 
     describe(checkStatus, "Hide Connection Status on Start-Up",
              "Hide the connection status display upon launching Quillan");
-    describe(cmdCreateShort, "", "Create a shortcut to Quillan on your desktop. Highly Recommended.");
+    describe(cmdCreateShort, "Desktop Shortcut", "Create a shortcut to Quillan on your desktop. Highly Recommended.");
     describe(Frame6, "General");
     describe(checkLaunchPrograms, "Launch other programs during or after a connection");
     describe(checkPlaySound, "Activate sound when connected",
@@ -183,13 +183,13 @@ frmConfig::frmConfig(Forms& forms)
     describe(cmdCheckMail, "&Check for new mail", "Check your POP3 inbox for new mail(s)");
     describe(Frame8, "Mai Watch Options");
     describe(Frame11, "Interval");
-    describe(Label24, "Check for new mail every");
+    describe(Label24, "Check for new mail &every");
     describe(optionMailTimeMinute, "minute");
     describe(optionMailTimeHour, "hour");
     describe(Frame12, "Configurations");
-    describe(Label25, "POP server name :");
-    describe(Label26, "Mail Username :");
-    describe(Label27, "Mail Password :");
+    describe(Label25, "&POP server name :");
+    describe(Label26, "Mail &Username :");
+    describe(Label27, "Mail Pass&word :");
     textPOPPassword.setPasswordChar('*');
     describe(Frame13, "New Mail Events");
     describe(Label28, "If new mail arrives,");
@@ -197,6 +197,7 @@ frmConfig::frmConfig(Forms& forms)
     describe(checkMailSound, "Play sound file at...");
     describe(checkMailRunEmail, "Run Email Program at...");
     describe(cmdMailBrowse, "...");
+    describe(cmdMailBrowseSound, "...");
 
     bindFlagBoxes();
     // Designed to match the settings a first run starts with, which the set-up after loading does not reach.
@@ -366,8 +367,11 @@ void frmConfig::bindPageButtons() {
         {&Command8, kPageCost},      {&Command7, kPageOptions},    {&Command9, kPageWarnings},
         {&Command4, kPageMailWatch},
     };
-    for (const auto& button : buttons)
-        button.first->Click = [this, page = button.second] { SSTab1.setTab(page); };
+    for (const auto& [button, page] : buttons) {
+        // Each button reads as the page it leads to.
+        button->setCaption(SSTab1.pageCaption(page));
+        button->Click = [this, page] { SSTab1.setTab(page); };
+    }
 }
 
 void frmConfig::Form_Load() {

@@ -11,10 +11,10 @@ QUILLAN_REGISTER_FORM(frmConnectNoDefault);
 
 frmConnectNoDefault::frmConnectNoDefault(Forms& forms)
     : Form(forms.services(), kName, "Dialing to...", 3600), m_forms(forms) {
-    Label1.setCaption("Select the connection profile to dial :");
-    cmdDial.setCaption("Dial");
+    Label1.setCaption("&Select the connection profile to dial :");
+    cmdDial.setCaption("&Dial");
     cmdDial.setToolTip("Dial the selected connection profile");
-    cmdCancel.setCaption("Cancel");
+    cmdCancel.setCaption("&Cancel");
     cmdCancel.setToolTip("Cancel dialup process");
     cmdDial.Click = [this] { cmdDial_Click(); };
     cmdCancel.Click = [this] { cmdCancel_Click(); };

@@ -13,7 +13,7 @@ QUILLAN_REGISTER_FORM(frmDeleteProfile);
 frmDeleteProfile::frmDeleteProfile(Forms& forms)
     : Form(forms.services(), kName, "Updating Connection Profiles", 3600), m_forms(forms) {
     Label1.setCaption(
-        "Select the connection profile to be deleted by ticking in the checkbox and pressing Delete.");
+        "&Select the connection profile to be deleted by ticking in the checkbox and pressing Delete.");
     cmdDeleteProfile.setCaption("Delete");
     cmdDeleteProfile.setToolTip("Delete the checked connection profiles");
     cmdUpdateCancel.setCaption("Ignore");

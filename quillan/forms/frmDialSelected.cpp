@@ -12,13 +12,13 @@ QUILLAN_REGISTER_FORM(frmDialSelected);
 frmDialSelected::frmDialSelected(Forms& forms)
     : Form(forms.services(), kName, "Dialing to...", 3000), m_forms(forms) {
     Frame1.setCaption("Dial to");
-    Label1.setCaption("Profile Name :");
-    Label2.setCaption("Username :");
-    Label3.setCaption("Password :");
-    Label4.setCaption("Domain :");
+    Label1.setCaption("&Profile Name :");
+    Label2.setCaption("&Username :");
+    Label3.setCaption("Pass&word :");
+    Label4.setCaption("D&omain :");
     textDialPassword.setPasswordChar('*');
-    cmdDialDial.setCaption("Dial");
-    cmdDialCancel.setCaption("Cancel");
+    cmdDialDial.setCaption("&Dial");
+    cmdDialCancel.setCaption("&Cancel");
     setDefaultButton(cmdDialDial);
     cmdDialDial.Click = [this] { cmdDialDial_Click(); };
     cmdDialCancel.Click = [this] { cmdDialCancel_Click(); };

@@ -10,7 +10,7 @@ QUILLAN_REGISTER_FORM(frmPassword);
 
 frmPassword::frmPassword(Forms& forms)
     : Form(forms.services(), kName, "Authentication in Progress...", 1800), m_forms(forms) {
-    Label1.setCaption("Enter the Profile Password :");
+    Label1.setCaption("&Enter the Profile Password :");
     textPassword.setToolTip("The password of your default connection profile");
     textPassword.setPasswordChar('*');
     cmdOKPassword.setCaption("Dial");

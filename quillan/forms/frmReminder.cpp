@@ -10,7 +10,7 @@ QUILLAN_REGISTER_FORM(frmReminder);
 
 frmReminder::frmReminder(Forms& forms)
     : Form(forms.services(), kName, "Quillan Reminder", 1800), m_forms(forms) {
-    Label1.setCaption("Total Elapsed time :");
+    Label1.setCaption("&Total Elapsed time :");
     cmdReminderClose.setCaption("&Ignore");
     cmdReminderClose.setToolTip("Ignore this reminder and continue with the current session");
     cmdReminderHangup.setCaption("&Hang Up");

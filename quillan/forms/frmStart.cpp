@@ -19,20 +19,28 @@ QUILLAN_REGISTER_FORM(frmStart);
 frmStart::frmStart(Forms& forms)
     : Form(forms.services(), kName, "Quillan Professional", kConsoleHeight), m_forms(forms) {
     cmdConnectDefault.setToolTip("Connect to your connection profile");
+    cmdHangup.setCaption("&Hang Up");
     cmdHangup.setToolTip("Hang up on your current active connection");
     cmdHangup.setEnabled(false);
+    cmdConfiguration.setCaption("&Configure");
     cmdConfiguration.setToolTip("Configuration Console");
+    cmdNetTools.setCaption("&Net Tools");
     cmdNetTools.setToolTip("Net Toolkit");
+    cmdAbout.setCaption("&About");
     cmdAbout.setToolTip("About Quillan");
+    cmdStartHelp.setCaption("He&lp");
     cmdStartHelp.setToolTip("Help");
+    cmdExit.setCaption("E&xit");
     cmdExit.setToolTip("Exit Quillan");
+    Command1.setCaption("To &Tray");
     Command1.setToolTip("Place Quillan to System Tray");
+    Command2.setCaption("&Scan");
     Command2.setToolTip("Scan for any active connections established externally of Quillan");
     Command3.setCaption("<<");
     listConnectionStatus.setToolTip("Connection Status Window");
     labelTime.setCaption("0 : 0 : 0");
     labelTime.setToolTip("Time elapsed in Hour:Minute:Second");
-    Label1.setCaption("Connection Status :");
+    Label1.setCaption("Connection Stat&us :");
     Label2.setCaption("Time Elapsed :");
     Frame1.setCaption("Quillan Menu");
 

@@ -1,5 +1,6 @@
 #include "FormView.h"
 
+#include "DesignTexts.h"
 #include "DesignedForms.h"
 #include "MenuBinding.h"
 #include "QtText.h"
@@ -49,6 +50,8 @@ FormView::FormView(Form& form) : m_form(form), m_window(new QWidget), m_modelHei
         delete m_window;
         throw std::runtime_error("no design for the window " + form.name());
     }
+    // Read before the model's texts replace the design's.
+    m_textProblems = designTextProblems(*m_window, form);
     m_window->setWindowIcon(QApplication::windowIcon());
     m_window->setWindowTitle(toQt(form.caption()));
     m_window->installEventFilter(this);
@@ -134,7 +137,7 @@ QWidget* FormView::widgetOf(const Control& control) const {
 }
 
 std::vector<std::string> FormView::designProblems() const {
-    std::vector<std::string> problems;
+    std::vector<std::string> problems = m_textProblems;
     for (const std::string& name : m_unbound)
         problems.push_back("control " + name + " has no widget of its kind");
     for (QWidget* widget : m_window->findChildren<QWidget*>()) {

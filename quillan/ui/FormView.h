@@ -38,7 +38,8 @@ public:
     void controlChanged(Control& control, Property property);
 
     // Where the design and the model disagree: a control without a widget of its kind, a named widget without
-    // a control, a widget outside its control's frame or tab page, a tab widget with another page count.
+    // a control, a widget outside its control's frame or tab page, a tab widget with another page count, a
+    // text of the design other than the model's.
     std::vector<std::string> designProblems() const;
 
     // Told when the window has been painted after being shown.
@@ -64,6 +65,7 @@ private:
     std::map<const Control*, std::unique_ptr<QMenu>> m_menus;
     std::map<const Control*, std::unique_ptr<ControlBinding>> m_bindings;
     std::vector<std::string> m_unbound;
+    std::vector<std::string> m_textProblems;
     int m_modelHeight;
     int m_wantedHeight = 0;
     int m_appliedHeight = 0;

@@ -1,0 +1,51 @@
+#include "DesignTexts.h"
+
+#include "QtText.h"
+
+#include "runtime/TabControl.h"
+
+#include <QAbstractButton>
+#include <QGroupBox>
+#include <QLabel>
+#include <QTabWidget>
+
+namespace quillan {
+
+namespace {
+void compare(std::vector<std::string>& problems, const std::string& what, const QString& design,
+             const std::string& model) {
+    if (!design.isEmpty() && fromQt(design) != model)
+        problems.push_back(what + " reads \"" + fromQt(design) + "\" in the design, \"" + model + "\" in the model");
+}
+} // namespace
+
+std::vector<std::string> designTextProblems(const QWidget& window, const Form& form) {
+    std::vector<std::string> problems;
+    compare(problems, "the window title", window.windowTitle(), form.caption());
+    for (const QWidget* widget : window.findChildren<QWidget*>()) {
+        const Control* control = form.control(fromQt(widget->objectName()));
+        if (!control)
+            continue;
+        const std::string name = control->name();
+        if (auto* label = qobject_cast<const QLabel*>(widget)) {
+            compare(problems, name + "'s caption", label->text(), control->caption());
+            // An accelerator of a label reaches the field it names only through its buddy.
+            if (QString(toQt(control->caption())).remove("&&").contains('&') && !label->buddy())
+                problems.push_back(name + "'s accelerator reaches no field: the label has no buddy");
+        }
+        else if (auto* button = qobject_cast<const QAbstractButton*>(widget))
+            compare(problems, name + "'s caption", button->text(), control->caption());
+        else if (auto* group = qobject_cast<const QGroupBox*>(widget))
+            compare(problems, name + "'s caption", group->title(), control->caption());
+        auto* tabs = qobject_cast<const QTabWidget*>(widget);
+        auto* model = dynamic_cast<const TabControl*>(control);
+        if (tabs && model)
+            for (int page = 0; page < tabs->count() && page < model->pageCount(); ++page)
+                compare(problems, name + " page " + std::to_string(page) + "'s title", tabs->tabText(page),
+                        model->pageCaption(page));
+        compare(problems, name + "'s tool tip", widget->toolTip(), control->toolTip());
+    }
+    return problems;
+}
+
+} // namespace quillan

@@ -4,7 +4,6 @@
 
 #include "modules/Module1.h"
 
-#include <QCollator>
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -12,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -32,9 +32,15 @@ QStringList deviceChoices(const QString& current) {
 } // namespace
 
 QStringList PhonebookEntryDialog::serialDevices(const QString& devFolder) {
-    QCollator numbered;
-    numbered.setNumericMode(true);
-    const auto byNumber = [&](const QString& a, const QString& b) { return numbered.compare(a, b) < 0; };
+    // ttyS2 before ttyS10: by the name without its number, then by the number.
+    const auto byNumber = [](const QString& a, const QString& b) {
+        static const QRegularExpression number("(\\d+)$");
+        const QRegularExpressionMatch x = number.match(a), y = number.match(b);
+        const QString stemA = a.left(a.size() - x.capturedLength()), stemB = b.left(b.size() - y.capturedLength());
+        if (stemA != stemB || !x.hasMatch() || !y.hasMatch())
+            return a < b;
+        return x.captured(1).toULongLong() < y.captured(1).toULongLong();
+    };
     const QDir::Filters nodes = QDir::System | QDir::Files | QDir::NoDotAndDotDot;
     QStringList devices;
     const QDir byId(devFolder + "/serial/by-id");

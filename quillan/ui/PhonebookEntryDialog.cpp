@@ -165,13 +165,4 @@ void PhonebookEntryDialog::importDialer(int index) {
     check();
 }
 
-std::optional<LinuxDialUp::EditedEntry> PhonebookEntryDialog::edit(const PhonebookEntry& entry,
-                                                                  std::vector<std::string> takenNames,
-                                                                  std::vector<WvdialDialer> dialers) {
-    PhonebookEntryDialog dialog(entry, std::move(takenNames), std::move(dialers));
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return LinuxDialUp::EditedEntry{dialog.entry(), dialog.imported()};
-}
-
 } // namespace quillan

@@ -33,10 +33,8 @@ public:
     // Why the entry cannot be kept as it stands, or "".
     QString problem() const;
 
-    // Runs the dialog; the edited entry, or none when cancelled.
-    static std::optional<LinuxDialUp::EditedEntry> edit(const PhonebookEntry& entry,
-                                                       std::vector<std::string> takenNames,
-                                                       std::vector<WvdialDialer> dialers);
+    // The entry as the boxes hold it, with the dialer it was imported from.
+    LinuxDialUp::EditedEntry edited() const { return {entry(), m_imported}; }
 
     // The serial lines a modem may sit on, found in devFolder: by-id names first, then ACM, USB and S lines.
     static QStringList serialDevices(const QString& devFolder = "/dev");

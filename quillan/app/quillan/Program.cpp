@@ -43,7 +43,12 @@ Program::Program(const ProgramOptions& options)
         for (std::int16_t i = 0; i < m_dialUp.EntryCount(); ++i)
             if (m_dialUp.Entry(i) != entry.name)
                 taken.push_back(m_dialUp.Entry(i));
-        return PhonebookEntryDialog::edit(entry, taken, dialers);
+        PhonebookEntryDialog dialog(entry, taken, dialers);
+        if (entryEditorOpened)
+            entryEditorOpened(dialog);
+        if (dialog.exec() != QDialog::Accepted)
+            return std::optional<LinuxDialUp::EditedEntry>();
+        return std::optional<LinuxDialUp::EditedEntry>(dialog.edited());
     };
     m_dialUp.dialerImported = [this](const std::string& entryName, const WvdialDialer& dialer) {
         m_module1.importedprofile = ImportedProfile{entryName, dialer.username, dialer.password, dialer.alternates};

@@ -74,6 +74,8 @@ void LinuxDialUp::runEditor(const PhonebookEntry& shown, std::string replacing) 
     if (!edited)
         return;
     m_editRefusal = replacing.empty() ? m_phonebook.append(edited->entry) : m_phonebook.replace(replacing, edited->entry);
+    if (!m_editRefusal.empty() && editRefused)
+        editRefused(m_editRefusal);
     if (m_editRefusal.empty() && edited->imported && dialerImported)
         dialerImported(edited->entry.name, *edited->imported);
 }

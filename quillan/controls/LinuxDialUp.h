@@ -56,6 +56,8 @@ public:
     EntryEditor entryEditor;
     // Told of an entry written from an imported dialer, for the credentials the phonebook does not keep.
     std::function<void(const std::string& entryName, const WvdialDialer& dialer)> dialerImported;
+    // Told when an entry the editor gave back could not be written, with the reason.
+    std::function<void(const std::string& why)> editRefused;
     // Why the phonebook refused the last edited entry, or "".
     const std::string& editRefusal() const { return m_editRefusal; }
 

@@ -6,6 +6,7 @@
 
 #include "forms/frmConfig.h"
 #include "forms/frmStart.h"
+#include "modules/ProgramTitle.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -49,6 +50,11 @@ Program::Program(const ProgramOptions& options)
         if (dialog.exec() != QDialog::Accepted)
             return std::optional<LinuxDialUp::EditedEntry>();
         return std::optional<LinuxDialUp::EditedEntry>(dialog.edited());
+    };
+    m_dialUp.editRefused = [this, phonebook = options.phonebook](const std::string& why) {
+        m_boxes.show("The phonebook entry was not saved: " + why + ".\n\nMake sure " + phonebook.string() +
+                         " can be written to, then create or edit the entry again.",
+                     MsgButtons::OK, MsgIcon::Critical, kProgramTitle);
     };
     m_dialUp.dialerImported = [this](const std::string& entryName, const WvdialDialer& dialer) {
         m_module1.importedprofile = ImportedProfile{entryName, dialer.username, dialer.password, dialer.alternates};

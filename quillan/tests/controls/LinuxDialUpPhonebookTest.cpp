@@ -207,10 +207,13 @@ TEST_F(PhonebookSideTest, aDialerImportedFromWvdialBecomesAnEntryAndHandsOverIts
     EXPECT_EQ(handedOver.username, "alice");
     EXPECT_EQ(handedOver.alternates, (std::vector<std::string>{"5550101", "5550103"}));
 
-    // A refused entry hands over nothing.
+    // A refused entry hands over nothing, and the refusal is told.
     importedFor.clear();
+    std::string refusal;
+    dialUp.editRefused = [&](const std::string& why) { refusal = why; };
     dialUp.CreateEntry();
     EXPECT_NE(dialUp.editRefusal(), "");
+    EXPECT_EQ(refusal, dialUp.editRefusal());
     EXPECT_EQ(importedFor, "");
 }
 

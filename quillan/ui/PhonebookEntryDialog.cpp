@@ -69,6 +69,11 @@ PhonebookEntryDialog::PhonebookEntryDialog(const PhonebookEntry& entry, std::vec
     for (const WvdialDialer& dialer : m_dialers)
         m_import->addItem(toQt("[Dialer " + dialer.name + "]  " + dialer.phone));
     m_name->setObjectName("entryName");
+    // Quillan keeps a profile's user name, password and numbers under the entry's name.
+    if (!m_creating) {
+        m_name->setReadOnly(true);
+        m_name->setToolTip("The name stays: Quillan keeps this connection's user name and password under it.");
+    }
     m_number->setObjectName("entryNumber");
     setWindowTitle(entry.name.empty() ? "New Dial-Up Connection" : toQt(entry.name) + " Properties");
     m_device->setEditable(true);

@@ -124,6 +124,14 @@ TEST(PhonebookEntryDialog, choosingAWvdialDialer_fillsTheNewEntryAndIsHandedBack
     import->setCurrentIndex(0);
     emit import->activated(0);
     EXPECT_FALSE(dialog.imported().has_value()) << "typed in again: nothing imported";
+
+    // An existing entry keeps its name, under which its profile's record is kept.
+    PhonebookEntryDialog editing(serialEntry(), {}, {dialer});
+    EXPECT_TRUE(nameBox(editing)->isReadOnly());
+    EXPECT_FALSE(nameBox(dialog)->isReadOnly());
+    emit editing.findChild<QComboBox*>("entryImport")->activated(1);
+    EXPECT_EQ(editing.entry().name, "Office");
+    EXPECT_EQ(editing.entry().phoneNumber, "5550100");
 }
 
 TEST(PhonebookEntryDialog, serialDevices_areOfferedFromAllFourPlaces) {

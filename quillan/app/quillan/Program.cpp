@@ -23,7 +23,7 @@ LinuxDialUpOptions dialUpOptions(const ProgramOptions& options) {
 }
 
 // The icon of the program's installed desktop entry.
-constexpr const char* kDesktopIcon = "network-modem";
+constexpr const char* kDesktopIcon = QUILLAN_DESKTOP_ICON;
 
 // How a desktop launcher starts the program on the data folder it runs on now.
 std::vector<std::string> launcherCommand(const ProgramOptions& options) {

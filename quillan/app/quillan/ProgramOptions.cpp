@@ -17,14 +17,20 @@ std::string environment(const char* name) {
     return value ? value : "";
 }
 
-std::filesystem::path defaultDataDir() {
-    if (std::string fromEnvironment = environment("QUILLAN_DATA_DIR"); !fromEnvironment.empty())
-        return fromEnvironment;
-    // The XDG base directories: a relative XDG_CONFIG_HOME is to be ignored.
+// The folder of the XDG base directories: a relative XDG_CONFIG_HOME is to be ignored.
+std::optional<std::filesystem::path> standardDataDir() {
     if (std::filesystem::path config = environment("XDG_CONFIG_HOME"); config.is_absolute())
         return config / "quillan";
     if (std::string home = environment("HOME"); !home.empty())
         return std::filesystem::path(home) / ".config" / "quillan";
+    return std::nullopt;
+}
+
+std::filesystem::path defaultDataDir() {
+    if (std::string fromEnvironment = environment("QUILLAN_DATA_DIR"); !fromEnvironment.empty())
+        return fromEnvironment;
+    if (std::optional<std::filesystem::path> standard = standardDataDir())
+        return *standard;
     throw DataFolderError("no data folder: none of QUILLAN_DATA_DIR, XDG_CONFIG_HOME and HOME is set"
                           "; give one with --data-dir DIR");
 }
@@ -65,6 +71,9 @@ ProgramOptions programOptions(const CommandLine& commandLine) {
     else
         options.dataDir = defaultDataDir();
     prepareDataDir(options.dataDir);
+    std::error_code error;
+    const std::optional<std::filesystem::path> standard = standardDataDir();
+    options.standardDataDir = standard && std::filesystem::equivalent(options.dataDir, *standard, error);
     options.phonebook = commandLine.value("phonebook").value_or((options.dataDir / "phonebook.ini").string());
     if (std::optional<std::string> pppdRunDir = commandLine.value("pppd-run-dir"))
         options.pppdRunDir = *pppdRunDir;

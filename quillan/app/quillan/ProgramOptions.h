@@ -12,6 +12,8 @@ namespace quillan {
 // What the command line and the environment ask of the program.
 struct ProgramOptions {
     std::filesystem::path dataDir;
+    // Whether dataDir is the one a start without options and environment uses.
+    bool standardDataDir = false;
     std::filesystem::path phonebook;
     std::filesystem::path pppdRunDir = "/run";
     // Headless evidence: a picture of every window shown goes into this folder.

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # The Qt program's demonstration run offscreen, with the virtual modem answering at once: three calls end to
-# end through the windows, and each one in this month's log. Arguments: the program, the demo folder.
+# end through the windows, and each one in this month's log. Arguments: the program, the demo folder, the
+# program's desktop entry.
 set -euo pipefail
 program=$1
 demo=$2
+desktop_entry=$3
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 
@@ -38,7 +40,7 @@ shortcut="$work/data/Desktop/Quillan Professional.desktop"
 expect "desktop shortcut: $shortcut"
 [ -x "$shortcut" ] || { echo "the shortcut cannot be started"; exit 1; }
 grep -qxF -- "Exec=$program --data-dir $work/data" "$shortcut" || { cat "$shortcut"; echo "the shortcut does not start the program on its folder"; exit 1; }
-grep -qxF -- "$(grep '^Icon=' "$demo/../quillan.desktop")" "$shortcut" || { cat "$shortcut"; echo "the shortcut's icon is not the program's"; exit 1; }
+grep -qxF -- "$(grep '^Icon=' "$desktop_entry")" "$shortcut" || { cat "$shortcut"; echo "the shortcut's icon is not the program's"; exit 1; }
 desktop-file-validate "$shortcut"
 grep -qxF "[Demo Night Line]" "$work/data/phonebook.ini" || { echo "the new connection is not in the phonebook"; exit 1; }
 calls=$(cat "$work"/data/[0-9]*.txt | grep -c '[0-9]')

@@ -19,7 +19,7 @@ ScreenshotRecorder::ScreenshotRecorder(std::filesystem::path folder) : m_folder(
 }
 
 void ScreenshotRecorder::save(QWidget& window, const std::string& name) {
-    char number[8];
+    char number[12]; // room for any int
     std::snprintf(number, sizeof number, "%02d", ++m_count);
     const std::filesystem::path path = m_folder / (std::string(number) + "-" + name + ".png");
     if (window.grab().save(QString::fromStdString(path.string())))

@@ -3,12 +3,21 @@
 #include "PhonebookEntryDialog.h"
 #include "ProgramIcon.h"
 
+#include "forms/CallProcedures.h"
 #include "forms/frmConfig.h"
 #include "forms/frmStart.h"
+
+#include <QApplication>
+#include <QThread>
+#include <QTimer>
+#include <QWidget>
 
 namespace quillan {
 
 namespace {
+// Windows that wait for an answer closed one after another before the end goes ahead regardless.
+constexpr int kEndAttempts = 20;
+
 LinuxDialUpOptions dialUpOptions(const ProgramOptions& options) {
     LinuxDialUpOptions dialUp;
     dialUp.phonebook = options.phonebook;
@@ -48,6 +57,22 @@ void Program::restoreConsole() {
     } else if (frmStart* console = m_forms->peek<frmStart>()) {
         console->trayMessage(kTrayLeftUp);
     }
+}
+
+void Program::endSession() {
+    if (!m_started || !m_forms->peek<frmStart>())
+        return;
+    // A window waiting for an answer runs a loop of its own; it is closed first, as the user would, so
+    // that the windows unload from the main loop and not under the feet of that window's handler.
+    if (QThread::currentThread()->loopLevel() > 1) {
+        if (QWidget* waiting = QApplication::activeModalWidget())
+            waiting->close();
+        if (++m_endAttempts < kEndAttempts) {
+            QTimer::singleShot(0, [this] { endSession(); });
+            return;
+        }
+    }
+    CallProcedures(*m_forms).endSession();
 }
 
 void Program::start() {

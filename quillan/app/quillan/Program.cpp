@@ -15,8 +15,10 @@
 namespace quillan {
 
 namespace {
-// Windows that wait for an answer closed one after another before the end goes ahead regardless.
-constexpr int kEndAttempts = 20;
+// Windows that wait for an answer are closed one after another for about two seconds; then the end goes
+// ahead regardless.
+constexpr int kEndAttempts = 40;
+constexpr int kEndRetryMs = 50;
 
 LinuxDialUpOptions dialUpOptions(const ProgramOptions& options) {
     LinuxDialUpOptions dialUp;
@@ -60,15 +62,17 @@ void Program::restoreConsole() {
 }
 
 void Program::endSession() {
-    if (!m_started || !m_forms->peek<frmStart>())
+    // Also during start-up: a window it opened may be waiting for an answer.
+    if (!m_forms->peek<frmStart>())
         return;
     // A window waiting for an answer runs a loop of its own; it is closed first, as the user would, so
     // that the windows unload from the main loop and not under the feet of that window's handler.
-    if (QThread::currentThread()->loopLevel() > 1) {
-        if (QWidget* waiting = QApplication::activeModalWidget())
+    QWidget* waiting = QApplication::activeModalWidget();
+    if (waiting || QThread::currentThread()->loopLevel() > 1) {
+        if (waiting)
             waiting->close();
         if (++m_endAttempts < kEndAttempts) {
-            QTimer::singleShot(0, [this] { endSession(); });
+            QTimer::singleShot(kEndRetryMs, [this] { endSession(); });
             return;
         }
     }

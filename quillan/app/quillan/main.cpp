@@ -2,6 +2,7 @@
 #include "ProgramIcon.h"
 #include "ProgramOptions.h"
 #include "ScreenshotSession.h"
+#include "SessionQuit.h"
 #include "SingleInstance.h"
 #include "TerminationSignals.h"
 
@@ -47,7 +48,8 @@ int main(int argc, char** argv) {
     quillan::Program program(options);
     // Ended from outside, a call that is up is hung up and counted first, as the exit command's Yes does.
     quillan::TerminationSignals termination([&program](int) { program.endSession(); });
-    // The session manager ends the program at logout by quitting its event loop.
+    // The session manager ends the program at logout by quitting it; the loop's end is the last chance.
+    quillan::SessionQuit logout([&program] { program.endSession(); });
     QObject::connect(&app, &QCoreApplication::aboutToQuit, [&program] { program.endSession(); });
     if (!options.screenshots) {
         instance.listen([&program] { program.restoreConsole(); });

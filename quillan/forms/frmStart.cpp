@@ -84,9 +84,22 @@ void frmStart::setTrayTip(const std::string& tip) {
 
 void frmStart::cmdConfiguration_Click() { m_forms.get<frmConfig>().show(); }
 
-void frmStart::Command1_Click() {
-    addTrayIcon();
-    hide();
+void frmStart::Command1_Click() { placeInTray(); }
+
+void frmStart::placeInTray() {
+    if (services().tray.available()) {
+        addTrayIcon();
+        hide();
+        return;
+    }
+    if (!m_missingTrayTold) {
+        m_missingTrayTold = true;
+        services().boxes.show("This desktop has no notification area, so Quillan cannot place its icon in the "
+                              "system tray. Its console is minimised instead: bring it back from the task bar, "
+                              "or by starting Quillan again.",
+                              MsgButtons::OK, MsgIcon::Information, kProgramTitle);
+    }
+    setWindowState(WindowState::Minimized);
 }
 
 void frmStart::Command3_Click() {
@@ -119,8 +132,9 @@ void frmStart::trayMessage(int message) {
 }
 
 void frmStart::Form_Resize() {
-    // A minimised console leaves the task bar, so the tray icon must be there to bring it back.
-    if (windowState() != WindowState::Minimized)
+    // A minimised console leaves the task bar, so the tray icon must be there to bring it back; without a
+    // tray it stays in the task bar.
+    if (windowState() != WindowState::Minimized || !services().tray.available())
         return;
     if (!m_trayIconAdded)
         addTrayIcon();

@@ -4,6 +4,7 @@
 #include "PhonebookEntryDialog.h"
 #include "ProgramIcon.h"
 
+#include "forms/CallProcedures.h"
 #include "forms/frmConfig.h"
 #include "forms/frmStart.h"
 #include "modules/ProgramTitle.h"
@@ -11,9 +12,19 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <QApplication>
+#include <QThread>
+#include <QTimer>
+#include <QWidget>
+
 namespace quillan {
 
 namespace {
+// Windows that wait for an answer are closed one after another for about two seconds; then the end goes
+// ahead regardless.
+constexpr int kEndAttempts = 40;
+constexpr int kEndRetryMs = 50;
+
 LinuxDialUpOptions dialUpOptions(const ProgramOptions& options) {
     LinuxDialUpOptions dialUp;
     dialUp.phonebook = options.phonebook;
@@ -79,6 +90,24 @@ void Program::restoreConsole() {
     } else if (frmStart* console = m_forms->peek<frmStart>()) {
         console->trayMessage(kTrayLeftUp);
     }
+}
+
+void Program::endSession() {
+    // Also during start-up: a window it opened may be waiting for an answer.
+    if (!m_forms->peek<frmStart>())
+        return;
+    // A window waiting for an answer runs a loop of its own; it is closed first, as the user would, so
+    // that the windows unload from the main loop and not under the feet of that window's handler.
+    QWidget* waiting = QApplication::activeModalWidget();
+    if (waiting || QThread::currentThread()->loopLevel() > 1) {
+        if (waiting)
+            waiting->close();
+        if (++m_endAttempts < kEndAttempts) {
+            QTimer::singleShot(kEndRetryMs, [this] { endSession(); });
+            return;
+        }
+    }
+    CallProcedures(*m_forms).endSession();
 }
 
 void Program::start() {

@@ -36,6 +36,9 @@ public:
     void start();
     // Brings the main console back, as a click on the tray icon does, once start-up is over.
     void restoreConsole();
+    // The program is told to end from outside (logout, a termination signal): a call that is up is hung
+    // up and accounted, then every window unloads, which ends the program.
+    void endSession();
 
     Forms& forms() { return *m_forms; }
     Module1& module1() { return m_module1; }
@@ -60,6 +63,7 @@ private:
     LinuxDialUp m_dialUp;
     std::unique_ptr<Forms> m_forms;
     bool m_started = false;
+    int m_endAttempts = 0;
     // Declared last so that the windows go before the forms they show.
     QtFormObserver m_views;
 };

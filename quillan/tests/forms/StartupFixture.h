@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -14,16 +15,16 @@ namespace quillan {
 class StartupFixture : public ::testing::Test {
 protected:
     StartupFixture()
-        : dataDir(std::filesystem::temp_directory_path() /
-                  ("quillan-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name())),
-          harness(makeDir(dataDir)) {}
+        : dataDir(makeDir()), harness(dataDir) {}
     ~StartupFixture() override { std::filesystem::remove_all(dataDir); }
 
-    static std::filesystem::path makeDir(const std::filesystem::path& dir) {
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-        return dir;
+    // Unique, so that runs of the same test side by side cannot share a folder.
+    static std::filesystem::path makeDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() /
+                               ("quillan-test-" +
+                                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-XXXXXX"))
+                                  .string();
+        return ::mkdtemp(pattern.data());
     }
 
     void addEntry(const std::string& name, const std::string& number = "5550100") {

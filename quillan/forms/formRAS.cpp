@@ -12,6 +12,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
 
 namespace quillan {
 
@@ -61,9 +62,39 @@ bool formRAS::acceptsProfileName(const std::string& name) {
     return false;
 }
 
+bool formRAS::checkPhonebook() {
+    const PhonebookHealth health = mRAS1.phonebookHealth();
+    const Module1& m = m_forms.m();
+    const size_t profiles = m.profiledata.count() / (1 + std::size(kProfileFields));
+    std::string problem;
+    if (!health.unreadable.empty())
+        problem = "Quillan cannot read the phonebook \"" + health.file + "\": " + health.unreadable + ".";
+    else if (health.missing && m.firstrun == "false" && profiles > 0)
+        problem = "The phonebook \"" + health.file + "\" is missing, but Quillan's settings hold " +
+                  std::to_string(profiles) + " connection profiles.";
+    if (!problem.empty()) {
+        m_forms.services().boxes.show(problem + "\n\nYour connection profiles are kept and the phonebook is not "
+                                                "changed. Put the phonebook back (or name it with --phonebook) "
+                                                "and start Quillan again.",
+                                      MsgButtons::OK, MsgIcon::Critical, kProgramTitle);
+        return false;
+    }
+    for (const std::string& name : health.repeated) {
+        if (std::find(m_toldRepeated.begin(), m_toldRepeated.end(), name) != m_toldRepeated.end())
+            continue;
+        m_toldRepeated.push_back(name);
+        m_forms.services().boxes.show("The phonebook \"" + health.file + "\" has more than one [" + name +
+                                          "] section. Quillan uses them as one entry and will not change it "
+                                          "until all but one of them are removed from the file.",
+                                      MsgButtons::OK, MsgIcon::Exclamation, kProgramTitle);
+    }
+    return true;
+}
+
 void formRAS::LoadEntries() {
     Module1& m = m_forms.m();
     mRAS1.Refresh();
+    m_phonebookUntrusted = !checkPhonebook();
     if (m.newprofilepending == "true") {
         const std::int16_t count = mRAS1.EntryCount();
         if (count != m.profilecount) {
@@ -93,6 +124,8 @@ void formRAS::LoadEntries() {
 }
 
 void formRAS::reconcileProfiles(std::int16_t settingsProfileCount) {
+    if (m_phonebookUntrusted)
+        return;
     MessageBoxes& boxes = m_forms.services().boxes;
     auto& listProfiles = m_forms.get<frmConfig>().listProfiles;
     const int phonebookCount = listProfiles.listCount();

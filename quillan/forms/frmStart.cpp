@@ -11,6 +11,7 @@
 #include "frmDeleteProfile.h"
 #include "modules/ProgramTitle.h"
 #include "modules/SettingsFile.h"
+#include "runtime/RegularFile.h"
 
 namespace quillan {
 
@@ -152,7 +153,8 @@ void frmStart::Form_Load() {
     m.clearWarnedFlags();
 
     const auto settingsFile = services().dataDir / kSettingsFileName;
-    if (fileExists(settingsFile)) {
+    // Anything in the file's place is read, so that a folder or a broken file is reported, not welcomed.
+    if (!nothingAt(settingsFile)) {
         try {
             loadSavedSettings(settingsFile);
         } catch (const SettingsFileError& error) {

@@ -7,6 +7,7 @@
 #include "forms/frmStart.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 #include <cstdio>
 #include <exception>
@@ -33,13 +34,23 @@ int main(int argc, char** argv) {
         return 0;
     }
 
-    quillan::Program program(options);
-    instance.listen([&program] { program.restoreConsole(); });
-    std::unique_ptr<quillan::ScreenshotSession> session;
-    if (options.screenshots)
-        session = std::make_unique<quillan::ScreenshotSession>(program, *options.screenshots);
-    program.start();
-    if (!program.forms().peek<quillan::frmStart>())
-        return 0;
-    return QApplication::exec();
+    // A failure the start-up could not handle itself still reaches the user, as a message, not an abort.
+    try {
+        quillan::Program program(options);
+        instance.listen([&program] { program.restoreConsole(); });
+        std::unique_ptr<quillan::ScreenshotSession> session;
+        if (options.screenshots)
+            session = std::make_unique<quillan::ScreenshotSession>(program, *options.screenshots);
+        program.start();
+        if (!program.forms().peek<quillan::frmStart>())
+            return 0;
+        return QApplication::exec();
+    } catch (const std::exception& error) {
+        const QString text = QString("Quillan cannot go on: %1\n\nNothing was saved or changed. Start Quillan "
+                                     "again; if this comes back, check the data folder %2.")
+                                 .arg(QString::fromLocal8Bit(error.what()), QString::fromStdString(options.dataDir));
+        std::fprintf(stderr, "quillan: %s\n", text.toLocal8Bit().constData());
+        QMessageBox::critical(nullptr, "Quillan", text);
+        return 1;
+    }
 }

@@ -170,7 +170,7 @@ TEST_F(MonthlyLogTest, failedWrite_isReportedAndTheOldFileKept) {
 
 TEST_F(MonthlyLogTest, logThatCannotBeReplaced_isReported) {
     std::filesystem::create_directory(m_folder / "20261.txt");
-    beginCallRecord(m_state, m_folder.path(), m_january);
+    EXPECT_THROW(beginCallRecord(m_state, m_folder.path(), m_january), MonthlyLogError);
     m_state.starttime = m_january;
     EXPECT_THROW(endCallRecord(m_state, m_folder.path(), m_january + 60), MonthlyLogError);
 }

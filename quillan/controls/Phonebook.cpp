@@ -106,7 +106,12 @@ bool holdsLineBreak(const std::string& text) { return text.find_first_of("\r\n")
 
 } // namespace
 
-Phonebook::Phonebook(std::filesystem::path path) : m_path(std::move(path)) { reload(); }
+Phonebook::Phonebook(std::filesystem::path path) : m_path(std::move(path)) {
+    const std::string name = m_path.filename().string();
+    const auto folder = m_path.has_parent_path() ? m_path.parent_path() : std::filesystem::path(".");
+    removeLeftoverTemporaries(folder, [&name](std::string_view candidate) { return candidate == name; });
+    reload();
+}
 
 std::vector<PhonebookEntry> Phonebook::parse(std::string_view text, std::vector<std::string>* repeated) {
     std::vector<PhonebookEntry> entries;

@@ -16,6 +16,7 @@ namespace quillan {
 // and CR LF line ends are tolerated and kept when the file is changed.
 class Phonebook {
 public:
+    // Removes what interrupted saves of the file left beside it, then reads it.
     explicit Phonebook(std::filesystem::path path);
 
     const std::filesystem::path& path() const { return m_path; }

@@ -1,6 +1,7 @@
 #include "frmStart.h"
 
 #include "CallProcedures.h"
+#include "DataFolderCare.h"
 #include "ConnectionTick.h"
 #include "FormCatalog.h"
 #include "Forms.h"
@@ -152,6 +153,8 @@ void frmStart::Form_Load() {
     m.profilecount = 0;
     m.clearWarnedFlags();
 
+    if (const std::string told = tidyDataFolder(services().dataDir); !told.empty())
+        services().boxes.show(told, MsgButtons::OK, MsgIcon::Exclamation, kProgramTitle);
     const auto settingsFile = services().dataDir / kSettingsFileName;
     // Anything in the file's place is read, so that a folder or a broken file is reported, not welcomed.
     if (!nothingAt(settingsFile)) {

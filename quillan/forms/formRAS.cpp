@@ -39,19 +39,32 @@ formRAS::formRAS(Forms& forms)
     timerredial.Tick = [this] { timerredial_Timer(); };
 }
 
-void formRAS::addToProfileLists(const std::string& name) {
-    m_forms.get<frmConfig>().listProfiles.addItem(name);
-    m_forms.get<frmConnectNoDefault>().listdialchoose.addItem(name);
+formRAS::ListedKeys formRAS::listedKeys() {
+    ListedKeys keys;
+    for (const std::string& listed : m_forms.get<frmConfig>().listProfiles.items())
+        for (std::string& key : profileKeys(listed))
+            keys.emplace(std::move(key), listed);
+    return keys;
 }
 
-bool formRAS::acceptsProfileName(const std::string& name) {
+void formRAS::addToProfileLists(const std::string& name, ListedKeys& listed) {
+    m_forms.get<frmConfig>().listProfiles.addItem(name);
+    m_forms.get<frmConnectNoDefault>().listdialchoose.addItem(name);
+    for (std::string& key : profileKeys(name))
+        listed.emplace(std::move(key), name);
+}
+
+bool formRAS::acceptsProfileName(const std::string& name, const ListedKeys& listed) {
     std::string clash;
     const std::string recorded = profileKeyClash(m_forms.m().profiledata, name);
     if (recorded != name)
         clash = recorded;
-    for (const std::string& listed : m_forms.get<frmConfig>().listProfiles.items())
-        if (clash.empty() && listed != name && profileNamesClash(listed, name))
-            clash = listed;
+    // Looked up key by key, so that a long phonebook is not compared name with name.
+    for (const std::string& key : profileKeys(name)) {
+        const auto owner = listed.find(key);
+        if (clash.empty() && owner != listed.end() && owner->second != name)
+            clash = owner->second;
+    }
     if (clash.empty())
         return true;
     // Their records would share keys, and the settings file could not be read back.
@@ -100,9 +113,10 @@ void formRAS::LoadEntries() {
         if (count != m.profilecount) {
             const std::string name = mRAS1.Entry(static_cast<std::int16_t>(count - 1));
             m.newprofilepending = "false";
-            if (!acceptsProfileName(name))
+            ListedKeys listed = listedKeys();
+            if (!acceptsProfileName(name, listed))
                 return;
-            addToProfileLists(name);
+            addToProfileLists(name, listed);
             ++m.profilecount;
             addDefaultProfile(m.profiledata, name);
             return;
@@ -112,13 +126,14 @@ void formRAS::LoadEntries() {
     if (m.firstrun == "true")
         addDefaultPrograms(m.programdata);
     const std::int16_t count = mRAS1.EntryCount();
+    ListedKeys listed = listedKeys();
     for (std::int16_t i = 0; i < count; ++i) {
         const std::string name = mRAS1.Entry(i);
-        if (m.newprofilepending != "false" || !acceptsProfileName(name))
+        if (m.newprofilepending != "false" || !acceptsProfileName(name, listed))
             continue;
         if (m.firstrun == "true")
             addDefaultProfile(m.profiledata, name);
-        addToProfileLists(name);
+        addToProfileLists(name, listed);
         ++m.profilecount;
     }
 }

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 namespace quillan {
@@ -43,12 +44,15 @@ protected:
     void Form_Unload() override { mRAS1.Progress = nullptr; }
 
 private:
+    // The keys of the listed profiles' records, each with its profile.
+    using ListedKeys = std::unordered_map<std::string, std::string>;
     // Refuses, with a message, a name whose records would collide with another profile's.
-    bool acceptsProfileName(const std::string& name);
+    bool acceptsProfileName(const std::string& name, const ListedKeys& listed);
+    ListedKeys listedKeys();
+    void addToProfileLists(const std::string& name, ListedKeys& listed);
     // Tells the user when the phonebook could not be read (or is missing while profiles exist) or has
     // a section twice; true when it can be trusted to list every entry.
     bool checkPhonebook();
-    void addToProfileLists(const std::string& name);
     void adoptConnection(const std::string& name);
     void noticeDrop();
     void recordReplacedCall();

@@ -16,11 +16,21 @@ namespace {
 
 constexpr size_t kProfileRecordSize = 1 + std::size(kProfileFields);
 
+// The text quoted for a message, cut short, with control characters written out (\r, \n, \0...).
 std::string shown(std::string_view text) {
     constexpr size_t kShown = 40;
-    if (text.size() > kShown)
-        return "\"" + std::string(text.substr(0, kShown)) + "...\"";
-    return "\"" + std::string(text) + "\"";
+    std::string out = "\"";
+    for (const char c : text.substr(0, kShown)) {
+        if (c == '\r')
+            out += "\\r";
+        else if (c == '\n')
+            out += "\\n";
+        else if (static_cast<unsigned char>(c) < 0x20)
+            out += "\\x" + std::string(1, "0123456789abcdef"[c >> 4]) + "0123456789abcdef"[c & 15];
+        else
+            out += c;
+    }
+    return out + (text.size() > kShown ? "...\"" : "\"");
 }
 
 [[noreturn]] void refuseToRead(const std::filesystem::path& file, const std::string& reason) {

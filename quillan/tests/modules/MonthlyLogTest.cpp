@@ -208,3 +208,10 @@ TEST_F(MonthlyLogTest, noRateChosenOrUnreadableRate_costsNothing) {
     m_state.settings.costdollars = std::string("three");
     EXPECT_EQ(call(m_january, 600)->text(), "0");
 }
+
+TEST_F(MonthlyLogTest, crOnlyLineEnds_countEveryEarlierCallAndAreRewrittenWithCrLf) {
+    TempFolder::write(m_folder / "20261.txt", " 60 \r 120 \r");
+    call(m_january, 30);
+    EXPECT_EQ(m_state.monthlytotal, 180);
+    EXPECT_EQ(logText("20261.txt"), " 60 \r\n 120 \r\n 30 \r\n");
+}

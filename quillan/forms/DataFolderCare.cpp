@@ -47,10 +47,12 @@ std::string tidyDataFolder(const std::filesystem::path& dataDir) {
                      "Other users of this computer could change the files in Quillan's data folder \"" +
                          dataDir.string() + "\".",
                      "only you can write to it now.");
-    told += withdraw(settings, S_IRWXG | S_IRWXO,
-                     "Other users of this computer could read the settings file \"" + settings.string() +
-                         "\", which holds your passwords.",
-                     "only you can read it now.");
+    std::error_code error;
+    if (std::filesystem::is_regular_file(settings, error))
+        told += withdraw(settings, S_IRWXG | S_IRWXO,
+                         "Other users of this computer could read the settings file \"" + settings.string() +
+                             "\", which holds your passwords.",
+                         "only you can read it now.");
     while (told.ends_with('\n'))
         told.pop_back();
     return told;

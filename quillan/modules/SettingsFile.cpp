@@ -266,8 +266,8 @@ void writeProfiles(SettingsWriter& writer, const std::filesystem::path& file,
 
 } // namespace
 
-void saveSettings(const std::filesystem::path& file, const Module1& m, const std::string& startUrlBoxText,
-                  const std::string& redialBoxText) {
+std::string settingsFileText(const std::filesystem::path& file, const Module1& m, const std::string& startUrlBoxText,
+                             const std::string& redialBoxText) {
     SettingsWriter writer(file);
     writeProfiles(writer, file, m.profiledata);
     for (const char* entry : settingsLayout()) {
@@ -287,8 +287,14 @@ void saveSettings(const std::filesystem::path& file, const Module1& m, const std
         else
             writer.field(m.settings, *findSettingField(name));
     }
+    return writer.text();
+}
+
+void saveSettings(const std::filesystem::path& file, const Module1& m, const std::string& startUrlBoxText,
+                  const std::string& redialBoxText) {
+    const std::string text = settingsFileText(file, m, startUrlBoxText, redialBoxText);
     try {
-        writeFileAtomically(file, writer.text(), 0600);
+        writeFileAtomically(file, text, 0600);
     } catch (const std::system_error& error) {
         failToWrite(file, std::string(error.what()) + ".");
     }

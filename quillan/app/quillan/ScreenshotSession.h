@@ -41,6 +41,8 @@ private:
 
     void noteWindowShown();
     void planDemoCall();
+    // Quits once the start-up's windows have been seen and no dial is going on.
+    void quitAfterStartUp(std::chrono::steady_clock::time_point since);
     // Dials the profile at that line of the configuration console's list and waits for the connection.
     void planCall(int profile, const std::string& line);
     void closeCallWindows();

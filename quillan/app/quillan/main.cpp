@@ -25,6 +25,7 @@ int main(int argc, char** argv) {
         options = quillan::readProgramOptions(QApplication::arguments());
     } catch (const std::exception& error) {
         std::fprintf(stderr, "quillan: %s\n", error.what());
+        QMessageBox::critical(nullptr, "Quillan", QString::fromLocal8Bit(error.what()));
         return 2;
     }
 

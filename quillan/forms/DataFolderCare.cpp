@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace quillan {
 
@@ -26,14 +27,19 @@ bool isOwnFileName(std::string_view name) {
     return name == kSettingsFileName || name == kCloseReminderFileName || isMonthlyLogName(name);
 }
 
-// Takes the given permission bits away; a sentence for the user when they were there.
-std::string withdraw(const std::filesystem::path& path, mode_t bits, const std::string& what,
+// Takes the given permission bits (as chmod writes them: symbolic) away; a sentence for the user
+// when they were there.
+std::string withdraw(const std::filesystem::path& path, mode_t bits, const char* symbolic, const std::string& what,
                      const std::string& done) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0 || (info.st_mode & bits) == 0)
         return "";
+    // Someone else's, or a shared folder such as /tmp (sticky): not ours to change.
+    if (info.st_uid != ::geteuid() || (S_ISDIR(info.st_mode) && (info.st_mode & S_ISVTX)))
+        return "";
     if (::chmod(path.c_str(), info.st_mode & 07777 & ~bits) != 0)
-        return what + " Quillan could not change that (" + std::strerror(errno) + "): " + done + "\n\n";
+        return what + " Quillan could not change that (" + std::strerror(errno) + "); run chmod " + symbolic + " \"" +
+               path.string() + "\" to do it yourself.\n\n";
     return what + " Quillan has changed that: " + done + "\n\n";
 }
 
@@ -43,13 +49,13 @@ std::string tidyDataFolder(const std::filesystem::path& dataDir) {
     removeLeftoverTemporaries(dataDir, isOwnFileName);
     const auto settings = dataDir / kSettingsFileName;
     std::string told;
-    told += withdraw(dataDir, S_IWGRP | S_IWOTH,
+    told += withdraw(dataDir, S_IWGRP | S_IWOTH, "go-w",
                      "Other users of this computer could change the files in Quillan's data folder \"" +
                          dataDir.string() + "\".",
                      "only you can write to it now.");
     std::error_code error;
     if (std::filesystem::is_regular_file(settings, error))
-        told += withdraw(settings, S_IRWXG | S_IRWXO,
+        told += withdraw(settings, S_IRWXG | S_IRWXO, "go-rwx",
                          "Other users of this computer could read the settings file \"" + settings.string() +
                              "\", which holds your passwords.",
                          "only you can read it now.");

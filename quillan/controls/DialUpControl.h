@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PhonebookHealth.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -43,6 +45,8 @@ public:
     virtual std::string Entry(std::int16_t index) = 0;
     // Re-reads the phonebook.
     virtual void Refresh() = 0;
+    // How the last reading of the phonebook went; an unreadable one lists no entry.
+    virtual PhonebookHealth phonebookHealth() { return {}; }
 
     std::function<void(std::int16_t connectState)> Progress;
 };

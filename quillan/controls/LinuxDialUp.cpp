@@ -3,6 +3,7 @@
 #include "DialStatus.h"
 #include "DialableNumber.h"
 #include "PppdPidFile.h"
+#include "PppdSession.h"
 
 #include <algorithm>
 #include <limits>
@@ -44,9 +45,16 @@ std::string LinuxDialUp::Entry(std::int16_t index) {
                                                                       : "";
 }
 
+std::string LinuxDialUp::PhoneNumber() {
+    if (m_phoneNumber)
+        return *m_phoneNumber;
+    const PhonebookEntry* entry = m_phonebook.find(m_entryName);
+    return entry ? entry->phoneNumber : "";
+}
+
 void LinuxDialUp::LoadEntry() {
-    if (const PhonebookEntry* entry = m_phonebook.find(m_entryName))
-        m_phoneNumber = entry->phoneNumber;
+    // Back to the entry's own number, read when it is dialed.
+    m_phoneNumber.reset();
 }
 
 bool LinuxDialUp::IsConnected() {
@@ -83,7 +91,7 @@ void LinuxDialUp::runEditor(const PhonebookEntry& shown, std::string replacing) 
 void LinuxDialUp::Dial() {
     endCall(); // a new dial replaces whatever is going on
     std::string user = m_domain.empty() || m_userName.empty() ? m_userName : m_domain + "\\" + m_userName;
-    DialRequest request{m_entryName, m_phoneNumber, user, m_password};
+    DialRequest request{m_entryName, PhoneNumber(), user, m_password};
     m_begin = m_loop.singleShot(restBeforeOpening(), [this, request] {
         m_begin = 0;
         beginCall(request);
@@ -109,6 +117,13 @@ void LinuxDialUp::beginCall(const DialRequest& request) {
         post(kStateDisconnected, DialStatus::disconnected(number ? "there is no phone number to dial"
                                                                  : "the phone number holds characters a modem "
                                                                    "cannot dial"));
+        return;
+    }
+    if (entry->usesPpp() && request.password.size() > PppdSession::kLongestPassword) {
+        post(kStateDisconnected,
+             DialStatus::disconnected("the password is longer than the " +
+                                      std::to_string(PppdSession::kLongestPassword) +
+                                      " characters pppd can take; shorten it with Edit Profile"));
         return;
     }
     std::string device = entry->device;

@@ -35,7 +35,8 @@ public:
     LinuxDialUp(const LinuxDialUp&) = delete;
     LinuxDialUp& operator=(const LinuxDialUp&) = delete;
 
-    std::string PhoneNumber() override { return m_phoneNumber; }
+    // The number written last, or the entry's own number when none was written since LoadEntry.
+    std::string PhoneNumber() override;
     void setPhoneNumber(const std::string& number) override { m_phoneNumber = number; }
     void setUserName(const std::string& name) override { m_userName = name; }
     void setPassword(const std::string& password) override { m_password = password; }
@@ -51,6 +52,7 @@ public:
     void EditEntry() override;
     std::string Entry(std::int16_t index) override;
     void Refresh() override { m_phonebook.reload(); }
+    PhonebookHealth phonebookHealth() override { return m_phonebook.health(); }
 
     // Without an editor, CreateEntry and EditEntry leave the phonebook as it is.
     EntryEditor entryEditor;
@@ -86,7 +88,7 @@ private:
     Phonebook m_phonebook;
     VirtualModemProcess m_virtualModem;
     std::string m_entryName;
-    std::string m_phoneNumber;
+    std::optional<std::string> m_phoneNumber;
     std::string m_userName;
     std::string m_password;
     std::string m_domain;

@@ -60,7 +60,10 @@ std::string PppdSession::start(const PppdPlan& plan, int lineFd) {
     Pipe password;
     if (!log.open() || !password.open())
         return std::strerror(errno);
-    // A password is far shorter than a pipe's buffer, so this write never waits.
+    if (plan.password.size() > kLongestPassword)
+        return "the password is longer than the " + std::to_string(kLongestPassword) + " characters pppd takes";
+    // Far shorter than a pipe's buffer, so it fits at once; never let the write wait all the same.
+    ::fcntl(password.write, F_SETFL, O_NONBLOCK);
     if (::write(password.write, plan.password.data(), plan.password.size()) !=
         static_cast<ssize_t>(plan.password.size()))
         return std::strerror(errno);

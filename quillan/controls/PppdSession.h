@@ -39,6 +39,8 @@ public:
 
     // The descriptor number pppd reads the password from.
     static constexpr int kPasswordFd = 3;
+    // The longest password pppd's password plugin takes; a longer one would be cut short.
+    static constexpr std::size_t kLongestPassword = 255;
     static std::vector<std::string> arguments(const PppdPlan& plan);
 
     // Returns "" or the reason pppd could not be started.

@@ -591,11 +591,7 @@ void frmConfig::cmdSave_Click() {
     try {
         saveSettings(services().dataDir / kSettingsFileName, m, textStartURL.text(), textRedialNumber.text());
     } catch (const SettingsFileError& error) {
-        services().boxes.show(
-            std::string(error.what()) +
-                "\n\nMake sure the folder can be written to and has free space, then press Save "
-                "again.",
-            MsgButtons::OK, MsgIcon::Critical, kProgramTitle);
+        services().boxes.show(error.what(), MsgButtons::OK, MsgIcon::Critical, kProgramTitle);
         return;
     }
     // Enabled only now: on a first run the console must not be left before a save has succeeded.

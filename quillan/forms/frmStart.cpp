@@ -1,6 +1,7 @@
 #include "frmStart.h"
 
 #include "CallProcedures.h"
+#include "DataFolderCare.h"
 #include "ConnectionTick.h"
 #include "FormCatalog.h"
 #include "Forms.h"
@@ -12,6 +13,7 @@
 #include "frmDeleteProfile.h"
 #include "modules/ProgramTitle.h"
 #include "modules/SettingsFile.h"
+#include "runtime/RegularFile.h"
 
 namespace quillan {
 
@@ -167,8 +169,11 @@ void frmStart::Form_Load() {
     m.profilecount = 0;
     m.clearWarnedFlags();
 
+    if (const std::string told = tidyDataFolder(services().dataDir); !told.empty())
+        services().boxes.show(told, MsgButtons::OK, MsgIcon::Exclamation, kProgramTitle);
     const auto settingsFile = services().dataDir / kSettingsFileName;
-    if (fileExists(settingsFile)) {
+    // Anything in the file's place is read, so that a folder or a broken file is reported, not welcomed.
+    if (!nothingAt(settingsFile)) {
         try {
             loadSavedSettings(settingsFile);
         } catch (const SettingsFileError& error) {

@@ -85,6 +85,8 @@ void DataFileCommands::writeFile(const std::string& name, const std::string& con
     out.close();
     if (!out)
         throw CommandError("cannot write " + name);
+    // Readable by its owner only, as the program writes its own files.
+    std::filesystem::permissions(pathOf(name), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
 } // namespace quillan

@@ -29,6 +29,8 @@ using namespace std::chrono_literals;
 namespace {
 constexpr auto kPollInterval = 100ms;
 constexpr auto kStartUpOnlyTime = 3s;
+// The longest an auto-dial of the start-up, redials included, is followed before the program quits.
+constexpr auto kAutoDialTime = 60s;
 // The demo's virtual network: the busy line's first alternate is busy too, the second answers.
 constexpr const char* kBusyAlternate = "5550201";
 constexpr const char* kAnsweringAlternate = "5550202";
@@ -103,9 +105,9 @@ void ScreenshotSession::planDemoCall() {
         // Someone's own settings may name real modems: calls are dialed only on a fresh folder.
         if (m_program.module1().firstrun == "true")
             return;
-        say("not a first run: the windows of the start-up only, no call is dialed");
+        say("not a first run: the windows of the start-up only, no call is dialed but the auto-dial");
         m_next = m_steps.size();
-        QTimer::singleShot(kStartUpOnlyTime, [] { QCoreApplication::quit(); });
+        quitAfterStartUp(std::chrono::steady_clock::now());
     });
     pause(1s);
     for (int page = 0; page < 5; ++page) {
@@ -245,6 +247,16 @@ void ScreenshotSession::closeCallWindows() {
         if (visible("frmTimerConsole"))
             click("frmTimerConsole", "cmdTimerClose");
     });
+}
+
+void ScreenshotSession::quitAfterStartUp(std::chrono::steady_clock::time_point since) {
+    const auto waited = std::chrono::steady_clock::now() - since;
+    // A dial that the start-up began (the auto-dial) is followed to its end: connected or given up.
+    if (waited >= kStartUpOnlyTime && (m_program.module1().dialing != "true" || waited >= kAutoDialTime)) {
+        QCoreApplication::quit();
+        return;
+    }
+    QTimer::singleShot(kPollInterval, [this, since] { quitAfterStartUp(since); });
 }
 
 void ScreenshotSession::waitFor(std::string what, std::function<bool()> ready, std::chrono::milliseconds timeout) {

@@ -45,6 +45,8 @@ private:
     // A new connection through the entry editor, its credentials in Quillan, and a desktop shortcut.
     void planNewConnection();
     void planShortcut();
+    // Quits once the start-up's windows have been seen and no dial is going on.
+    void quitAfterStartUp(std::chrono::steady_clock::time_point since);
     // Dials the profile at that line of the configuration console's list and waits for the connection.
     void planCall(int profile, const std::string& line);
     void closeCallWindows();

@@ -9,6 +9,7 @@
 #include "forms/frmStart.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 #include <cstdio>
 #include <exception>
@@ -26,6 +27,7 @@ int main(int argc, char** argv) {
         options = quillan::readProgramOptions(QApplication::arguments());
     } catch (const std::exception& error) {
         std::fprintf(stderr, "quillan: %s\n", error.what());
+        QMessageBox::critical(nullptr, "Quillan", QString::fromLocal8Bit(error.what()));
         return 2;
     }
 
@@ -45,23 +47,33 @@ int main(int argc, char** argv) {
         }
     }
 
-    quillan::Program program(options);
-    // Ended from outside, a call that is up is hung up and counted first, as the exit command's Yes does.
-    quillan::TerminationSignals termination([&program](int) { program.endSession(); });
-    // The session manager ends the program at logout by quitting it; the loop's end is the last chance.
-    quillan::SessionQuit logout([&program] { program.endSession(); });
-    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&program] { program.endSession(); });
-    if (!options.screenshots) {
-        instance.listen([&program] { program.restoreConsole(); });
-        if (!instance.problem().empty())
-            std::fprintf(stderr, "quillan: a second start cannot bring this one's console back: %s\n",
-                         instance.problem().c_str());
+    // A failure the start-up could not handle itself still reaches the user, as a message, not an abort.
+    try {
+        quillan::Program program(options);
+        // Ended from outside, a call that is up is hung up and counted first, as the exit command's Yes does.
+        quillan::TerminationSignals termination([&program](int) { program.endSession(); });
+        // The session manager ends the program at logout by quitting it; the loop's end is the last chance.
+        quillan::SessionQuit logout([&program] { program.endSession(); });
+        QObject::connect(&app, &QCoreApplication::aboutToQuit, [&program] { program.endSession(); });
+        if (!options.screenshots) {
+            instance.listen([&program] { program.restoreConsole(); });
+            if (!instance.problem().empty())
+                std::fprintf(stderr, "quillan: a second start cannot bring this one's console back: %s\n",
+                             instance.problem().c_str());
+        }
+        std::unique_ptr<quillan::ScreenshotSession> session;
+        if (options.screenshots)
+            session = std::make_unique<quillan::ScreenshotSession>(program, *options.screenshots);
+        program.start();
+        if (!program.forms().peek<quillan::frmStart>())
+            return 0;
+        return QApplication::exec();
+    } catch (const std::exception& error) {
+        const QString text = QString("Quillan cannot go on: %1\n\nNothing was saved or changed. Start Quillan "
+                                     "again; if this comes back, check the data folder %2.")
+                                 .arg(QString::fromLocal8Bit(error.what()), QString::fromStdString(options.dataDir));
+        std::fprintf(stderr, "quillan: %s\n", text.toLocal8Bit().constData());
+        QMessageBox::critical(nullptr, "Quillan", text);
+        return 1;
     }
-    std::unique_ptr<quillan::ScreenshotSession> session;
-    if (options.screenshots)
-        session = std::make_unique<quillan::ScreenshotSession>(program, *options.screenshots);
-    program.start();
-    if (!program.forms().peek<quillan::frmStart>())
-        return 0;
-    return QApplication::exec();
 }

@@ -255,3 +255,26 @@ TEST_F(DialingTest, isConnectedSpeaksOnlyForTheEntryOfTheCall) {
     dialer->setEntryName("Work");
     EXPECT_TRUE(dialer->IsConnected());
 }
+
+TEST_F(DialingTest, theNumberDialedIsTheOneWrittenUntilLoadEntryElseTheEntrysOwn) {
+    ASSERT_EQ(script.addLine("5550100 = BUSY"), "");
+    makeDialer(onModem("Work", "5550100") + onModem("Home", "5550200"));
+    // Start-up's auto-dial and a redial with alternates off name the entry only.
+    dialer->setEntryName("Home");
+    EXPECT_EQ(dialer->PhoneNumber(), "5550200");
+    ASSERT_TRUE(dialAgain("Home"));
+    EXPECT_EQ(seen.at(2).text, "Dialing 5550200");
+    EXPECT_EQ(seen.back().state, kStateConnected);
+    ASSERT_TRUE(dialAgain("Work"));
+    EXPECT_EQ(lastText(), "Disconnected: the line is busy");
+    // A written number outlives a change of entry and is dialed again until LoadEntry.
+    dialer->setEntryName("");
+    dialer->setPhoneNumber("5550111");
+    ASSERT_TRUE(dialAgain("Work"));
+    ASSERT_TRUE(dialAgain("Work"));
+    EXPECT_EQ(seen.at(2).text, "Dialing 5550111");
+    dialer->LoadEntry();
+    EXPECT_EQ(dialer->PhoneNumber(), "5550100");
+    ASSERT_TRUE(dialAgain("Work"));
+    EXPECT_EQ(lastText(), "Disconnected: the line is busy");
+}

@@ -125,3 +125,18 @@ TEST_F(PppdDialTest, theSystemsPppdReportsItsOwnReasonWhenItCannotRun) {
     }
     EXPECT_FALSE(dialer->IsConnected());
 }
+
+TEST_F(PppdDialTest, aPasswordLongerThanPppdTakesIsRefusedBeforeTheLineIsTouched) {
+    useFakePppd();
+    makeDialer(onModem("Work", "1", "PPP=yes\n"));
+    // Longer than a pipe holds: written whole into pppd's descriptor it would wait for ever.
+    dialer->setPassword(std::string(70000, 'p'));
+    ASSERT_TRUE(dial("Work"));
+    EXPECT_EQ(states(), (States{kStateDisconnected}));
+    EXPECT_NE(lastText().find("longer than the 255 characters pppd can take"), std::string::npos) << lastText();
+    EXPECT_EQ(modem->mode(), VirtualModem::Mode::Command);
+    dialer->setPassword(std::string(255, 'p'));
+    ASSERT_TRUE(dial("Work"));
+    EXPECT_EQ(seen.back().state, kStateConnected);
+    EXPECT_EQ(folder.read("password"), std::string(255, 'p'));
+}

@@ -31,8 +31,11 @@ protected:
         harness.dialUp.entries.push_back({name, number});
     }
 
+    // Readable by its owner only, as the program writes its own files.
     void writeFile(const std::string& name, const std::string& text) {
         std::ofstream(dataDir / name, std::ios::binary) << text;
+        std::filesystem::permissions(dataDir / name, std::filesystem::perms::owner_read |
+                                                         std::filesystem::perms::owner_write);
     }
 
     std::string readFile(const std::string& name) {

@@ -48,6 +48,8 @@ make_data_folder() {
     >"$data/vmodem.script"
   sed -e "s/@TRAYMODE@/$tray/" -e "s/@NORMALMODE@/$normal/" -e 's/$/\r/' "$here/connect_default_settings.txt" \
     >"$data/MSVCT32.dll"
+  # The program's own files are its user's only; a wider one would be tightened with a message.
+  chmod 600 "$data/MSVCT32.dll"
 }
 
 # The connect button has the focus when the console comes up.

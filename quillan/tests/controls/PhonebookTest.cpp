@@ -197,8 +197,9 @@ TEST(PhonebookFile, aPhonebookThatCannotBeReadIsReportedAndNeverWrittenOver) {
         EXPECT_NE(refusal.find("cannot be read"), std::string::npos) << bad.what << ": " << refusal;
         EXPECT_NE(book.replace("A", PhonebookEntry{"A", "1", "virtual", 115200, "", {}}), "") << bad.what;
         EXPECT_EQ(std::filesystem::symlink_status(path).type(), kind) << bad.what;
-        if (regular)
+        if (regular) {
             EXPECT_EQ(folder.read(path.filename().string()), before) << bad.what;
+        }
     }
     Phonebook missing(folder.path() / "missing.ini");
     EXPECT_TRUE(missing.health().missing);

@@ -41,7 +41,9 @@ ProgramOptions readProgramOptions(const QStringList& arguments) {
     const QCommandLineOption pppdRunDir("pppd-run-dir", "Where pppd keeps its pid files (default /run).", "DIR");
     const QCommandLineOption screenshots(
         "screenshots", "Save a picture of every window shown into DIR, print each path, and quit when done.", "DIR");
-    parser.addOptions({dataDir, phonebook, pppdRunDir, screenshots});
+    const QCommandLineOption firstPaint("quit-after-first-paint",
+                                        "Print when the first window has been painted and quit (for start-up timing).");
+    parser.addOptions({dataDir, phonebook, pppdRunDir, screenshots, firstPaint});
     parser.process(arguments);
 
     ProgramOptions options;
@@ -53,6 +55,7 @@ ProgramOptions readProgramOptions(const QStringList& arguments) {
         options.pppdRunDir = parser.value(pppdRunDir).toStdString();
     if (parser.isSet(screenshots))
         options.screenshots = parser.value(screenshots).toStdString();
+    options.quitAfterFirstPaint = parser.isSet(firstPaint);
     return options;
 }
 

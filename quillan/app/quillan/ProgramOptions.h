@@ -15,6 +15,8 @@ struct ProgramOptions {
     std::filesystem::path pppdRunDir = "/run";
     // Headless evidence: a picture of every window shown goes into this folder.
     std::optional<std::filesystem::path> screenshots;
+    // Start-up timing: report the first paint and end there.
+    bool quitAfterFirstPaint = false;
 };
 
 // Reads the options (exits with a usage message on a bad command line) and creates the data folder,

@@ -1,3 +1,4 @@
+#include "FirstPaintProbe.h"
 #include "Program.h"
 #include "ProgramIcon.h"
 #include "ProgramOptions.h"
@@ -26,6 +27,10 @@ int main(int argc, char** argv) {
         std::fprintf(stderr, "quillan: %s\n", error.what());
         return 2;
     }
+
+    std::unique_ptr<quillan::FirstPaintProbe> probe;
+    if (options.quitAfterFirstPaint)
+        probe = std::make_unique<quillan::FirstPaintProbe>();
 
     quillan::SingleInstance instance(options.dataDir);
     if (!options.screenshots && instance.handOver()) {

@@ -118,7 +118,8 @@ void FormView::buildMenus() {
 
 void FormView::bindControls() {
     for (Control* control : m_form.controls()) {
-        if (dynamic_cast<MenuItem*>(control))
+        // Timers run on the form's own clocks, window or not.
+        if (dynamic_cast<MenuItem*>(control) || dynamic_cast<Timer*>(control))
             continue;
         QWidget* widget = m_window->findChild<QWidget*>(toQt(control->name()));
         auto binding = makeBinding(*control, widget);

@@ -3,12 +3,14 @@
 namespace quillan {
 
 QtFormObserver::~QtFormObserver() {
-    for (auto& [form, window] : m_windows)
+    for (auto& [form, window] : m_windows) {
         delete window.view;
+        delete window.timers;
+    }
 }
 
 void QtFormObserver::formCreated(Form& form) {
-    m_windows[&form] = Window{form.height(), nullptr};
+    m_windows[&form] = Window{form.height(), nullptr, new FormTimers(form)};
 }
 
 FormView& QtFormObserver::build(Form& form, Window& window) {
@@ -34,6 +36,7 @@ void QtFormObserver::formChanged(Form& form, FormProperty property) {
         // A handler of this window may still be running: the window goes once it has returned.
         if (window.view)
             window.view->deleteLater();
+        window.timers->deleteLater();
         m_windows.erase(it);
     }
 }
@@ -41,7 +44,10 @@ void QtFormObserver::formChanged(Form& form, FormProperty property) {
 void QtFormObserver::controlChanged(Control& control, Property property) {
     // A window not built yet takes every control as it is once it is.
     auto it = m_windows.find(&control.form());
-    if (it != m_windows.end() && it->second.view)
+    if (it == m_windows.end())
+        return;
+    it->second.timers->controlChanged(control, property);
+    if (it->second.view)
         it->second.view->controlChanged(control, property);
 }
 

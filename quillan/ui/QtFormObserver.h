@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FormTimers.h"
 #include "FormView.h"
 
 #include "runtime/FormObserver.h"
@@ -9,9 +10,10 @@
 
 namespace quillan {
 
-// Gives a form its window when the form is first shown (or opens a pop-up menu), passes the model's
-// notices on to it, and lets the window go when the form unloads. A form that stays hidden keeps only
-// its model: the window, built later, starts from the model as it then is.
+// Gives a form its timers' clocks when it comes to life and its window when it is first shown (or opens
+// a pop-up menu), passes the model's notices on to them, and lets both go when the form unloads. A form
+// that stays hidden keeps only its model and clocks: the window, built later, starts from the model as
+// it then is.
 class QtFormObserver : public FormObserver {
 public:
     QtFormObserver() = default;
@@ -33,6 +35,7 @@ private:
     struct Window {
         int designHeight = 0; // the model's height before its load handler ran
         FormView* view = nullptr;
+        FormTimers* timers = nullptr;
     };
 
     FormView& build(Form& form, Window& window);

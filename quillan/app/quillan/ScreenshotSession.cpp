@@ -2,6 +2,7 @@
 
 #include "ProcessAge.h"
 #include "Program.h"
+#include "TimerBinding.h"
 
 #include "forms/frmStart.h"
 #include "runtime/CheckBox.h"
@@ -25,6 +26,7 @@ using namespace std::chrono_literals;
 
 namespace {
 constexpr auto kPollInterval = 100ms;
+constexpr auto kShortestPollInterval = 10ms;
 constexpr auto kStartUpOnlyTime = 3s;
 // The demo's virtual network: the busy line's first alternate is busy too, the second answers.
 constexpr const char* kBusyAlternate = "5550201";
@@ -35,8 +37,9 @@ void say(const std::string& line) {
 }
 } // namespace
 
-ScreenshotSession::ScreenshotSession(Program& program, std::filesystem::path folder)
-    : m_program(program), m_recorder(std::move(folder)) {
+ScreenshotSession::ScreenshotSession(Program& program, std::filesystem::path folder, int pace)
+    : m_program(program), m_recorder(std::move(folder), pace), m_pace(pace) {
+    TimerBinding::setPace(pace);
     program.services().observers.push_back(this);
     program.views().windowExposed = [this](Form& form, QWidget& window) {
         noteWindowShown();
@@ -50,7 +53,7 @@ ScreenshotSession::ScreenshotSession(Program& program, std::filesystem::path fol
     planDemoCall();
     m_stepStarted = std::chrono::steady_clock::now();
     QObject::connect(&m_poll, &QTimer::timeout, [this] { poll(); });
-    m_poll.start(kPollInterval);
+    m_poll.start(std::max<std::chrono::milliseconds>(kPollInterval / m_pace, kShortestPollInterval));
 }
 
 ScreenshotSession::~ScreenshotSession() {
@@ -58,6 +61,7 @@ ScreenshotSession::~ScreenshotSession() {
     observers.erase(std::remove(observers.begin(), observers.end(), this), observers.end());
     m_program.views().windowExposed = nullptr;
     m_program.boxes().shown = nullptr;
+    TimerBinding::setPace(1);
 }
 
 void ScreenshotSession::noteWindowShown() {
@@ -85,7 +89,7 @@ void ScreenshotSession::planDemoCall() {
             return;
         say("not a first run: the windows of the start-up only, no call is dialed");
         m_next = m_steps.size();
-        QTimer::singleShot(kStartUpOnlyTime, [] { QCoreApplication::quit(); });
+        QTimer::singleShot(kStartUpOnlyTime / m_pace, [] { QCoreApplication::quit(); });
     });
     pause(1s);
     for (int page = 0; page < 5; ++page) {
@@ -195,6 +199,7 @@ void ScreenshotSession::act(std::string what, std::function<void()> action) {
 }
 
 void ScreenshotSession::pause(std::chrono::milliseconds time) {
+    time /= m_pace;
     auto until = std::make_shared<std::chrono::steady_clock::time_point>();
     m_steps.push_back({"pause", [until, time] {
                            const auto now = std::chrono::steady_clock::now();

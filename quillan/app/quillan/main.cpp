@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
     instance.listen([&program] { program.restoreConsole(); });
     std::unique_ptr<quillan::ScreenshotSession> session;
     if (options.screenshots)
-        session = std::make_unique<quillan::ScreenshotSession>(program, *options.screenshots);
+        session = std::make_unique<quillan::ScreenshotSession>(program, *options.screenshots, options.demoPace);
     program.start();
     if (!program.forms().peek<quillan::frmStart>())
         return 0;

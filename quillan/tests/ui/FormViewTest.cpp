@@ -1,3 +1,4 @@
+#include "BoundForm.h"
 #include "QtFormObserver.h"
 #include "QtModalLoop.h"
 
@@ -129,6 +130,17 @@ TEST_F(FormViewTest, hiddenForm_getsItsWindowOnFirstShow_asTheModelThenIs) {
     // As short as the remaining content lets it be.
     EXPECT_LT(window.height(), designHeight);
     EXPECT_EQ(window.height(), std::max(window.minimumSizeHint().height(), designHeight - kStatusListHeight));
+}
+
+// Timers are the form's, not its window's: the redial wait of the hidden dialing form runs.
+TEST_F(FormViewTest, timerOfAFormNeverShown_ticks) {
+    SampleForm form(harness.services);
+    form.load();
+    form.timerTick.setInterval(5);
+    form.timerTick.setEnabled(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.events.empty(); }, 2000));
+    EXPECT_EQ(views.view(form), nullptr);
+    form.unload();
 }
 
 TEST(FormViewMenus, popupMenu_isBuiltFromTheMenuItemsInOrder) {

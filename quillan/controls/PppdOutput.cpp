@@ -14,8 +14,6 @@ constexpr std::string_view kProgress[] = {
     "Connection terminated", "Terminating on signal", "Hangup (SIGHUP)",
 };
 
-constexpr size_t kLongestLine = 400;
-
 std::string_view exitMeaning(int code) {
     switch (code) {
     case 1: return "pppd ended on a fatal error";
@@ -43,20 +41,11 @@ std::string_view exitMeaning(int code) {
 
 std::vector<PppdOutput::Event> PppdOutput::feed(std::string_view bytes) {
     std::vector<Event> events;
-    for (char c : bytes) {
-        if (c == '\n') {
-            onLine(m_partial, events);
-            m_partial.clear();
-        } else if (m_partial.size() < kLongestLine) {
-            m_partial += c;
-        }
-    }
+    m_lines.feed(bytes, [&](const LineReader::Line& line) { onLine(line.text, events); });
     return events;
 }
 
 void PppdOutput::onLine(std::string_view line, std::vector<Event>& events) {
-    if (!line.empty() && line.back() == '\r')
-        line.remove_suffix(1);
     if (line.find("authentication succeeded") != std::string_view::npos)
         events.push_back(Event::Authenticated);
     if (line.starts_with("local  IP address") || line.starts_with("local IP address"))

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LineReader.h"
+
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,7 +20,7 @@ public:
 private:
     void onLine(std::string_view line, std::vector<Event>& events);
 
-    std::string m_partial;
+    LineReader m_lines{{.lineBytes = 400}};
     std::string m_complaint;
 };
 

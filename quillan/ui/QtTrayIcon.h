@@ -5,6 +5,7 @@
 #include <QSystemTrayIcon>
 
 #include <functional>
+#include <memory>
 
 namespace quillan {
 
@@ -24,7 +25,11 @@ public:
     std::function<void(int message)> message;
 
 private:
-    QSystemTrayIcon m_icon;
+    // Made on first use: a tray icon asks the desktop's session bus at once, which start-up need not wait for.
+    QSystemTrayIcon& icon();
+
+    QIcon m_image;
+    std::unique_ptr<QSystemTrayIcon> m_icon;
 };
 
 } // namespace quillan

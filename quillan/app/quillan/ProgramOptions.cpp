@@ -4,6 +4,7 @@
 #include <QStandardPaths>
 
 #include <stdexcept>
+#include <string>
 #include <system_error>
 
 namespace quillan {
@@ -45,7 +46,12 @@ ProgramOptions readProgramOptions(const QStringList& arguments) {
     const QCommandLineOption pppdRunDir("pppd-run-dir", "Where pppd keeps its pid files (default /run).", "DIR");
     const QCommandLineOption screenshots(
         "screenshots", "Save a picture of every window shown into DIR, print each path, and quit when done.", "DIR");
-    parser.addOptions({dataDir, phonebook, pppdRunDir, screenshots});
+    const QCommandLineOption demoPace(
+        "demo-pace", "With --screenshots: run the demonstration N times faster (its pauses and the windows' timers).",
+        "N", "1");
+    const QCommandLineOption firstPaint("quit-after-first-paint",
+                                        "Print when the first window has been painted and quit (for start-up timing).");
+    parser.addOptions({dataDir, phonebook, pppdRunDir, screenshots, demoPace, firstPaint});
     parser.process(arguments);
 
     ProgramOptions options;
@@ -59,6 +65,11 @@ ProgramOptions readProgramOptions(const QStringList& arguments) {
         options.pppdRunDir = parser.value(pppdRunDir).toStdString();
     if (parser.isSet(screenshots))
         options.screenshots = parser.value(screenshots).toStdString();
+    bool paceIsNumber = false;
+    options.demoPace = parser.value(demoPace).toInt(&paceIsNumber);
+    if (!paceIsNumber || options.demoPace < 1 || options.demoPace > kFastestDemoPace)
+        throw std::runtime_error("--demo-pace takes a whole number from 1 to " + std::to_string(kFastestDemoPace));
+    options.quitAfterFirstPaint = parser.isSet(firstPaint);
     return options;
 }
 

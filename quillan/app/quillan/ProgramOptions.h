@@ -8,6 +8,8 @@
 
 namespace quillan {
 
+inline constexpr int kFastestDemoPace = 100;
+
 // What the command line and the environment ask of the program.
 struct ProgramOptions {
     std::filesystem::path dataDir;
@@ -17,6 +19,10 @@ struct ProgramOptions {
     std::filesystem::path pppdRunDir = "/run";
     // Headless evidence: a picture of every window shown goes into this folder.
     std::optional<std::filesystem::path> screenshots;
+    // How many times faster than life the demonstration of a screenshot run goes.
+    int demoPace = 1;
+    // Start-up timing: report the first paint and end there.
+    bool quitAfterFirstPaint = false;
 };
 
 // Reads the options (exits with a usage message on a bad command line) and creates the data folder,

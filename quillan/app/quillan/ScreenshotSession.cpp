@@ -2,6 +2,7 @@
 
 #include "ProcessAge.h"
 #include "Program.h"
+#include "TimerBinding.h"
 
 #include "PhonebookEntryDialog.h"
 
@@ -28,6 +29,7 @@ using namespace std::chrono_literals;
 
 namespace {
 constexpr auto kPollInterval = 100ms;
+constexpr auto kShortestPollInterval = 10ms;
 constexpr auto kStartUpOnlyTime = 3s;
 // The longest an auto-dial of the start-up, redials included, is followed before the program quits.
 constexpr auto kAutoDialTime = 60s;
@@ -44,8 +46,9 @@ void say(const std::string& line) {
 }
 } // namespace
 
-ScreenshotSession::ScreenshotSession(Program& program, std::filesystem::path folder)
-    : m_program(program), m_recorder(std::move(folder)) {
+ScreenshotSession::ScreenshotSession(Program& program, std::filesystem::path folder, int pace)
+    : m_program(program), m_recorder(std::move(folder), pace), m_pace(pace) {
+    TimerBinding::setPace(pace);
     program.services().observers.push_back(this);
     program.views().windowExposed = [this](Form& form, QWidget& window) {
         noteWindowShown();
@@ -71,7 +74,7 @@ ScreenshotSession::ScreenshotSession(Program& program, std::filesystem::path fol
     planDemoCall();
     m_stepStarted = std::chrono::steady_clock::now();
     QObject::connect(&m_poll, &QTimer::timeout, [this] { poll(); });
-    m_poll.start(kPollInterval);
+    m_poll.start(std::max<std::chrono::milliseconds>(kPollInterval / m_pace, kShortestPollInterval));
 }
 
 ScreenshotSession::~ScreenshotSession() {
@@ -80,6 +83,7 @@ ScreenshotSession::~ScreenshotSession() {
     m_program.views().windowExposed = nullptr;
     m_program.boxes().shown = nullptr;
     m_program.entryEditorOpened = nullptr;
+    TimerBinding::setPace(1);
 }
 
 void ScreenshotSession::noteWindowShown() {
@@ -252,7 +256,7 @@ void ScreenshotSession::closeCallWindows() {
 void ScreenshotSession::quitAfterStartUp(std::chrono::steady_clock::time_point since) {
     const auto waited = std::chrono::steady_clock::now() - since;
     // A dial that the start-up began (the auto-dial) is followed to its end: connected or given up.
-    if (waited >= kStartUpOnlyTime && (m_program.module1().dialing != "true" || waited >= kAutoDialTime)) {
+    if (waited >= kStartUpOnlyTime / m_pace && (m_program.module1().dialing != "true" || waited >= kAutoDialTime)) {
         QCoreApplication::quit();
         return;
     }
@@ -268,6 +272,7 @@ void ScreenshotSession::act(std::string what, std::function<void()> action) {
 }
 
 void ScreenshotSession::pause(std::chrono::milliseconds time) {
+    time /= m_pace;
     auto until = std::make_shared<std::chrono::steady_clock::time_point>();
     m_steps.push_back({"pause", [until, time] {
                            const auto now = std::chrono::steady_clock::now();

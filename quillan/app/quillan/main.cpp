@@ -1,3 +1,4 @@
+#include "FirstPaintProbe.h"
 #include "Program.h"
 #include "ProgramIcon.h"
 #include "ProgramOptions.h"
@@ -31,6 +32,10 @@ int main(int argc, char** argv) {
         return 2;
     }
 
+    std::unique_ptr<quillan::FirstPaintProbe> probe;
+    if (options.quitAfterFirstPaint)
+        probe = std::make_unique<quillan::FirstPaintProbe>();
+
     quillan::SingleInstance instance(options.dataDir);
     if (!options.screenshots) {
         switch (instance.handOver()) {
@@ -63,7 +68,7 @@ int main(int argc, char** argv) {
         }
         std::unique_ptr<quillan::ScreenshotSession> session;
         if (options.screenshots)
-            session = std::make_unique<quillan::ScreenshotSession>(program, *options.screenshots);
+            session = std::make_unique<quillan::ScreenshotSession>(program, *options.screenshots, options.demoPace);
         program.start();
         if (!program.forms().peek<quillan::frmStart>())
             return 0;

@@ -1,3 +1,4 @@
+#include "BoundForm.h"
 #include "QtFormObserver.h"
 #include "QtModalLoop.h"
 
@@ -7,6 +8,7 @@
 #include "forms/frmWarn.h"
 #include "testsupport/Harness.h"
 
+#include <QAbstractButton>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -86,9 +88,10 @@ TEST_F(FormViewTest, defaultButton_isTheWindowsDefaultAndAnswersEnter) {
 
 TEST_F(FormViewTest, rightClickOnTheTrayIcon_opensTheConsolesMenu) {
     frmStart& console = harness.forms->get<frmStart>();
+    console.trayMessage(kTrayRightUp);
+    ASSERT_NE(views.view(console), nullptr);
     QMenu* menu = views.view(console)->menu("mPopupSys");
     ASSERT_NE(menu, nullptr);
-    console.trayMessage(kTrayRightUp);
     EXPECT_TRUE(menu->isVisible());
     menu->hide();
 }
@@ -105,6 +108,39 @@ TEST_F(FormViewTest, statusListToggled_shrinksTheConsoleAndBackToTheSameHeight) 
     console.Command3.userClick();
     QTest::qWait(1);
     EXPECT_EQ(window.height(), tall);
+}
+
+// Start-up loads hidden windows and changes them before anyone sees them: their windows are
+// built on first show, from the model as it then is.
+TEST_F(FormViewTest, hiddenForm_getsItsWindowOnFirstShow_asTheModelThenIs) {
+    auto reference = std::make_unique<frmStart>(*harness.forms);
+    const int designHeight = FormView(*reference).window().height();
+    frmStart& console = harness.forms->get<frmStart>();
+    console.Command3.userClick();
+    console.setCaption("Changed while hidden");
+    EXPECT_EQ(views.view(console), nullptr);
+
+    console.show();
+    ASSERT_NE(views.view(console), nullptr);
+    QTest::qWait(1);
+    QWidget& window = windowOf(console);
+    EXPECT_EQ(window.windowTitle(), "Changed while hidden");
+    EXPECT_EQ(window.findChild<QAbstractButton*>("Command3")->text(), ">>");
+    EXPECT_FALSE(window.findChild<QWidget*>("listConnectionStatus")->isVisible());
+    // As short as the remaining content lets it be.
+    EXPECT_LT(window.height(), designHeight);
+    EXPECT_EQ(window.height(), std::max(window.minimumSizeHint().height(), designHeight - kStatusListHeight));
+}
+
+// Timers are the form's, not its window's: the redial wait of the hidden dialing form runs.
+TEST_F(FormViewTest, timerOfAFormNeverShown_ticks) {
+    SampleForm form(harness.services);
+    form.load();
+    form.timerTick.setInterval(5);
+    form.timerTick.setEnabled(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.events.empty(); }, 2000));
+    EXPECT_EQ(views.view(form), nullptr);
+    form.unload();
 }
 
 TEST(FormViewMenus, popupMenu_isBuiltFromTheMenuItemsInOrder) {

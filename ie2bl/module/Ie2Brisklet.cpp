@@ -1,4 +1,4 @@
-#include "catcher/Ie2Brisklet.h"
+#include "module/Ie2Brisklet.h"
 
 #include "module/CatcherModule.h"
 

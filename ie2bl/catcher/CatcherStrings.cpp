@@ -1,6 +1,6 @@
-#include "module/CatcherStrings.h"
+#include "catcher/CatcherStrings.h"
 
-#include "module/RegistryPaths.h"
+#include "catcher/RegistryPaths.h"
 
 namespace ie2bl {
 
@@ -14,6 +14,7 @@ bool isKnownResourceVersion(std::uint32_t version) {
 } // namespace
 
 std::string CatcherStrings::LoadCatcherString(unsigned id) {
+    ConfigStore::Batch batch(m_config);
     const std::string file = m_config.ReadConfigText(paths::kConfig, "ExternalResourceFile", "");
     const std::uint32_t version = m_config.ReadConfigNumber(paths::kConfig, "ExternalResourceFileVer", 0);
     if (!file.empty() && isKnownResourceVersion(version)) {

@@ -8,6 +8,7 @@
 #include "runtime/MenuItem.h"
 #include "runtime/Timer.h"
 
+#include <cstdint>
 #include <filesystem>
 #include <string>
 
@@ -67,6 +68,15 @@ public:
     // The close box ends the program the way the exit commands do.
     void userClose() override;
 
+    // The keep-alive echo, in the order the tick calls them.
+    void vbWSAStartup();
+    void vbGetHostByName();
+    void vbIcmpCreateFile();
+    void setTimeToLive(int ttl) { m_ipOptionTimeToLive = ttl; }
+    void vbIcmpSendEcho();
+    void vbIcmpCloseHandle();
+    void vbWSACleanup();
+
 protected:
     void Form_Load() override;
     void Form_Unload() override;
@@ -89,6 +99,10 @@ private:
     void timer_Timer();
 
     Forms& m_forms;
+    // Kept from the last lookup that found the keep-alive target.
+    std::uint32_t m_destinationAddress = 0;
+    int m_ipOptionTimeToLive = 0;
+    int m_replyCount = 0;
     std::string m_trayTip;
     bool m_trayIconAdded = false;
 };

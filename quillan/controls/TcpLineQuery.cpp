@@ -53,34 +53,57 @@ void TcpLineQuery::start(const std::string& host, int port, const std::string& q
     m_resolver.addresses(host, AF_UNSPEC, [this, query](const std::string& error, const std::vector<std::string>& found) {
         if (query != m_query || m_state != State::Resolving)
             return;
-        if (!error.empty())
+        if (!error.empty()) {
             finish("cannot find " + m_host + ": " + error);
-        else
-            connect(found.front());
+            return;
+        }
+        m_addresses = found;
+        m_nextAddress = 0;
+        m_lastConnectError = "no address to connect to";
+        connectOrFail();
     });
 }
 
-void TcpLineQuery::connect(const std::string& address) {
-    sockaddr_storage to{};
-    socklen_t length = 0;
-    auto* v4 = reinterpret_cast<sockaddr_in*>(&to);
-    auto* v6 = reinterpret_cast<sockaddr_in6*>(&to);
-    if (::inet_pton(AF_INET, address.c_str(), &v4->sin_addr) == 1) {
-        v4->sin_family = AF_INET;
-        v4->sin_port = htons(static_cast<std::uint16_t>(m_port));
-        length = sizeof *v4;
-    } else if (::inet_pton(AF_INET6, address.c_str(), &v6->sin6_addr) == 1) {
-        v6->sin6_family = AF_INET6;
-        v6->sin6_port = htons(static_cast<std::uint16_t>(m_port));
-        length = sizeof *v6;
+bool TcpLineQuery::connectNext() {
+    while (m_nextAddress < m_addresses.size()) {
+        const std::string& address = m_addresses[m_nextAddress++];
+        sockaddr_storage to{};
+        socklen_t length = 0;
+        auto* v4 = reinterpret_cast<sockaddr_in*>(&to);
+        auto* v6 = reinterpret_cast<sockaddr_in6*>(&to);
+        if (::inet_pton(AF_INET, address.c_str(), &v4->sin_addr) == 1) {
+            v4->sin_family = AF_INET;
+            v4->sin_port = htons(static_cast<std::uint16_t>(m_port));
+            length = sizeof *v4;
+        } else if (::inet_pton(AF_INET6, address.c_str(), &v6->sin6_addr) == 1) {
+            v6->sin6_family = AF_INET6;
+            v6->sin6_port = htons(static_cast<std::uint16_t>(m_port));
+            length = sizeof *v6;
+        } else {
+            continue;
+        }
+        if (m_socket >= 0)
+            ::close(m_socket);
+        m_socket = ::socket(to.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+        if (m_socket >= 0 &&
+            (::connect(m_socket, reinterpret_cast<sockaddr*>(&to), length) == 0 || errno == EINPROGRESS)) {
+            setState(State::Connecting);
+            m_watch = m_loop.watchWritable(m_socket, [this] { connected(); });
+            return true;
+        }
+        m_lastConnectError = std::strerror(errno);
     }
-    m_socket = ::socket(to.ss_family, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-    if (m_socket < 0 || (::connect(m_socket, reinterpret_cast<sockaddr*>(&to), length) != 0 && errno != EINPROGRESS)) {
-        finish("cannot connect to " + m_host + ": " + std::strerror(errno));
-        return;
-    }
-    setState(State::Connecting);
-    m_watch = m_loop.watchWritable(m_socket, [this] { connected(); });
+    return false;
+}
+
+void TcpLineQuery::connectFailed(const std::string& reason) {
+    m_lastConnectError = reason;
+    connectOrFail();
+}
+
+void TcpLineQuery::connectOrFail() {
+    if (!connectNext())
+        finish("cannot connect to " + m_host + " on port " + std::to_string(m_port) + ": " + m_lastConnectError);
 }
 
 void TcpLineQuery::connected() {
@@ -88,7 +111,7 @@ void TcpLineQuery::connected() {
     socklen_t length = sizeof error;
     ::getsockopt(m_socket, SOL_SOCKET, SO_ERROR, &error, &length);
     if (error != 0) {
-        finish("cannot connect to " + m_host + " on port " + std::to_string(m_port) + ": " + std::strerror(error));
+        connectFailed(std::strerror(error));
         return;
     }
     // One short line: it fits the fresh connection's send buffer whole.

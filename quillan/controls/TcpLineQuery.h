@@ -34,8 +34,12 @@ private:
     enum class State { Idle, Resolving, Connecting, Reading };
     // The one place the state changes; leaving for Idle releases the socket, watch and timer.
     void setState(State state);
-    void connect(const std::string& address);
+    // Connects to the next address of the host; false when none is left.
+    bool connectNext();
     void connected();
+    // A connection that could not be made: the next address, else the failure in words.
+    void connectFailed(const std::string& reason);
+    void connectOrFail();
     void readAnswer();
     void finish(const std::string& error);
 
@@ -48,6 +52,9 @@ private:
     std::string m_host;
     int m_port = 0;
     std::string m_question;
+    std::vector<std::string> m_addresses;
+    std::size_t m_nextAddress = 0;
+    std::string m_lastConnectError;
     Finished m_finished;
     int m_socket = -1;
     EventLoop::Id m_watch = 0;

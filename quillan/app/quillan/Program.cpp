@@ -15,6 +15,13 @@ LinuxDialUpOptions dialUpOptions(const ProgramOptions& options) {
     dialUp.pppdRunFolder = options.pppdRunDir;
     return dialUp;
 }
+SntpOptions timeOptions(const ProgramOptions& options) {
+    SntpOptions time;
+    if (!options.timeServer.empty())
+        time.host = options.timeServer;
+    time.port = options.timePort;
+    return time;
+}
 } // namespace
 
 Program::Program(const ProgramOptions& options)
@@ -22,7 +29,7 @@ Program::Program(const ProgramOptions& options)
       m_services{m_boxes, m_clock, m_pump, m_tray, m_modal, m_processes, options.dataDir, {&m_views, &m_modal, &m_end}},
       m_dialUp(m_eventLoop, dialUpOptions(options)), m_resolver(m_eventLoop), m_echo(m_eventLoop, m_resolver),
       m_hostLookup(m_resolver), m_finger(m_eventLoop, m_resolver), m_whois(m_eventLoop, m_resolver),
-      m_time(m_eventLoop, m_resolver), m_net{m_echo, m_hostLookup, m_finger, m_whois, m_time} {
+      m_time(m_eventLoop, m_resolver, timeOptions(options)), m_net{m_echo, m_hostLookup, m_finger, m_whois, m_time} {
     m_dialUp.entryEditor = [this](const PhonebookEntry& entry) {
         std::vector<std::string> taken;
         for (std::int16_t i = 0; i < m_dialUp.EntryCount(); ++i)
@@ -30,6 +37,8 @@ Program::Program(const ProgramOptions& options)
                 taken.push_back(m_dialUp.Entry(i));
         return PhonebookEntryDialog::edit(entry, taken);
     };
+    if (!options.echoHost.empty())
+        m_net.echoHost = options.echoHost;
     m_forms = std::make_unique<Forms>(m_services, m_module1, m_dialUp, m_net);
     m_tray.message = [this](int message) {
         if (frmStart* console = m_forms->peek<frmStart>())

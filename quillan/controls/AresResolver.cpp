@@ -3,19 +3,23 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <sys/socket.h>
+#include <sys/stat.h>
 
 #include <algorithm>
 #include <memory>
 
 namespace quillan {
 
+struct AresResolver::AddressesRequest {
+    AresResolver* resolver;
+    AddressesFound found;
+};
+struct AresResolver::NameRequest {
+    AresResolver* resolver;
+    NameFound found;
+};
+
 namespace {
-struct AddressesRequest {
-    AresResolver::AddressesFound found;
-};
-struct NameRequest {
-    AresResolver::NameFound found;
-};
 
 // The resolver's own end, or a lookup cancelled with it: nobody is left to answer.
 bool cutShort(int status) { return status == ARES_EDESTRUCTION || status == ARES_ECANCELLED; }
@@ -23,21 +27,45 @@ bool cutShort(int status) { return status == ARES_EDESTRUCTION || status == ARES
 std::string lookupError(int status) { return std::string("the name server answered: ") + ares_strerror(status); }
 } // namespace
 
-AresResolver::AresResolver(EventLoop& loop, ResolverOptions options) : m_loop(loop) {
+AresResolver::AresResolver(EventLoop& loop, ResolverOptions options) : m_loop(loop), m_options(std::move(options)) {
+    openChannel();
+}
+
+namespace {
+std::pair<long long, long long> systemServersStamp() {
+    struct stat info {};
+    if (::stat("/etc/resolv.conf", &info) != 0)
+        return {0, 0};
+    return {static_cast<long long>(info.st_mtim.tv_sec) * 1000000000 + info.st_mtim.tv_nsec,
+            static_cast<long long>(info.st_size)};
+}
+} // namespace
+
+void AresResolver::openChannel() {
     static const int libraryStatus = ares_library_init(ARES_LIB_INIT_ALL);
+    if (m_channel)
+        ares_destroy(m_channel);
+    m_channel = nullptr;
+    m_setupError.clear();
+    m_systemServersStamp = systemServersStamp();
     ares_options settings{};
     settings.sock_state_cb = &AresResolver::socketState;
     settings.sock_state_cb_data = this;
-    settings.timeout = options.timeoutMs;
-    settings.tries = options.tries;
+    settings.timeout = m_options.timeoutMs;
+    settings.tries = m_options.tries;
     const int mask = ARES_OPT_SOCK_STATE_CB | ARES_OPT_TIMEOUTMS | ARES_OPT_TRIES;
     int status = libraryStatus;
     if (status == ARES_SUCCESS)
         status = ares_init_options(&m_channel, &settings, mask);
-    if (status == ARES_SUCCESS && !options.servers.empty())
-        status = ares_set_servers_ports_csv(m_channel, options.servers.c_str());
+    if (status == ARES_SUCCESS && !m_options.servers.empty())
+        status = ares_set_servers_ports_csv(m_channel, m_options.servers.c_str());
     if (status != ARES_SUCCESS)
         m_setupError = std::string("the name resolver could not be set up: ") + ares_strerror(status);
+}
+
+void AresResolver::followSystemServers() {
+    if (m_options.servers.empty() && m_pending == 0 && systemServersStamp() != m_systemServersStamp)
+        openChannel();
 }
 
 AresResolver::~AresResolver() {
@@ -65,6 +93,7 @@ void AresResolver::later(std::function<void()> answer) {
 }
 
 void AresResolver::addresses(const std::string& name, int family, AddressesFound found) {
+    followSystemServers();
     if (!m_setupError.empty()) {
         later([found, error = m_setupError] { found(error, {}); });
         return;
@@ -72,12 +101,14 @@ void AresResolver::addresses(const std::string& name, int family, AddressesFound
     ares_addrinfo_hints hints{};
     hints.ai_family = family;
     hints.ai_socktype = SOCK_STREAM;
+    ++m_pending;
     ares_getaddrinfo(m_channel, name.c_str(), nullptr, &hints, &AresResolver::addressesDone,
-                     new AddressesRequest{std::move(found)});
+                     new AddressesRequest{this, std::move(found)});
     armTimeout();
 }
 
 void AresResolver::name(const std::string& address, NameFound found) {
+    followSystemServers();
     sockaddr_in v4{};
     sockaddr_in6 v6{};
     const sockaddr* where = nullptr;
@@ -96,13 +127,15 @@ void AresResolver::name(const std::string& address, NameFound found) {
         later([found, error] { found(error, ""); });
         return;
     }
+    ++m_pending;
     ares_getnameinfo(m_channel, where, length, ARES_NI_LOOKUPHOST | ARES_NI_NAMEREQD, &AresResolver::nameDone,
-                     new NameRequest{std::move(found)});
+                     new NameRequest{this, std::move(found)});
     armTimeout();
 }
 
 void AresResolver::addressesDone(void* request, int status, int, ares_addrinfo* result) {
     std::unique_ptr<AddressesRequest> owned(static_cast<AddressesRequest*>(request));
+    --owned->resolver->m_pending;
     std::vector<std::string> found;
     for (ares_addrinfo_node* node = result ? result->nodes : nullptr; node; node = node->ai_next) {
         char text[INET6_ADDRSTRLEN] = "";
@@ -124,6 +157,7 @@ void AresResolver::addressesDone(void* request, int status, int, ares_addrinfo* 
 
 void AresResolver::nameDone(void* request, int status, int, char* node, char*) {
     std::unique_ptr<NameRequest> owned(static_cast<NameRequest*>(request));
+    --owned->resolver->m_pending;
     if (cutShort(status))
         return;
     if (status == ARES_SUCCESS && (!node || !*node))

@@ -7,6 +7,7 @@
 #include <functional>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace quillan {
@@ -39,6 +40,8 @@ public:
     void name(const std::string& address, NameFound found);
 
 private:
+    struct AddressesRequest;
+    struct NameRequest;
     struct Watches {
         EventLoop::Id readable = 0;
         EventLoop::Id writable = 0;
@@ -46,6 +49,9 @@ private:
     static void socketState(void* self, ares_socket_t fd, int readable, int writable);
     static void addressesDone(void* request, int status, int timeouts, ares_addrinfo* result);
     static void nameDone(void* request, int status, int timeouts, char* node, char* service);
+    void openChannel();
+    // pppd rewrites the system's name servers as a call comes up: an idle channel then starts afresh.
+    void followSystemServers();
     void process(ares_socket_t readable, ares_socket_t writable);
     // Sets the timer for the channel's next time-out, if a lookup is under way.
     void armTimeout();
@@ -53,7 +59,12 @@ private:
     void later(std::function<void()> answer);
 
     EventLoop& m_loop;
+    ResolverOptions m_options;
     ares_channel m_channel = nullptr;
+    // Lookups handed to the channel and not yet answered.
+    int m_pending = 0;
+    // When and how big /etc/resolv.conf was as the channel read it.
+    std::pair<long long, long long> m_systemServersStamp{-1, -1};
     std::string m_setupError;
     std::map<ares_socket_t, Watches> m_watches;
     EventLoop::Id m_timeout = 0;

@@ -1,19 +1,13 @@
+#include "NetworkNamespace.h"
+
 #include "controls/AresResolver.h"
 #include "controls/LinuxIcmpEcho.h"
 #include "runtime/PollEventLoop.h"
 
 #include <gtest/gtest.h>
 
-#include <net/if.h>
-#include <sched.h>
-#include <sys/ioctl.h>
-#include <sys/socket.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <algorithm>
 #include <chrono>
-#include <cstring>
 #include <fstream>
 #include <sstream>
 #include <string>
@@ -23,23 +17,6 @@ using namespace quillan;
 namespace {
 
 constexpr const char* kPayload = "abcdefghijklmnopqrstuvwabcdefghi";
-
-bool writeSysctl(const std::string& name, const std::string& value) {
-    std::ofstream file("/proc/sys/net/ipv4/" + name);
-    file << value;
-    return static_cast<bool>(file.flush());
-}
-
-bool bringLoopbackUp() {
-    int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
-    ifreq request{};
-    std::strncpy(request.ifr_name, "lo", IFNAMSIZ - 1);
-    bool up = ::ioctl(fd, SIOCGIFFLAGS, &request) == 0;
-    request.ifr_flags |= IFF_UP;
-    up = up && ::ioctl(fd, SIOCSIFFLAGS, &request) == 0;
-    ::close(fd);
-    return up;
-}
 
 // Echo requests this network namespace has sent, as the kernel counts them.
 long outEchos() {
@@ -89,44 +66,20 @@ std::string burst(const std::string& host) {
     return report.str();
 }
 
-// Runs the bursts in a child inside a network namespace of its own with only loopback, where any
-// group may open ICMP datagram sockets. Returns one report line a burst, or why it could not run.
-std::string inNetworkNamespace() {
-    int pipeFds[2];
-    if (::pipe(pipeFds) != 0)
-        return "no pipe";
-    const pid_t child = ::fork();
-    if (child == 0) {
-        ::close(pipeFds[0]);
-        std::string out;
-        if (::unshare(CLONE_NEWNET) != 0)
-            out = "skip: cannot make a network namespace (needs root or user namespaces)";
-        else if (!bringLoopbackUp() || !writeSysctl("ping_group_range", "0 2147483647"))
-            out = "fail: cannot set up the namespace's loopback";
-        else {
-            out = burst("127.0.0.1") + "\n";
-            // Nobody answers from here on: every request times out.
-            out += writeSysctl("icmp_echo_ignore_all", "1") ? burst("127.0.0.1") : "fail: cannot ignore echoes";
-        }
-        (void)!::write(pipeFds[1], out.data(), out.size());
-        ::_exit(0);
-    }
-    ::close(pipeFds[1]);
-    std::string out;
-    char buffer[256];
-    for (ssize_t got; (got = ::read(pipeFds[0], buffer, sizeof buffer)) > 0;)
-        out.append(buffer, static_cast<size_t>(got));
-    ::close(pipeFds[0]);
-    ::waitpid(child, nullptr, 0);
-    return out;
-}
-
 } // namespace
 
 // Each burst sends exactly five requests, one after another on the event loop; unanswered, it ends
 // within five time-outs and the loop stays free all along.
 TEST(IcmpEcho, burstOnLoopback_sendsFiveRequestsAndLeavesTheLoopFree) {
-    const std::string out = inNetworkNamespace();
+    // Any group may open ICMP datagram sockets there; the second burst finds nobody answering.
+    const std::string out = test::inNetworkNamespace([] {
+        if (!test::writeIpv4Sysctl("ping_group_range", "0 2147483647"))
+            return std::string("fail: cannot set ping_group_range");
+        std::string reports = burst("127.0.0.1") + "\n";
+        if (!test::writeIpv4Sysctl("icmp_echo_ignore_all", "1"))
+            return std::string("fail: cannot ignore echoes");
+        return reports + burst("127.0.0.1");
+    });
     if (out.rfind("skip: ", 0) == 0)
         GTEST_SKIP() << out.substr(6);
     std::istringstream lines(out);

@@ -1,3 +1,4 @@
+#include "NetworkNamespace.h"
 #include "ServerProcess.h"
 #include "TempFolder.h"
 
@@ -8,6 +9,8 @@
 #include "runtime/PollEventLoop.h"
 
 #include <gtest/gtest.h>
+
+#include <sys/mount.h>
 
 #include <ctime>
 #include <memory>
@@ -135,6 +138,43 @@ TEST_F(HostLookupTest, addressesAndNamesComeFromTheNameServer_failuresSayWhy) {
         else
             EXPECT_NE(answer.find(c.answer), std::string::npos) << c.input << ": " << answer;
     }
+}
+
+// A call that comes up brings its own name servers (pppd rewrites /etc/resolv.conf): the next lookup
+// asks them. Run where /etc/resolv.conf can be swapped for the test's own: a mount namespace.
+TEST(SystemNameServers, rewrittenResolvConf_isFollowedByTheNextLookup) {
+    TempFolder dir;
+    const auto resolvConf = dir.write("resolv.conf", "nameserver 127.0.0.2\n");
+    const auto hosts = dir.write("hosts", "10.1.2.3 alpha.quillan.test\n");
+    const std::string out = inNetworkNamespace([&] {
+        if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+            ::mount(resolvConf.c_str(), "/etc/resolv.conf", nullptr, MS_BIND, nullptr) != 0)
+            return std::string("skip: cannot put a resolv.conf of the test's own in place");
+        ServerProcess dnsmasq({"/usr/sbin/dnsmasq", "--keep-in-foreground", "--no-resolv", "--no-hosts",
+                               "--conf-file=/dev/null", "--listen-address=127.0.0.1", "--bind-interfaces",
+                               "--addn-hosts=" + hosts.string(), "--pid-file=", "--log-facility=/dev/null",
+                               "--user=root"});
+        if (!boundUdp(53, 5000))
+            return std::string("fail: dnsmasq did not start");
+        PollEventLoop loop;
+        AresResolver resolver(loop, {.servers = "", .timeoutMs = 300, .tries = 1});
+        auto lookup = [&] {
+            std::string answer;
+            bool done = false;
+            resolver.addresses("alpha.quillan.test", AF_UNSPEC, [&](const std::string& error, const std::vector<std::string>& found) {
+                answer = error.empty() ? found.front() : "failed";
+                done = true;
+            });
+            loop.runUntil([&] { return done; }, 5000);
+            return answer;
+        };
+        const std::string before = lookup();
+        dir.write("resolv.conf", "nameserver 127.0.0.1\noptions attempts:1\n");
+        return before + " " + lookup();
+    }, CLONE_NEWNS);
+    if (out.rfind("skip: ", 0) == 0)
+        GTEST_SKIP() << out.substr(6);
+    EXPECT_EQ(out, "failed 10.1.2.3");
 }
 
 TEST_F(TimeQueryTest, theServersTimeComesBack_silentAndClosedPortsFail) {

@@ -23,6 +23,8 @@ int main(int argc, char** argv) {
             dataDir = scratch->path();
         }
         Harness harness(dataDir, options.clock);
+        if (options.echoHost)
+            harness.net.echoHost = *options.echoHost;
         Driver driver(harness, std::cin, std::cout, options.echo);
         driver.run();
         return 0;

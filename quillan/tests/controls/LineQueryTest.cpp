@@ -1,3 +1,4 @@
+#include "LocalNameServer.h"
 #include "ServerProcess.h"
 
 #include "controls/AresResolver.h"
@@ -112,17 +113,19 @@ protected:
             control.setAction(1);
         });
     }
-    Outcome whois(int port, const std::string& query, int timeoutMs = 3000) {
+    Outcome whois(int port, const std::string& query, int timeoutMs = 3000, const std::string& server = "127.0.0.1") {
         LinuxWhoIs control(m_loop, m_resolver, {.port = port, .timeoutMs = timeoutMs});
         return run(control, [&] {
-            control.setServer("127.0.0.1");
+            control.setServer(server);
             control.setQuery(query);
             control.Query();
         });
     }
 
     PollEventLoop m_loop;
-    AresResolver m_resolver{m_loop};
+    // Knows one name with two addresses, of which only 127.0.0.1 takes connections.
+    LocalNameServer m_names{"127.0.0.2 duo.quillan.test\n127.0.0.1 duo.quillan.test\n"};
+    AresResolver m_resolver{m_loop, {.servers = m_names.servers(), .timeoutMs = 1000, .tries = 1}};
 };
 
 } // namespace
@@ -162,6 +165,12 @@ TEST_F(LineQueryTest, answersAndMisbehavingPeers_giveLinesFitToShowOrAFailureInW
     EXPECT_LE(flood.lines.size(), LineAnswer::kMostLines + 1);
     EXPECT_LE(flood.lines.size() * 8192, LineAnswer::kMostBytes + 8192);
     EXPECT_EQ(flood.lines.back(), "[The answer was cut here: it is longer than 1 MiB or 10,000 lines.]");
+
+    // The name server hands out the two addresses in turn: one of two queries meets the refusing one first.
+    for (int i = 0; i < 2; ++i) {
+        Outcome second = whois(echoing.port(), "example.com", 3000, "duo.quillan.test");
+        EXPECT_FALSE(second.failed) << second.error;
+    }
 
     const int closedPort = freeLoopbackPort();
     const std::vector<std::pair<Outcome, std::string>> failures{

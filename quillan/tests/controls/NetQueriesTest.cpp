@@ -1,3 +1,4 @@
+#include "LocalNameServer.h"
 #include "NetworkNamespace.h"
 #include "ServerProcess.h"
 #include "TempFolder.h"
@@ -45,15 +46,7 @@ private:
 // dnsmasq answering from a hosts file of the test's own, and nothing else.
 class HostLookupTest : public ::testing::Test {
 protected:
-    void SetUp() override {
-        m_port = freeLoopbackPort(SOCK_DGRAM);
-        const auto hosts = m_dir.write("hosts", "10.1.2.3 alpha.quillan.test\nfd00::6 six.quillan.test\n");
-        m_server = std::make_unique<ServerProcess>(std::vector<std::string>{
-            "/usr/sbin/dnsmasq", "--keep-in-foreground", "--no-resolv", "--no-hosts", "--conf-file=/dev/null",
-            "--port=" + std::to_string(m_port), "--listen-address=127.0.0.1", "--bind-interfaces",
-            "--addn-hosts=" + hosts.string(), "--pid-file=", "--log-facility=/dev/null", "--user=root"});
-        ASSERT_TRUE(boundUdp(m_port, 5000)) << "dnsmasq did not start on port " << m_port;
-    }
+    void SetUp() override { ASSERT_TRUE(m_server.ready()) << "dnsmasq did not start on port " << m_server.port(); }
 
     // Runs one lookup to its Done: the error code and the answer (the address or the name).
     std::pair<int, std::string> lookup(const std::string& servers, std::int16_t action, const std::string& input) {
@@ -70,12 +63,10 @@ protected:
         return {code, code == 0 ? (action == kLookupAddress ? control.HostAddress() : control.HostName())
                                 : control.lastError()};
     }
-    std::string dnsmasq() const { return "127.0.0.1:" + std::to_string(m_port); }
+    std::string dnsmasq() const { return m_server.servers(); }
 
     PollEventLoop m_loop;
-    TempFolder m_dir;
-    int m_port = 0;
-    std::unique_ptr<ServerProcess> m_server;
+    LocalNameServer m_server{"10.1.2.3 alpha.quillan.test\nfd00::6 six.quillan.test\n"};
 };
 
 // An SNTP server of the test's own: chronyd serving its local clock, which it leaves alone.
@@ -145,16 +136,12 @@ TEST_F(HostLookupTest, addressesAndNamesComeFromTheNameServer_failuresSayWhy) {
 TEST(SystemNameServers, rewrittenResolvConf_isFollowedByTheNextLookup) {
     TempFolder dir;
     const auto resolvConf = dir.write("resolv.conf", "nameserver 127.0.0.2\n");
-    const auto hosts = dir.write("hosts", "10.1.2.3 alpha.quillan.test\n");
     const std::string out = inNetworkNamespace([&] {
         if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
             ::mount(resolvConf.c_str(), "/etc/resolv.conf", nullptr, MS_BIND, nullptr) != 0)
             return std::string("skip: cannot put a resolv.conf of the test's own in place");
-        ServerProcess dnsmasq({"/usr/sbin/dnsmasq", "--keep-in-foreground", "--no-resolv", "--no-hosts",
-                               "--conf-file=/dev/null", "--listen-address=127.0.0.1", "--bind-interfaces",
-                               "--addn-hosts=" + hosts.string(), "--pid-file=", "--log-facility=/dev/null",
-                               "--user=root"});
-        if (!boundUdp(53, 5000))
+        LocalNameServer dnsmasq("10.1.2.3 alpha.quillan.test\n", 53);
+        if (!dnsmasq.ready())
             return std::string("fail: dnsmasq did not start");
         PollEventLoop loop;
         AresResolver resolver(loop, {.servers = "", .timeoutMs = 300, .tries = 1});

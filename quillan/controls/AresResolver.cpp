@@ -152,7 +152,10 @@ void AresResolver::addressesDone(void* request, int status, int, ares_addrinfo* 
         return;
     if (status == ARES_SUCCESS && found.empty())
         status = ARES_ENODATA;
-    owned->found(status == ARES_SUCCESS ? "" : lookupError(status), found);
+    // A name from the hosts file or a numeric one is answered inside the call that asked: the answer
+    // still comes on the loop, after the asking handler has finished.
+    owned->resolver->later([found, error = status == ARES_SUCCESS ? "" : lookupError(status),
+                            answer = std::move(owned->found)] { answer(error, found); });
 }
 
 void AresResolver::nameDone(void* request, int status, int, char* node, char*) {
@@ -162,7 +165,9 @@ void AresResolver::nameDone(void* request, int status, int, char* node, char*) {
         return;
     if (status == ARES_SUCCESS && (!node || !*node))
         status = ARES_ENOTFOUND;
-    owned->found(status == ARES_SUCCESS ? "" : lookupError(status), status == ARES_SUCCESS ? node : "");
+    owned->resolver->later([name = std::string(status == ARES_SUCCESS ? node : ""),
+                            error = status == ARES_SUCCESS ? "" : lookupError(status),
+                            answer = std::move(owned->found)] { answer(error, name); });
 }
 
 void AresResolver::socketState(void* data, ares_socket_t fd, int readable, int writable) {

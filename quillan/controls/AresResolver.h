@@ -22,7 +22,7 @@ struct ResolverOptions {
 
 // Name and address lookups with c-ares, driven from the event loop: its sockets are watched there and
 // its time-outs are single-shot timers, so a lookup never holds up the window. Answers come back on
-// the loop; a lookup that the resolver's end cuts short calls nothing.
+// the loop, never inside the call that asked; a lookup that the resolver's end cuts short calls nothing.
 class AresResolver {
 public:
     // error is empty on success and then addresses holds at least one, in text form.
@@ -55,7 +55,7 @@ private:
     void process(ares_socket_t readable, ares_socket_t writable);
     // Sets the timer for the channel's next time-out, if a lookup is under way.
     void armTimeout();
-    // Answers a lookup that fails before it reaches the channel, on the loop as every answer comes.
+    // Every answer comes through here, on the loop, never inside the call that asked.
     void later(std::function<void()> answer);
 
     EventLoop& m_loop;

@@ -53,12 +53,18 @@ protected:
         AresResolver resolver(m_loop, {.servers = servers, .timeoutMs = 300, .tries = 1});
         AresHostLookup control(resolver);
         int code = -1;
-        control.Done = [&](std::int16_t error) { code = error; };
+        bool asking = true;
+        control.Done = [&](std::int16_t error) {
+            // The window sets its pending mode after asking: an answer inside the asking would be lost.
+            EXPECT_FALSE(asking) << input;
+            code = error;
+        };
         if (action == kLookupAddress)
             control.setHostName(input);
         else
             control.setHostAddress(input);
         control.setAction(action);
+        asking = false;
         m_loop.runUntil([&] { return code != -1; }, 5000);
         return {code, code == 0 ? (action == kLookupAddress ? control.HostAddress() : control.HostName())
                                 : control.lastError()};
@@ -114,6 +120,8 @@ TEST_F(HostLookupTest, addressesAndNamesComeFromTheNameServer_failuresSayWhy) {
     const std::vector<Case> cases{
         {dnsmasq(), kLookupAddress, "alpha.quillan.test", 0, "10.1.2.3"},
         {dnsmasq(), kLookupAddress, "six.quillan.test", 0, "fd00::6"},
+        // Answered from the system's hosts file, inside the call that asks (127.0.0.1 or ::1).
+        {dnsmasq(), kLookupAddress, "localhost", 0, ""},
         {dnsmasq(), kLookupName, "10.1.2.3", 0, "alpha.quillan.test"},
         {dnsmasq(), kLookupName, "fd00::6", 0, "six.quillan.test"},
         {dnsmasq(), kLookupAddress, "missing.quillan.test", 1, "name server answered"},
@@ -124,7 +132,7 @@ TEST_F(HostLookupTest, addressesAndNamesComeFromTheNameServer_failuresSayWhy) {
     for (const Case& c : cases) {
         const auto [code, answer] = lookup(c.servers, c.action, c.input);
         EXPECT_EQ(code, c.code) << c.input << ": " << answer;
-        if (c.code == 0)
+        if (c.code == 0 && !c.answer.empty())
             EXPECT_EQ(answer, c.answer) << c.input;
         else
             EXPECT_NE(answer.find(c.answer), std::string::npos) << c.input << ": " << answer;

@@ -29,6 +29,7 @@ expect "status: Dialing sequence #2: 5550202"
 expect "status: Connected to : Demo Busy Line"
 expect "status: Demo Dropped Line terminated!"
 expect "-frmConfig-page4.png"
+expect "-frmNetToolkit-get-host.png"
 calls=$(cat "$work"/data/[0-9]*.txt | grep -c '[0-9]')
 [ "$calls" -eq 3 ] || { echo "$output"; echo "the month's log holds $calls calls, not 3"; exit 1; }
 echo "three calls made and logged; $(ls "$work/shots" | wc -l) screenshots"

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <memory>
 #include <string>
 
 namespace quillan {
@@ -22,7 +23,7 @@ public:
     virtual void IcmpCreateFile() = 0;
     // One echo request; destination is read when the request goes out, after the steps before it.
     // replied is called with 1 for a reply within timeoutMs, else 0.
-    virtual void IcmpSendEcho(const Address& destination, const std::string& payload, int timeToLive,
+    virtual void IcmpSendEcho(std::shared_ptr<const Address> destination, const std::string& payload, int timeToLive,
                               int timeoutMs, std::function<void(int replies)> replied) = 0;
     virtual void IcmpCloseHandle() = 0;
     virtual void WSACleanup() = 0;

@@ -74,10 +74,10 @@ void LinuxIcmpEcho::IcmpCloseHandle() {
     });
 }
 
-void LinuxIcmpEcho::IcmpSendEcho(const Address& destination, const std::string& payload, int timeToLive,
+void LinuxIcmpEcho::IcmpSendEcho(std::shared_ptr<const Address> destination, const std::string& payload, int timeToLive,
                                  int timeoutMs, std::function<void(int replies)> replied) {
-    queue([this, &destination, payload, timeToLive, timeoutMs, replied] {
-        send(destination, payload, timeToLive, timeoutMs, replied);
+    queue([this, destination, payload, timeToLive, timeoutMs, replied] {
+        send(*destination, payload, timeToLive, timeoutMs, replied);
     });
 }
 

@@ -26,7 +26,7 @@ public:
     void WSAStartup() override {}
     void gethostbyname(const std::string& name, std::function<void(Address)> found) override;
     void IcmpCreateFile() override;
-    void IcmpSendEcho(const Address& destination, const std::string& payload, int timeToLive, int timeoutMs,
+    void IcmpSendEcho(std::shared_ptr<const Address> destination, const std::string& payload, int timeToLive, int timeoutMs,
                       std::function<void(int replies)> replied) override;
     void IcmpCloseHandle() override;
     void WSACleanup() override {}

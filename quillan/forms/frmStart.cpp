@@ -77,7 +77,7 @@ void frmStart::vbWSAStartup() { m_forms.net().echo.WSAStartup(); }
 
 void frmStart::vbGetHostByName() {
     m_forms.net().echo.gethostbyname(m_forms.net().echoHost,
-                                     [this](std::uint32_t address) { m_destinationAddress = address; });
+                                     [destination = m_destinationAddress](std::uint32_t address) { *destination = address; });
 }
 
 void frmStart::vbIcmpCreateFile() { m_forms.net().echo.IcmpCreateFile(); }
@@ -86,7 +86,7 @@ void frmStart::vbIcmpCreateFile() { m_forms.net().echo.IcmpCreateFile(); }
 void frmStart::vbIcmpSendEcho() {
     for (int attempt = 1; attempt <= kEchoRequests; ++attempt)
         m_forms.net().echo.IcmpSendEcho(m_destinationAddress, kEchoPayload, m_ipOptionTimeToLive, kEchoTimeoutMs,
-                                        [this](int replies) { m_replyCount = replies; });
+                                        [count = m_replyCount](int replies) { *count = replies; });
 }
 
 void frmStart::vbIcmpCloseHandle() { m_forms.net().echo.IcmpCloseHandle(); }

@@ -10,6 +10,7 @@
 
 #include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace quillan {
@@ -99,10 +100,11 @@ private:
     void timer_Timer();
 
     Forms& m_forms;
-    // Kept from the last lookup that found the keep-alive target.
-    std::uint32_t m_destinationAddress = 0;
+    // Kept from the last lookup that found the keep-alive target. Shared with the burst's steps, which
+    // may still be under way when the console goes at exit.
+    std::shared_ptr<std::uint32_t> m_destinationAddress = std::make_shared<std::uint32_t>(0);
     int m_ipOptionTimeToLive = 0;
-    int m_replyCount = 0;
+    std::shared_ptr<int> m_replyCount = std::make_shared<int>(0);
     std::string m_trayTip;
     bool m_trayIconAdded = false;
 };

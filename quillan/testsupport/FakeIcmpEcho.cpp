@@ -9,9 +9,9 @@ void FakeIcmpEcho::gethostbyname(const std::string& name, std::function<void(Add
         found(address);
 }
 
-void FakeIcmpEcho::IcmpSendEcho(const Address& destination, const std::string& payload, int timeToLive, int timeoutMs,
+void FakeIcmpEcho::IcmpSendEcho(std::shared_ptr<const Address> destination, const std::string& payload, int timeToLive, int timeoutMs,
                                 std::function<void(int)>) {
-    steps.push_back("IcmpSendEcho " + std::to_string(destination) + " " + quillan::quoted(payload) + " " +
+    steps.push_back("IcmpSendEcho " + std::to_string(*destination) + " " + quillan::quoted(payload) + " " +
                     std::to_string(timeToLive) + " " + std::to_string(timeoutMs));
     ++m_requests;
 }

@@ -18,7 +18,7 @@ public:
     void WSAStartup() override { steps.push_back("WSAStartup"); }
     void gethostbyname(const std::string& name, std::function<void(Address)> found) override;
     void IcmpCreateFile() override { steps.push_back("IcmpCreateFile"); }
-    void IcmpSendEcho(const Address& destination, const std::string& payload, int timeToLive, int timeoutMs,
+    void IcmpSendEcho(std::shared_ptr<const Address> destination, const std::string& payload, int timeToLive, int timeoutMs,
                       std::function<void(int replies)> replied) override;
     void IcmpCloseHandle() override;
     void WSACleanup() override { steps.push_back("WSACleanup"); }

@@ -9,6 +9,7 @@
 #include <algorithm>
 #include <chrono>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
 
@@ -40,7 +41,7 @@ std::string burst(const std::string& host) {
     PollEventLoop loop;
     AresResolver resolver(loop);
     LinuxIcmpEcho echo(loop, resolver);
-    IcmpEchoControl::Address destination = 0;
+    auto destination = std::make_shared<IcmpEchoControl::Address>(0);
     int replies = 0;
     const long sentBefore = outEchos();
     const auto start = std::chrono::steady_clock::now();
@@ -52,7 +53,7 @@ std::string burst(const std::string& host) {
         lastTick = now;
     });
     echo.WSAStartup();
-    echo.gethostbyname(host, [&](IcmpEchoControl::Address found) { destination = found; });
+    echo.gethostbyname(host, [&](IcmpEchoControl::Address found) { *destination = found; });
     echo.IcmpCreateFile();
     for (int i = 0; i < 5; ++i)
         echo.IcmpSendEcho(destination, kPayload, 255, 2700, [&](int replied) { replies += replied; });

@@ -204,16 +204,33 @@ void CallProcedures::exitProgram() {
                                           MsgButtons::YesNoCancel, MsgIcon::Question, "Exiting Quillan");
         if (answer == MsgAnswer::Cancel)
             return;
-        if (answer == MsgAnswer::Yes) {
-            m.exiting = "true";
-            m_forms.get<frmStart>().timer.setEnabled(false);
-            m_forms.dialUp().HangUp();
-            endCallRecord();
-            returnToIdle("Hang up on " + m.currentprofile, true);
-        }
+        if (answer == MsgAnswer::Yes)
+            hangUpForExit();
     }
     m.exiting = "true";
     unloadEverything();
+}
+
+void CallProcedures::endSession() {
+    Module1& m = m_forms.m();
+    if (m.connected == "true" && !m.currentprofile.empty()) {
+        hangUpForExit();
+    } else if (m.dialing == "true") {
+        // A dial or a waiting redial must not go on with nobody left to count it.
+        m.userhangup = "true";
+        m_forms.dialUp().HangUp();
+    }
+    m.exiting = "true";
+    unloadEverything();
+}
+
+void CallProcedures::hangUpForExit() {
+    Module1& m = m_forms.m();
+    m.exiting = "true";
+    m_forms.get<frmStart>().timer.setEnabled(false);
+    m_forms.dialUp().HangUp();
+    endCallRecord();
+    returnToIdle("Hang up on " + m.currentprofile, true);
 }
 
 void CallProcedures::unloadEverything() {
@@ -237,8 +254,7 @@ void CallProcedures::connectedActions() {
     if (m.settings.launchbrowser == "true")
         openBrowser();
     if (m.settings.traymode == "true") {
-        console.addTrayIcon();
-        console.hide();
+        console.placeInTray();
     } else if (m.settings.minimizemode == "true") {
         console.setWindowState(WindowState::Minimized);
     }

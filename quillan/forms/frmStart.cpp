@@ -8,6 +8,7 @@
 #include "frmAbout.h"
 #include "frmHelpStart.h"
 #include "frmConfig.h"
+#include "frmCreateShortcut.h"
 #include "frmDeleteProfile.h"
 #include "frmNetToolkit.h"
 #include "modules/ProgramTitle.h"
@@ -110,9 +111,22 @@ void frmStart::setTrayTip(const std::string& tip) {
 
 void frmStart::cmdConfiguration_Click() { m_forms.get<frmConfig>().show(); }
 
-void frmStart::Command1_Click() {
-    addTrayIcon();
-    hide();
+void frmStart::Command1_Click() { placeInTray(); }
+
+void frmStart::placeInTray() {
+    if (services().tray.available()) {
+        addTrayIcon();
+        hide();
+        return;
+    }
+    if (!m_missingTrayTold) {
+        m_missingTrayTold = true;
+        services().boxes.show("This desktop has no notification area, so Quillan cannot place its icon in the "
+                              "system tray. Its console is minimised instead: bring it back from the task bar, "
+                              "or by starting Quillan again.",
+                              MsgButtons::OK, MsgIcon::Information, kProgramTitle);
+    }
+    setWindowState(WindowState::Minimized);
 }
 
 void frmStart::Command3_Click() {
@@ -145,8 +159,9 @@ void frmStart::trayMessage(int message) {
 }
 
 void frmStart::Form_Resize() {
-    // A minimised console leaves the task bar, so the tray icon must be there to bring it back.
-    if (windowState() != WindowState::Minimized)
+    // A minimised console leaves the task bar, so the tray icon must be there to bring it back; without a
+    // tray it stays in the task bar.
+    if (windowState() != WindowState::Minimized || !services().tray.available())
         return;
     if (!m_trayIconAdded)
         addTrayIcon();
@@ -159,6 +174,7 @@ void frmStart::Form_Load() {
     Module1& m = m_forms.m();
     formRAS& ras = m_forms.get<formRAS>();
 
+    m_forms.get<frmCreateShortcut>();
     m.settings = SettingsRecord{};
     m.exiting = "false";
     listConnectionStatus.addItem("          Welcome to Quillan!");

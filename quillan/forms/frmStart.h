@@ -64,6 +64,9 @@ public:
     // The tray icon record's tip, kept for the whole run.
     const std::string& trayTip() const { return m_trayTip; }
     void addTrayIcon();
+    // Into the tray: the icon is added and the console hidden. A desktop without a tray could never
+    // give the console back, so there it is minimised instead and the user told why, once.
+    void placeInTray();
     void setTrayTip(const std::string& tip);
 
     // The close box ends the program the way the exit commands do.
@@ -107,6 +110,7 @@ private:
     std::shared_ptr<int> m_replyCount = std::make_shared<int>(0);
     std::string m_trayTip;
     bool m_trayIconAdded = false;
+    bool m_missingTrayTold = false;
 };
 
 // Designed sizes of the console, in pixels.

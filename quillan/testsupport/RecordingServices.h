@@ -30,9 +30,13 @@ std::string quoted(const std::string& text);
 class RecordingTray : public TrayIcon {
 public:
     explicit RecordingTray(EffectLog& log) : m_log(log) {}
+    bool available() override { return !missing; }
     void add(const std::string& tip) override { m_log.add("tray add " + quoted(tip)); }
     void modify(const std::string& tip) override { m_log.add("tray modify " + quoted(tip)); }
     void remove(const std::string& tip) override { m_log.add("tray delete " + quoted(tip)); }
+
+    // A desktop without a notification area.
+    bool missing = false;
 
 private:
     EffectLog& m_log;

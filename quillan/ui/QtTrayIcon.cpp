@@ -2,8 +2,6 @@
 
 #include "QtText.h"
 
-#include <cstdio>
-
 namespace quillan {
 
 int trayMessageFor(QSystemTrayIcon::ActivationReason reason) {
@@ -23,12 +21,9 @@ QtTrayIcon::QtTrayIcon(const QIcon& icon) : m_icon(icon) {
     });
 }
 
+bool QtTrayIcon::available() { return QSystemTrayIcon::isSystemTrayAvailable(); }
+
 void QtTrayIcon::add(const std::string& tip) {
-    if (!QSystemTrayIcon::isSystemTrayAvailable() && !m_missingTrayTold) {
-        m_missingTrayTold = true;
-        std::fprintf(stderr, "Quillan: this desktop shows no tray icons; start Quillan again to bring back its "
-                             "console.\n");
-    }
     m_icon.setToolTip(toQt(tip));
     m_icon.show();
 }

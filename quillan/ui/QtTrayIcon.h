@@ -15,6 +15,7 @@ int trayMessageFor(QSystemTrayIcon::ActivationReason reason);
 class QtTrayIcon : public TrayIcon {
 public:
     explicit QtTrayIcon(const QIcon& icon);
+    bool available() override;
     void add(const std::string& tip) override;
     void modify(const std::string& tip) override;
     void remove(const std::string& tip) override;
@@ -24,7 +25,6 @@ public:
 
 private:
     QSystemTrayIcon m_icon;
-    bool m_missingTrayTold = false;
 };
 
 } // namespace quillan

@@ -24,9 +24,12 @@
 #include "modules/Module1.h"
 #include "runtime/Services.h"
 
+#include <functional>
 #include <memory>
 
 namespace quillan {
+
+class PhonebookEntryDialog;
 
 // The whole program: Qt services, the shared state, the Linux dial-up control and the windows.
 class Program {
@@ -40,12 +43,18 @@ public:
     void start();
     // Brings the main console back, as a click on the tray icon does, once start-up is over.
     void restoreConsole();
+    // The program is told to end from outside (logout, a termination signal): a call that is up is hung
+    // up and accounted, then every window unloads, which ends the program.
+    void endSession();
 
     Forms& forms() { return *m_forms; }
     Module1& module1() { return m_module1; }
     QtFormObserver& views() { return m_views; }
     QtMessageBoxes& boxes() { return m_boxes; }
     Services& services() { return m_services; }
+
+    // Told of each phonebook entry editor as it opens, before it waits for the user.
+    std::function<void(PhonebookEntryDialog&)> entryEditorOpened;
 
 private:
     QtEventLoop m_eventLoop;
@@ -68,6 +77,7 @@ private:
     NetControls m_net;
     std::unique_ptr<Forms> m_forms;
     bool m_started = false;
+    int m_endAttempts = 0;
     // Declared last so that the windows go before the forms they show.
     QtFormObserver m_views;
 };

@@ -2,7 +2,9 @@
 #include "ProgramIcon.h"
 #include "ProgramOptions.h"
 #include "ScreenshotSession.h"
+#include "SessionQuit.h"
 #include "SingleInstance.h"
+#include "TerminationSignals.h"
 
 #include "forms/frmStart.h"
 
@@ -28,13 +30,33 @@ int main(int argc, char** argv) {
     }
 
     quillan::SingleInstance instance(options.dataDir);
-    if (!options.screenshots && instance.handOver()) {
-        std::printf("Quillan is already running on %s: its console is brought back.\n", options.dataDir.c_str());
-        return 0;
+    if (!options.screenshots) {
+        switch (instance.handOver()) {
+        case quillan::SingleInstance::Start::First: break;
+        case quillan::SingleInstance::Start::HandedOver:
+            std::printf("Quillan is already running on %s: its console is brought back.\n", options.dataDir.c_str());
+            return 0;
+        case quillan::SingleInstance::Start::Unanswered:
+            std::fprintf(stderr,
+                         "quillan: Quillan is already running on %s but does not answer; end it, or start this one "
+                         "with another --data-dir.\n",
+                         options.dataDir.c_str());
+            return 1;
+        }
     }
 
     quillan::Program program(options);
-    instance.listen([&program] { program.restoreConsole(); });
+    // Ended from outside, a call that is up is hung up and counted first, as the exit command's Yes does.
+    quillan::TerminationSignals termination([&program](int) { program.endSession(); });
+    // The session manager ends the program at logout by quitting it; the loop's end is the last chance.
+    quillan::SessionQuit logout([&program] { program.endSession(); });
+    QObject::connect(&app, &QCoreApplication::aboutToQuit, [&program] { program.endSession(); });
+    if (!options.screenshots) {
+        instance.listen([&program] { program.restoreConsole(); });
+        if (!instance.problem().empty())
+            std::fprintf(stderr, "quillan: a second start cannot bring this one's console back: %s\n",
+                         instance.problem().c_str());
+    }
     std::unique_ptr<quillan::ScreenshotSession> session;
     if (options.screenshots)
         session = std::make_unique<quillan::ScreenshotSession>(program, *options.screenshots);

@@ -165,5 +165,35 @@ TEST_F(TrayIconUse, unloadingTheConsole_removesTheTrayIcon) {
     EXPECT_EQ(harness.effects.take(), (std::vector<std::string>{"tray delete \"Quillan\"", "unload frmStart"}));
 }
 
+// A desktop without a notification area: putting the console in the tray would lose it.
+class NoTray : public TrayIconUse {
+protected:
+    NoTray() { harness.tray.missing = true; }
+};
+
+TEST_F(NoTray, placeInTray_minimisesIntoTheTaskBarAndTellsWhyOnce) {
+    for (int time = 1; time <= 2; ++time) {
+        console().Command1.userClick();
+        EXPECT_EQ(console().windowState(), WindowState::Minimized) << time;
+        EXPECT_TRUE(console().visible()) << time;
+        const auto boxes = harness.boxes.take();
+        ASSERT_EQ(boxes.size(), time == 1 ? 1u : 0u) << time;
+        if (time == 1) {
+            EXPECT_EQ(boxes[0].icon, MsgIcon::Information);
+            EXPECT_NE(boxes[0].text.find("no notification area"), std::string::npos);
+        }
+        console().trayMessage(kTrayLeftUp);
+        EXPECT_EQ(console().windowState(), WindowState::Normal) << time;
+    }
+    for (const std::string& effect : harness.effects.take())
+        EXPECT_NE(effect.rfind("tray add", 0), 0u) << effect;
+}
+
+TEST_F(NoTray, consoleMinimisedByTheUser_staysInTheTaskBar) {
+    console().setWindowState(WindowState::Minimized);
+    EXPECT_TRUE(console().visible());
+    EXPECT_TRUE(harness.effects.take().empty());
+}
+
 } // namespace
 } // namespace quillan

@@ -110,8 +110,18 @@ void ConnectionTick::noticeLineDrop() {
     m.connected = "false";
 }
 
-// Filled by the keep-alive and mail work; each stays a step of its own in the tick's order.
-void ConnectionTick::sendKeepAliveEcho() {}
+void ConnectionTick::sendKeepAliveEcho() {
+    frmStart& console = m_forms.get<frmStart>();
+    console.vbWSAStartup();
+    console.vbGetHostByName();
+    console.vbIcmpCreateFile();
+    console.setTimeToLive(255);
+    console.vbIcmpSendEcho();
+    console.vbIcmpCloseHandle();
+    console.vbWSACleanup();
+}
+
+// Filled by the mail work; it stays a step of its own in the tick's order.
 void ConnectionTick::startMailCheck() {}
 
 } // namespace quillan

@@ -11,6 +11,7 @@
 #include "frmConfig.h"
 #include "frmCreateShortcut.h"
 #include "frmDeleteProfile.h"
+#include "frmNetToolkit.h"
 #include "modules/ProgramTitle.h"
 #include "modules/SettingsFile.h"
 #include "runtime/RegularFile.h"
@@ -53,6 +54,7 @@ frmStart::frmStart(Forms& forms)
 
     cmdConfiguration.Click = [this] { cmdConfiguration_Click(); };
     cmdAbout.Click = [this] { m_forms.get<frmAbout>().show(); };
+    cmdNetTools.Click = [this] { m_forms.get<frmNetToolkit>().show(); };
     cmdStartHelp.Click = [this] { m_forms.get<frmHelpStart>().show(); };
     Command1.Click = [this] { Command1_Click(); };
     Command2.Click = [this] { m_forms.get<formRAS>().getconnections(); };
@@ -68,6 +70,31 @@ frmStart::frmStart(Forms& forms)
     mPopExit.Click = [this] { mPopExit_Click(); };
     timer.Tick = [this] { timer_Timer(); };
 }
+
+// 32 letters: a to w, then a to i.
+static constexpr const char* kEchoPayload = "abcdefghijklmnopqrstuvwabcdefghi";
+static constexpr int kEchoRequests = 5;
+static constexpr int kEchoTimeoutMs = 2700;
+
+void frmStart::vbWSAStartup() { m_forms.net().echo.WSAStartup(); }
+
+void frmStart::vbGetHostByName() {
+    m_forms.net().echo.gethostbyname(m_forms.net().echoHost,
+                                     [destination = m_destinationAddress](std::uint32_t address) { *destination = address; });
+}
+
+void frmStart::vbIcmpCreateFile() { m_forms.net().echo.IcmpCreateFile(); }
+
+// Each request goes out once the one before has its reply or its time-out; the window stays free.
+void frmStart::vbIcmpSendEcho() {
+    for (int attempt = 1; attempt <= kEchoRequests; ++attempt)
+        m_forms.net().echo.IcmpSendEcho(m_destinationAddress, kEchoPayload, m_ipOptionTimeToLive, kEchoTimeoutMs,
+                                        [count = m_replyCount](int replies) { *count = replies; });
+}
+
+void frmStart::vbIcmpCloseHandle() { m_forms.net().echo.IcmpCloseHandle(); }
+
+void frmStart::vbWSACleanup() { m_forms.net().echo.WSACleanup(); }
 
 void frmStart::addStatus(const std::string& line) {
     listConnectionStatus.addItem(line);

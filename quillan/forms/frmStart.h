@@ -8,7 +8,9 @@
 #include "runtime/MenuItem.h"
 #include "runtime/Timer.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 namespace quillan {
@@ -70,6 +72,15 @@ public:
     // The close box ends the program the way the exit commands do.
     void userClose() override;
 
+    // The keep-alive echo, in the order the tick calls them.
+    void vbWSAStartup();
+    void vbGetHostByName();
+    void vbIcmpCreateFile();
+    void setTimeToLive(int ttl) { m_ipOptionTimeToLive = ttl; }
+    void vbIcmpSendEcho();
+    void vbIcmpCloseHandle();
+    void vbWSACleanup();
+
 protected:
     void Form_Load() override;
     void Form_Unload() override;
@@ -92,6 +103,11 @@ private:
     void timer_Timer();
 
     Forms& m_forms;
+    // Kept from the last lookup that found the keep-alive target. Shared with the burst's steps, which
+    // may still be under way when the console goes at exit.
+    std::shared_ptr<std::uint32_t> m_destinationAddress = std::make_shared<std::uint32_t>(0);
+    int m_ipOptionTimeToLive = 0;
+    std::shared_ptr<int> m_replyCount = std::make_shared<int>(0);
     std::string m_trayTip;
     bool m_trayIconAdded = false;
     bool m_missingTrayTold = false;

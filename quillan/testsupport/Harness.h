@@ -1,6 +1,11 @@
 #pragma once
 
 #include "FakeDialUp.h"
+#include "FakeFinger.h"
+#include "FakeHostLookup.h"
+#include "FakeIcmpEcho.h"
+#include "FakeTime.h"
+#include "FakeWhoIs.h"
 #include "ManualClock.h"
 #include "RecordingMessageBoxes.h"
 #include "RecordingServices.h"
@@ -33,7 +38,7 @@ public:
     std::function<void(Form&)> body;
 };
 
-// The whole program headless: real forms and modules, recording services, a fake dial-up control,
+// The whole program headless: real forms and modules, recording services, fake dial-up and net controls,
 // a manual clock and a data folder of the caller's choice.
 struct Harness {
     explicit Harness(std::filesystem::path dataDir, std::time_t start = parseLocalTime("2026-01-15 10:00:00"));
@@ -46,6 +51,12 @@ struct Harness {
     ScriptedModalLoop modal;
     RecordingProcessStarter processes{effects};
     FakeDialUp dialUp;
+    FakeIcmpEcho echo{effects};
+    FakeHostLookup hostLookup{effects};
+    FakeFinger finger{effects};
+    FakeWhoIs whois{effects};
+    FakeTime time{effects};
+    NetControls net{echo, hostLookup, finger, whois, time};
     FormEffectRecorder recorder{effects};
     Services services;
     Module1 module1;

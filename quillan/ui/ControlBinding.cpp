@@ -4,6 +4,7 @@
 #include "CaptionBinding.h"
 #include "ComboBinding.h"
 #include "ListBinding.h"
+#include "MultiLineTextBinding.h"
 #include "TabBinding.h"
 #include "TextBinding.h"
 #include "TimerBinding.h"
@@ -28,6 +29,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 
@@ -70,6 +72,7 @@ std::unique_ptr<ControlBinding> makeBinding(Control& control, QWidget* widget) {
     QCheckBox* checkWidget = nullptr;
     QRadioButton* radio = nullptr;
     QLineEdit* edit = nullptr;
+    QPlainTextEdit* lines = nullptr;
     QLabel* label = nullptr;
     QGroupBox* group = nullptr;
     QListWidget* list = nullptr;
@@ -83,6 +86,8 @@ std::unique_ptr<ControlBinding> makeBinding(Control& control, QWidget* widget) {
         return std::make_unique<ToggleBinding<OptionButton>>(*c, *radio);
     if (auto* c = as<TextBox>(control, widget, edit))
         return std::make_unique<TextBinding>(*c, *edit);
+    if (auto* c = as<TextBox>(control, widget, lines))
+        return std::make_unique<MultiLineTextBinding>(*c, *lines);
     if (auto* c = as<Label>(control, widget, label))
         return std::make_unique<CaptionBinding>(*c, *label, [label](const QString& t) { label->setText(t); });
     if (auto* c = as<Frame>(control, widget, group))

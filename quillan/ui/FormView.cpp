@@ -220,6 +220,12 @@ void FormView::formChanged(FormProperty property) {
         m_window->activateWindow();
         break;
     case FormProperty::PopupMenu: popup(m_form.popupMenu()); break;
+    case FormProperty::MousePointer:
+        if (m_form.mousePointer() == kPointerHourglass)
+            m_window->setCursor(Qt::WaitCursor);
+        else
+            m_window->unsetCursor();
+        break;
     }
 }
 

@@ -5,6 +5,7 @@
 #include "DataFileCommands.h"
 #include "DialUpCommands.h"
 #include "FormTargets.h"
+#include "NetCommands.h"
 #include "ProgramCommands.h"
 #include "PropertyCommands.h"
 #include "ServiceCommands.h"
@@ -43,6 +44,7 @@ class Driver {
     FormTargets m_targets;
     CommandTable m_commands;
     DialUpCommands m_dialUp;
+    NetCommands m_net;
     ControlCommands m_controls;
     PropertyCommands m_properties;
     ServiceCommands m_services;

@@ -42,6 +42,8 @@ void PropertyCommands::formProperty(const std::string& formName, const std::stri
         m_out << windowStateWord(form->windowState()) << '\n';
     else if (property == "height")
         m_out << form->height() << '\n';
+    else if (property == "mousepointer")
+        m_out << form->mousePointer() << '\n';
     else if (property == "defaultbutton")
         m_out << (form->defaultButton() ? form->defaultButton()->name() : "none") << '\n';
     else

@@ -43,13 +43,23 @@ std::vector<std::string> launcherCommand(const ProgramOptions& options) {
         command.insert(command.end(), {"--data-dir", std::filesystem::absolute(options.dataDir).string()});
     return command;
 }
+
+SntpOptions timeOptions(const ProgramOptions& options) {
+    SntpOptions time;
+    if (!options.timeServer.empty())
+        time.host = options.timeServer;
+    time.port = options.timePort;
+    return time;
+}
 } // namespace
 
 Program::Program(const ProgramOptions& options)
     : m_tray(programIcon()),
       m_services{m_boxes, m_clock, m_pump, m_tray, m_modal, m_processes, options.dataDir, {&m_views, &m_modal, &m_end},
                  userDesktopPlaces(launcherCommand(options), kDesktopIcon)},
-      m_dialUp(m_eventLoop, dialUpOptions(options)) {
+      m_dialUp(m_eventLoop, dialUpOptions(options)), m_resolver(m_eventLoop), m_echo(m_eventLoop, m_resolver),
+      m_hostLookup(m_resolver), m_finger(m_eventLoop, m_resolver), m_whois(m_eventLoop, m_resolver),
+      m_time(m_eventLoop, m_resolver, timeOptions(options)), m_net{m_echo, m_hostLookup, m_finger, m_whois, m_time} {
     m_dialUp.entryEditor = [this](const PhonebookEntry& entry, const std::vector<WvdialDialer>& dialers) {
         std::vector<std::string> taken;
         for (std::int16_t i = 0; i < m_dialUp.EntryCount(); ++i)
@@ -70,7 +80,9 @@ Program::Program(const ProgramOptions& options)
     m_dialUp.dialerImported = [this](const std::string& entryName, const WvdialDialer& dialer) {
         m_module1.importedprofile = ImportedProfile{entryName, dialer.username, dialer.password, dialer.alternates};
     };
-    m_forms = std::make_unique<Forms>(m_services, m_module1, m_dialUp);
+    if (!options.echoHost.empty())
+        m_net.echoHost = options.echoHost;
+    m_forms = std::make_unique<Forms>(m_services, m_module1, m_dialUp, m_net);
     m_tray.message = [this](int message) {
         if (frmStart* console = m_forms->peek<frmStart>())
             console->trayMessage(message);

@@ -12,7 +12,14 @@
 #include "QtTrayIcon.h"
 #include "SystemClock.h"
 
+#include "controls/AresHostLookup.h"
+#include "controls/AresResolver.h"
 #include "controls/LinuxDialUp.h"
+#include "controls/LinuxFinger.h"
+#include "controls/LinuxIcmpEcho.h"
+#include "controls/LinuxWhoIs.h"
+#include "controls/NetControls.h"
+#include "controls/SntpTime.h"
 #include "forms/Forms.h"
 #include "modules/Module1.h"
 #include "runtime/Services.h"
@@ -61,6 +68,13 @@ private:
     Services m_services;
     Module1 m_module1;
     LinuxDialUp m_dialUp;
+    AresResolver m_resolver;
+    LinuxIcmpEcho m_echo;
+    AresHostLookup m_hostLookup;
+    LinuxFinger m_finger;
+    LinuxWhoIs m_whois;
+    SntpTime m_time;
+    NetControls m_net;
     std::unique_ptr<Forms> m_forms;
     bool m_started = false;
     int m_endAttempts = 0;

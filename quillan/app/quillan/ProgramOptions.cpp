@@ -51,7 +51,11 @@ ProgramOptions readProgramOptions(const QStringList& arguments) {
         "N", "1");
     const QCommandLineOption firstPaint("quit-after-first-paint",
                                         "Print when the first window has been painted and quit (for start-up timing).");
-    parser.addOptions({dataDir, phonebook, pppdRunDir, screenshots, demoPace, firstPaint});
+    const QCommandLineOption timeServer(
+        "time-server", "Time server of the Net Toolkit, as HOST or HOST:PORT (default pool.ntp.org).", "HOST");
+    const QCommandLineOption echoHost("echo-host", "Host the keep-alive echoes go to (default www.debian.org).",
+                                      "HOST");
+    parser.addOptions({dataDir, phonebook, pppdRunDir, screenshots, demoPace, firstPaint, timeServer, echoHost});
     parser.process(arguments);
 
     ProgramOptions options;
@@ -63,6 +67,23 @@ ProgramOptions readProgramOptions(const QStringList& arguments) {
         parser.isSet(phonebook) ? std::filesystem::path(parser.value(phonebook).toStdString()) : options.dataDir / "phonebook.ini";
     if (parser.isSet(pppdRunDir))
         options.pppdRunDir = parser.value(pppdRunDir).toStdString();
+    if (parser.isSet(timeServer)) {
+        QString host = parser.value(timeServer);
+        // HOST:PORT, or [ADDRESS]:PORT for IPv6.
+        const int colon = host.lastIndexOf(':');
+        bool numeric = false;
+        const int port = colon > 0 ? host.mid(colon + 1).toInt(&numeric) : 0;
+        const bool oneColon = host.indexOf(':') == colon;
+        if (numeric && port > 0 && port < 65536 && (oneColon || host.startsWith('['))) {
+            options.timePort = port;
+            host = host.left(colon);
+        }
+        if (host.startsWith('[') && host.endsWith(']'))
+            host = host.mid(1, host.size() - 2);
+        options.timeServer = host.toStdString();
+    }
+    if (parser.isSet(echoHost))
+        options.echoHost = parser.value(echoHost).toStdString();
     if (parser.isSet(screenshots))
         options.screenshots = parser.value(screenshots).toStdString();
     bool paceIsNumber = false;

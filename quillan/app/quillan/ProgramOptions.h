@@ -17,6 +17,10 @@ struct ProgramOptions {
     bool standardDataDir = false;
     std::filesystem::path phonebook;
     std::filesystem::path pppdRunDir = "/run";
+    // The net toolkit's time server and the keep-alive's echo target; empty for the built-in ones.
+    std::string timeServer;
+    int timePort = 123;
+    std::string echoHost;
     // Headless evidence: a picture of every window shown goes into this folder.
     std::optional<std::filesystem::path> screenshots;
     // How many times faster than life the demonstration of a screenshot run goes.

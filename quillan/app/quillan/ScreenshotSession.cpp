@@ -6,6 +6,7 @@
 
 #include "PhonebookEntryDialog.h"
 
+#include "forms/frmNetToolkit.h"
 #include "forms/frmStart.h"
 #include "runtime/CheckBox.h"
 #include "runtime/CommandButton.h"
@@ -150,6 +151,18 @@ void ScreenshotSession::planDemoCall() {
     act("close the help", [this] { click("frmHelpStart", "cmdHelpStartOK"); });
 
     planCall(0, "clean");
+    act("look up localhost in the Net Toolkit", [this] {
+        click(frmStart::kName, "cmdNetTools");
+        control<TabControl>(frmNetToolkit::kName, "SSTab1").setTab(kPageGetHost);
+        type(frmNetToolkit::kName, "txtHostName", "localhost");
+        click(frmNetToolkit::kName, "cmdGetAddress");
+    });
+    waitFor("the address of localhost",
+            [this] { return !control<TextBox>(frmNetToolkit::kName, "txtIPAddress").text().empty(); }, 10s);
+    pause(600ms);
+    act("picture of the Net Toolkit", [this] { shoot(frmNetToolkit::kName, "frmNetToolkit-get-host"); });
+    pause(600ms);
+    act("close the Net Toolkit", [this] { click(frmNetToolkit::kName, "Command1"); });
     act("hang up with the button", [this] { click(frmStart::kName, "cmdHangup"); });
     pause(1500ms);
     act("picture after the hang-up", [this] { shoot(frmStart::kName, "frmStart-clean-hung-up"); });

@@ -1,5 +1,7 @@
 #include "BoundForm.h"
 
+#include <QPlainTextEdit>
+
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
@@ -93,6 +95,14 @@ TEST_F(ControlBindingTest, textSetByCode_reachesTheWidgetMaskedForAPasswordBox) 
     auto* edit = bound.widget<QLineEdit>("textName");
     EXPECT_EQ(edit->text(), "secret");
     EXPECT_EQ(edit->echoMode(), QLineEdit::Password);
+}
+
+TEST_F(ControlBindingTest, multiLineBox_showsCrLfLinesAndHandsEditsBackWithCrLf) {
+    auto* edit = bound.widget<QPlainTextEdit>("textLines");
+    bound.form->textLines.setText("Login: alice\r\nNo plan.");
+    EXPECT_EQ(edit->toPlainText().toStdString(), "Login: alice\nNo plan.");
+    edit->setPlainText("one\ntwo");
+    EXPECT_EQ(bound.form->textLines.text(), "one\r\ntwo");
 }
 
 TEST_F(ControlBindingTest, tabPageClicked_selectsThePageInTheModel) {

@@ -4,11 +4,14 @@
 
 #include "forms/FormCatalog.h"
 #include "forms/frmAbout.h"
+#include "forms/frmNetToolkit.h"
 #include "forms/frmStart.h"
 #include "forms/frmWarn.h"
 #include "testsupport/Harness.h"
 
 #include <QAbstractButton>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -94,6 +97,28 @@ TEST_F(FormViewTest, rightClickOnTheTrayIcon_opensTheConsolesMenu) {
     ASSERT_NE(menu, nullptr);
     EXPECT_TRUE(menu->isVisible());
     menu->hide();
+}
+
+// A query typed and sent on screen; the answer's lines appear in the multi-line result box, and the
+// window's mouse pointer follows the model.
+TEST_F(FormViewTest, fingerTypedOnScreen_isAskedAndItsAnswerShownLineByLine) {
+    harness.dialUp.entries.push_back({"Home", "5550100"});
+    harness.dialUp.online["Home"] = true;
+    frmNetToolkit& toolkit = harness.forms->get<frmNetToolkit>();
+    toolkit.show();
+    QWidget& window = windowOf(toolkit);
+    QTest::keyClicks(window.findChild<QLineEdit*>("textQuery"), "alice");
+    QTest::keyClicks(window.findChild<QLineEdit*>("textHost"), "example.org");
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdFinger"), Qt::LeftButton);
+    EXPECT_EQ(harness.effects.lines().back(), "finger \"example.org\" \"alice\" 0");
+
+    harness.finger.complete({"Login: alice", "No plan."});
+    EXPECT_EQ(window.findChild<QPlainTextEdit*>("textFingerResult")->toPlainText(), "Login: alice\nNo plan.");
+
+    toolkit.setMousePointer(kPointerHourglass);
+    EXPECT_EQ(window.cursor().shape(), Qt::WaitCursor);
+    toolkit.setMousePointer(kPointerDefault);
+    EXPECT_NE(window.cursor().shape(), Qt::WaitCursor);
 }
 
 TEST_F(FormViewTest, statusListToggled_shrinksTheConsoleAndBackToTheSameHeight) {

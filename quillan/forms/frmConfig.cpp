@@ -1,10 +1,14 @@
 #include "frmConfig.h"
 
+#include "ConnectActions.h"
 #include "FormCatalog.h"
 #include "Forms.h"
 #include "frmAlternateDial.h"
 #include "frmCloseConfig.h"
 #include "frmDialSelected.h"
+#include "frmMailSound.h"
+#include "frmProgramLauncher.h"
+#include "frmSound.h"
 #include "frmStart.h"
 #include "modules/Numeric.h"
 #include "modules/ProgramTitle.h"
@@ -220,6 +224,10 @@ frmConfig::frmConfig(Forms& forms)
     optionConnectDefaultNo.Click = [this] { optionConnectDefaultNo_Click(); };
     cmdSave.Click = [this] { cmdSave_Click(); };
     cmdCloseConfigurationConsole.Click = [this] { cmdCloseConfigurationConsole_Click(); };
+    cmdLaunchPrograms.Click = [this] { m_forms.get<frmProgramLauncher>().show(); };
+    cmdShowSound.Click = [this] { m_forms.get<frmSound>().show(); };
+    cmdMailBrowseSound.Click = [this] { m_forms.get<frmMailSound>().show(); };
+    cmdLaunchBrowser.Click = [this] { LaunchBrowser(m_forms); };
 }
 
 void frmConfig::bindFlagBoxes() {

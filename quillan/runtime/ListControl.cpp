@@ -9,6 +9,8 @@ std::string ListControl::text() const {
 }
 
 void ListControl::addItem(const std::string& item) {
+    if (listCount() >= kMaxListItems)
+        throw ListFull();
     m_items.push_back(item);
     changed(Property::List);
 }
@@ -22,6 +24,15 @@ void ListControl::removeItem(int index) {
         m_listIndex = -1;
     else if (m_listIndex > index)
         --m_listIndex;
+    changed(Property::List);
+}
+
+void ListControl::setItems(std::vector<std::string> items) {
+    if (items.size() > static_cast<size_t>(kMaxListItems))
+        items.resize(static_cast<size_t>(kMaxListItems));
+    m_items = std::move(items);
+    m_listIndex = -1;
+    cleared();
     changed(Property::List);
 }
 

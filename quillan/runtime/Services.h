@@ -1,11 +1,14 @@
 #pragma once
 
+#include "BrowserLauncher.h"
 #include "Clock.h"
+#include "DriveSource.h"
 #include "EventPump.h"
 #include "FormObserver.h"
 #include "MessageBoxes.h"
 #include "ModalLoop.h"
 #include "ProcessStarter.h"
+#include "SoundPlayer.h"
 #include "TrayIcon.h"
 
 #include <filesystem>
@@ -21,6 +24,9 @@ struct Services {
     TrayIcon& tray;
     ModalLoop& modal;
     ProcessStarter& processes;
+    SoundPlayer& sound;
+    BrowserLauncher& browser;
+    DriveSource& drives;
     // The folder that holds the settings file, the reminder flag and the monthly logs.
     std::filesystem::path dataDir;
     std::vector<FormObserver*> observers;

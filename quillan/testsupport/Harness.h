@@ -45,6 +45,9 @@ struct Harness {
     RecordingTray tray{effects};
     ScriptedModalLoop modal;
     RecordingProcessStarter processes{effects};
+    RecordingSoundPlayer sound{effects};
+    RecordingBrowser browser{effects};
+    ListedDrives drives;
     FakeDialUp dialUp;
     FormEffectRecorder recorder{effects};
     Services services;

@@ -21,8 +21,10 @@ void DataFileCommands::addTo(CommandTable& table) {
 }
 
 std::filesystem::path DataFileCommands::pathOf(const std::string& name) const {
-    const std::filesystem::path path(name);
-    if (name.empty() || path.has_parent_path() || name == "." || name == "..")
+    const std::filesystem::path path = std::filesystem::path(name).lexically_normal();
+    const bool inside = !name.empty() && path.is_relative() && !path.empty() && *path.begin() != ".." &&
+                        path.has_filename() && path.filename() != ".";
+    if (!inside)
         throw CommandError("not a plain file name: " + name);
     return m_dataDir / path;
 }
@@ -58,7 +60,10 @@ void DataFileCommands::fileMode(const std::string& name) {
 }
 
 void DataFileCommands::writeFile(const std::string& name, const std::string& content) {
-    std::ofstream out(pathOf(name), std::ios::binary | std::ios::trunc);
+    const std::filesystem::path file = pathOf(name);
+    std::error_code error;
+    std::filesystem::create_directories(file.parent_path(), error);
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out << content;
     out.close();
     if (!out)

@@ -19,7 +19,8 @@ LinuxDialUpOptions dialUpOptions(const ProgramOptions& options) {
 
 Program::Program(const ProgramOptions& options)
     : m_tray(programIcon()),
-      m_services{m_boxes, m_clock, m_pump, m_tray, m_modal, m_processes, options.dataDir, {&m_views, &m_modal, &m_end}},
+      m_services{m_boxes, m_clock, m_pump, m_tray, m_modal, m_processes, m_sound, m_browser, m_drives,
+                 options.dataDir, {&m_views, &m_modal, &m_end}},
       m_dialUp(m_eventLoop, dialUpOptions(options)) {
     m_dialUp.entryEditor = [this](const PhonebookEntry& entry) {
         std::vector<std::string> taken;

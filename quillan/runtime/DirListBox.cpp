@@ -1,0 +1,77 @@
+#include "DirListBox.h"
+
+#include "PathNames.h"
+
+#include <algorithm>
+#include <filesystem>
+
+namespace quillan {
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// An absolute, normal path without a trailing "/" (but for the root).
+std::string normalPath(const std::string& path) {
+    std::error_code error;
+    std::string normal = fs::absolute(fs::path(path), error).lexically_normal().string();
+    while (normal.size() > 1 && normal.back() == '/')
+        normal.pop_back();
+    return normal;
+}
+
+} // namespace
+
+DirListBox::DirListBox(Form& form, std::string name, Control* container, int page)
+    : ListControl(form, std::move(name), container, page) {
+    std::error_code error;
+    const fs::path current = fs::current_path(error);
+    m_path = error ? "/" : current.string();
+    readFolder();
+}
+
+void DirListBox::setPath(const std::string& path) {
+    const std::string normal = normalPath(path);
+    std::error_code error;
+    if (!fs::is_directory(normal, error))
+        throw FolderError(normal + " is not a folder that can be opened.");
+    if (normal == m_path)
+        return;
+    m_path = normal;
+    readFolder();
+    if (Change)
+        Change();
+}
+
+void DirListBox::readFolder() {
+    std::vector<std::string> names;
+    std::error_code error;
+    m_unreadable = false;
+    m_readError.clear();
+    for (fs::directory_iterator it(m_path, error), end; !error && it != end; it.increment(error)) {
+        const std::string name = it->path().filename().string();
+        std::error_code typeError;
+        if (name.front() != '.' && it->is_directory(typeError))
+            names.push_back(name);
+    }
+    if (error) {
+        m_unreadable = true;
+        m_readError = error.message();
+    }
+    std::sort(names.begin(), names.end(), listingOrder);
+    setItems(std::move(names));
+}
+
+std::string DirListBox::subfolder(int index) const {
+    return joinPath(m_path, list(index));
+}
+
+std::string DirListBox::highlighted() const {
+    return listIndex() >= 0 ? subfolder(listIndex()) : m_path;
+}
+
+void DirListBox::userOpen(int index) {
+    setPath(index >= 0 ? subfolder(index) : fs::path(m_path).parent_path().string());
+}
+
+} // namespace quillan

@@ -1,8 +1,8 @@
 #include "DirListBox.h"
 
+#include "FolderReader.h"
 #include "PathNames.h"
 
-#include <algorithm>
 #include <filesystem>
 
 namespace quillan {
@@ -44,21 +44,13 @@ void DirListBox::setPath(const std::string& path) {
 }
 
 void DirListBox::readFolder() {
+    const FolderListing& listing = FolderReader::read(m_path);
     std::vector<std::string> names;
-    std::error_code error;
-    m_unreadable = false;
-    m_readError.clear();
-    for (fs::directory_iterator it(m_path, error), end; !error && it != end; it.increment(error)) {
-        const std::string name = it->path().filename().string();
-        std::error_code typeError;
-        if (name.front() != '.' && it->is_directory(typeError))
-            names.push_back(name);
-    }
-    if (error) {
-        m_unreadable = true;
-        m_readError = error.message();
-    }
-    std::sort(names.begin(), names.end(), listingOrder);
+    for (const FolderEntry& entry : listing.entries)
+        if (entry.folder && entry.name.front() != '.')
+            names.push_back(entry.name);
+    m_unreadable = listing.unreadable;
+    m_readError = listing.error;
     setItems(std::move(names));
 }
 

@@ -1,8 +1,8 @@
 #include "FileListBox.h"
 
+#include "FolderReader.h"
 #include "PathNames.h"
 
-#include <algorithm>
 #include <filesystem>
 
 #include <unistd.h>
@@ -48,14 +48,9 @@ bool FileListBox::wanted(const std::string& name, const std::string& fullPath) c
 
 void FileListBox::readFolder() {
     std::vector<std::string> names;
-    std::error_code error;
-    for (fs::directory_iterator it(m_path, error), end; !error && it != end; it.increment(error)) {
-        const std::string name = it->path().filename().string();
-        std::error_code typeError;
-        if (name.front() != '.' && it->is_regular_file(typeError) && wanted(name, it->path().string()))
-            names.push_back(name);
-    }
-    std::sort(names.begin(), names.end(), listingOrder);
+    for (const FolderEntry& entry : FolderReader::read(m_path).entries)
+        if (entry.file && entry.name.front() != '.' && wanted(entry.name, joinPath(m_path, entry.name)))
+            names.push_back(entry.name);
     setItems(std::move(names));
 }
 

@@ -40,6 +40,7 @@ private:
     };
 
     void noteWindowShown();
+    void planConnectActionWindows();
     void planDemoCall();
     // Dials the profile at that line of the configuration console's list and waits for the connection.
     void planCall(int profile, const std::string& line);

@@ -130,6 +130,19 @@ TEST_F(FolderListsTest, fileListMatchesItsPatternAndListsThisPlatformsPrograms) 
     EXPECT_EQ(files.listCount(), 0);
 }
 
+TEST_F(FolderListsTest, aFolderReadAgainShowsWhatChangedMeanwhile) {
+    // An old folder's listing is kept between readings; a change to the folder must still show.
+    const auto anHourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
+    fs::last_write_time(root(), anHourAgo);
+    DirListBox folders(form, "dirList");
+    folders.setPath(root().string());
+    folders.setPath((root() / "beta").string());
+    fs::create_directory(root() / "delta");
+    fs::last_write_time(root(), anHourAgo + std::chrono::seconds(1));
+    folders.setPath(root().string());
+    EXPECT_EQ(folders.items(), (std::vector<std::string>{"Alpha", "beta", "delta", "gamma"}));
+}
+
 TEST_F(FolderListsTest, aListHoldsAtMost32767Lines) {
     ListBox list(form, "list");
     for (int i = 0; i < ListControl::kMaxListItems; ++i)

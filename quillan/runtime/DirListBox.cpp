@@ -13,6 +13,14 @@ namespace {
 
 // An absolute, normal path without a trailing "/" (but for the root).
 std::string normalPath(const std::string& path) {
+    // Most paths come from the list itself and are normal already.
+    const bool alreadyNormal = !path.empty() && path.front() == '/' && (path.size() == 1 || path.back() != '/') &&
+                        path.find("//") == std::string::npos && path.find("/./") == std::string::npos &&
+                        path.find("/../") == std::string::npos &&
+                        (path.size() < 2 || path.compare(path.size() - 2, 2, "/.") != 0) &&
+                        (path.size() < 3 || path.compare(path.size() - 3, 3, "/..") != 0);
+    if (alreadyNormal)
+        return path;
     std::error_code error;
     std::string normal = fs::absolute(fs::path(path), error).lexically_normal().string();
     while (normal.size() > 1 && normal.back() == '/')
@@ -32,19 +40,22 @@ DirListBox::DirListBox(Form& form, std::string name, Control* container, int pag
 
 void DirListBox::setPath(const std::string& path) {
     const std::string normal = normalPath(path);
-    std::error_code error;
-    if (!fs::is_directory(normal, error))
+    const FolderListing& listing = FolderReader::read(normal);
+    if (listing.notAFolder)
         throw FolderError(normal + " is not a folder that can be opened.");
     if (normal == m_path)
         return;
     m_path = normal;
-    readFolder();
+    show(listing);
     if (Change)
         Change();
 }
 
 void DirListBox::readFolder() {
-    const FolderListing& listing = FolderReader::read(m_path);
+    show(FolderReader::read(m_path));
+}
+
+void DirListBox::show(const FolderListing& listing) {
     std::vector<std::string> names;
     for (const FolderEntry& entry : listing.entries)
         if (entry.folder && entry.name.front() != '.')

@@ -4,6 +4,8 @@
 
 namespace quillan {
 
+struct FolderListing;
+
 // Opening a folder that is not there or is no folder.
 class FolderError : public std::runtime_error {
 public:
@@ -38,6 +40,7 @@ public:
 
 private:
     void readFolder();
+    void show(const FolderListing& listing);
 
     std::string m_path;
     bool m_unreadable = false;

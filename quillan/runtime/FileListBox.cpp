@@ -38,18 +38,19 @@ void FileListBox::setListsPrograms(bool programs) {
     readFolder();
 }
 
-bool FileListBox::wanted(const std::string& name, const std::string& fullPath) const {
+bool FileListBox::wanted(const std::string& name, bool listPrograms) const {
     if (matchesPattern(name, m_pattern))
         return true;
-    if (!m_programs || !matchesPattern("a.exe", m_pattern))
+    if (!listPrograms)
         return false;
-    return matchesPattern(name, "*.desktop") || access(fullPath.c_str(), X_OK) == 0;
+    return matchesPattern(name, "*.desktop") || access(joinPath(m_path, name).c_str(), X_OK) == 0;
 }
 
 void FileListBox::readFolder() {
     std::vector<std::string> names;
+    const bool listPrograms = m_programs && matchesPattern("a.exe", m_pattern);
     for (const FolderEntry& entry : FolderReader::read(m_path).entries)
-        if (entry.file && entry.name.front() != '.' && wanted(entry.name, joinPath(m_path, entry.name)))
+        if (entry.file && entry.name.front() != '.' && wanted(entry.name, listPrograms))
             names.push_back(entry.name);
     setItems(std::move(names));
 }

@@ -26,7 +26,7 @@ public:
 
 private:
     void readFolder();
-    bool wanted(const std::string& name, const std::string& fullPath) const;
+    bool wanted(const std::string& name, bool listPrograms) const;
 
     std::string m_path;
     std::string m_pattern = "*.*";

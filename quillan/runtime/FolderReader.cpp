@@ -66,8 +66,9 @@ const FolderListing& FolderReader::read(const std::string& path) {
     static FolderListing failed;
 
     struct stat status {};
-    if (::stat(path.c_str(), &status) != 0) {
-        failed = {{}, true, std::strerror(errno)};
+    const bool found = ::stat(path.c_str(), &status) == 0;
+    if (!found || !S_ISDIR(status.st_mode)) {
+        failed = {{}, true, true, std::strerror(found ? ENOTDIR : errno)};
         return failed;
     }
     auto it = remembered.find(path);
@@ -77,7 +78,7 @@ const FolderListing& FolderReader::read(const std::string& path) {
 
     DIR* dir = ::opendir(path.c_str());
     if (!dir) {
-        failed = {{}, true, std::strerror(errno)};
+        failed = {{}, false, true, std::strerror(errno)};
         return failed;
     }
     FolderListing listing = readFromDisk(::dirfd(dir), dir);

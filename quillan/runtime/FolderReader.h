@@ -15,6 +15,8 @@ struct FolderEntry {
 struct FolderListing {
     // In the order a listing shows them (PathNames' listingOrder).
     std::vector<FolderEntry> entries;
+    // The path names no folder (missing, or something else).
+    bool notAFolder = false;
     // The folder could not be read; error says why.
     bool unreadable = false;
     std::string error;

@@ -25,11 +25,12 @@ std::string driveOf(const std::string& path, const std::vector<std::string>& roo
 
 bool matchesPattern(const std::string& name, const std::string& pattern) {
     size_t start = 0;
+    std::string wildcard;
     while (start <= pattern.size()) {
         size_t end = pattern.find(';', start);
         if (end == std::string::npos)
             end = pattern.size();
-        const std::string wildcard = pattern.substr(start, end - start);
+        wildcard.assign(pattern, start, end - start);
         // "*.*" names every file, as it always has, also those without a dot.
         if (wildcard == "*.*" || (!wildcard.empty() && fnmatch(wildcard.c_str(), name.c_str(), FNM_CASEFOLD) == 0))
             return true;

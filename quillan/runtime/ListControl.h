@@ -35,6 +35,8 @@ public:
     void removeItem(int index);
     void clear();
     void setListIndex(int index);
+    // The last change of the lines added one at the end, so a view may append it instead of refilling.
+    bool lastChangeAppended() const { return m_appended; }
     // Index of the first item equal to text, or -1.
     int indexOf(const std::string& text) const;
 
@@ -51,6 +53,7 @@ protected:
 private:
     std::vector<std::string> m_items;
     int m_listIndex = -1;
+    bool m_appended = false;
 };
 
 } // namespace quillan

@@ -25,6 +25,12 @@ bool ListBinding::hasCheckBoxes() const {
 }
 
 void ListBinding::fill(QListWidget& widget) {
+    // A line added at the end (a search filling its results) is appended, not the whole list rebuilt.
+    const int shown = widget.count();
+    if (!hasCheckBoxes() && m_list.lastChangeAppended() && shown + 1 == m_list.listCount()) {
+        new QListWidgetItem(toQt(m_list.list(shown)), &widget);
+        return;
+    }
     widget.clear();
     for (int i = 0; i < m_list.listCount(); ++i) {
         auto* item = new QListWidgetItem(toQt(m_list.list(i)), &widget);

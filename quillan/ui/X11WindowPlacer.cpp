@@ -68,19 +68,28 @@ unsigned long X11WindowPlacer::windowOf(pid_t pid) {
 void X11WindowPlacer::look() {
     const auto now = std::chrono::steady_clock::now();
     for (auto it = m_pending.begin(); it != m_pending.end();) {
-        const unsigned long window = windowOf(it->pid);
-        if (window) {
-            apply(window, *it);
-            it = m_pending.erase(it);
-        } else if (now > it->deadline) {
-            it = m_pending.erase(it);
-        } else {
-            ++it;
+        if (it->window) {
+            keepFocus(*it);
+        } else if (const unsigned long window = windowOf(it->pid)) {
+            it->window = window;
+            apply(*it);
+            const bool withoutFocus = it->style == WindowStyle::Minimized || it->style == WindowStyle::Normal;
+            it->deadline = withoutFocus ? now + kFocusWatch : now;
         }
+        if (now >= it->deadline)
+            it = m_pending.erase(it);
+        else
+            ++it;
     }
     XFlush(m_display);
     if (m_pending.empty())
         m_timer.stop();
+}
+
+void X11WindowPlacer::keepFocus(const Pending& pending) {
+    // The focus stays where it was before the program started.
+    if (pending.focusBefore && pending.focusBefore != pending.window && activeWindow() == pending.window)
+        sendMessage(pending.focusBefore, "_NET_ACTIVE_WINDOW", 2, CurrentTime, 0);
 }
 
 void X11WindowPlacer::sendMessage(unsigned long window, const char* type, long a, long b, long c) {
@@ -98,7 +107,8 @@ void X11WindowPlacer::sendMessage(unsigned long window, const char* type, long a
                &event);
 }
 
-void X11WindowPlacer::apply(unsigned long window, const Pending& pending) {
+void X11WindowPlacer::apply(const Pending& pending) {
+    const unsigned long window = pending.window;
     const long add = 1;
     switch (pending.style) {
     case WindowStyle::Minimized:
@@ -114,9 +124,7 @@ void X11WindowPlacer::apply(unsigned long window, const Pending& pending) {
         sendMessage(window, "_NET_ACTIVE_WINDOW", 2, CurrentTime, 0);
         return;
     }
-    // The focus stays where it was before the program started.
-    if (pending.focusBefore && pending.focusBefore != window && activeWindow() == window)
-        sendMessage(pending.focusBefore, "_NET_ACTIVE_WINDOW", 2, CurrentTime, 0);
+    keepFocus(pending);
 }
 
 } // namespace quillan

@@ -27,6 +27,8 @@ public:
 
     // How long a program may take to show its first window.
     static constexpr std::chrono::seconds kPatience{20};
+    // How long a window shown without the focus is kept from taking it.
+    static constexpr std::chrono::milliseconds kFocusWatch{2000};
 
 private:
     struct Pending {
@@ -34,12 +36,15 @@ private:
         WindowStyle style;
         unsigned long focusBefore;
         std::chrono::steady_clock::time_point deadline;
+        // Once placed: the window, watched a little longer so that a late focus is given back.
+        unsigned long window = 0;
     };
 
     void look();
     unsigned long windowOf(pid_t pid);
     unsigned long activeWindow();
-    void apply(unsigned long window, const Pending& pending);
+    void apply(const Pending& pending);
+    void keepFocus(const Pending& pending);
     void sendMessage(unsigned long window, const char* type, long a, long b, long c);
 
     Display* m_display = nullptr;

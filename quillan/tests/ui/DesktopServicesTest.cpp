@@ -47,7 +47,7 @@ protected:
             "pulseaudio", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--disallow-exit",
             "-n", "--log-target=stderr", "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + socket,
             "-L", "module-null-sink sink_name=quillan_test rate=44100 channels=1"});
-        ASSERT_TRUE(waitFor([] { return !commandOutput("pactl info 2>/dev/null").empty(); }))
+        ASSERT_TRUE(waitFor([] { return !commandOutput("pactl info 2>/dev/null").empty(); }, 60))
             << "the sound server did not come up";
     }
 
@@ -204,7 +204,8 @@ protected:
         setenv("DISPLAY", (":" + number).c_str(), 1);
         setenv("HOME", scratch.path().c_str(), 1);
         wm = std::make_unique<ChildServer>(std::vector<std::string>{"openbox", "--sm-disable"});
-        ASSERT_TRUE(waitFor([] { return !commandOutput("wmctrl -m 2>/dev/null").empty(); }))
+        // A loaded machine may take a while; the wait ends as soon as the window manager answers.
+        ASSERT_TRUE(waitFor([] { return !commandOutput("wmctrl -m 2>/dev/null").empty(); }, 60))
             << "openbox did not take the display";
     }
     void TearDown() override {
@@ -258,7 +259,7 @@ protected:
                 }
                 return false;
             },
-            10000));
+            30000));
         started.push_back(pid);
         EXPECT_EQ(started.size(), before + 1);
         return pid;
@@ -274,7 +275,7 @@ TEST_F(WindowManagerTest, statesAreAppliedToTheFirstWindowWithTheirFocusRules) {
 
     const pid_t maximised = startWindow(starter, WindowStyle::Maximized);
     ASSERT_TRUE(QTest::qWaitFor([&] { return stateOf(windowOf(maximised).id).find("MAXIMIZED_HORZ") !=
-                                             std::string::npos; }, 5000))
+                                             std::string::npos; }, 20000))
         << stateOf(windowOf(maximised).id);
     QTest::qWait(200);
     const Shown big = windowOf(maximised);
@@ -300,7 +301,7 @@ TEST_F(WindowManagerTest, statesAreAppliedToTheFirstWindowWithTheirFocusRules) {
 
     const pid_t minimised = startWindow(starter, WindowStyle::Minimized);
     ASSERT_TRUE(QTest::qWaitFor([&] { return stateOf(windowOf(minimised).id).find("_NET_WM_STATE_HIDDEN") !=
-                                             std::string::npos; }, 5000))
+                                             std::string::npos; }, 20000))
         << stateOf(windowOf(minimised).id);
     EXPECT_EQ(activeWindow(), idOf(big));
 

@@ -3,7 +3,10 @@
 #include "forms/ConnectActions.h"
 #include "forms/frmSound.h"
 
+#include <optional>
+
 #include <sched.h>
+#include <sys/mount.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -52,24 +55,18 @@ TEST_F(SoundSearchTest, aFullListEndsTheSearchWithItsMessageAndKeepsWhatWasFound
     EXPECT_EQ(sound().cmdSearch.caption(), "&Reset");
 }
 
-TEST_F(SoundSearchTest, unreadableFoldersAreSkippedAndNamedOnceAtTheEnd) {
-    fs::create_directories(dataDir / "drive/locked/deep");
-    writeFile("drive/locked/deep/d.wav", "x");
-    fs::permissions(dataDir, fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
-    fs::permissions(dataDir / "drive/locked", fs::perms::none);
-    // Folder permissions do not stop the superuser: then the search runs in a user namespace of its
-    // own, where this process is nobody to the files.
+// Runs body in a forked child once isolate has set it apart (false: this machine cannot); the child's
+// report, or nullopt when it could not be set apart. A child that dies reports so, and fails the test.
+std::optional<std::string> inChild(const std::function<bool()>& isolate, const std::function<std::string()>& body) {
     int report[2];
-    ASSERT_EQ(pipe(report), 0);
+    if (pipe(report) != 0)
+        return std::nullopt;
     const pid_t child = fork();
     if (child == 0) {
         ::close(report[0]);
-        if (geteuid() == 0 && unshare(CLONE_NEWUSER) != 0)
+        if (!isolate())
             _exit(3);
-        sound().cmdSearch.userClick();
-        const auto boxes = harness.boxes.take();
-        const std::string text = std::to_string(sound().lstFoundFiles.listCount()) + "\n" +
-                                 (boxes.size() == 1 ? boxes[0].text : "boxes: " + std::to_string(boxes.size()));
+        const std::string text = body();
         (void)!::write(report[1], text.data(), text.size());
         _exit(0);
     }
@@ -81,16 +78,55 @@ TEST_F(SoundSearchTest, unreadableFoldersAreSkippedAndNamedOnceAtTheEnd) {
     ::close(report[0]);
     int status = 0;
     waitpid(child, &status, 0);
-    fs::permissions(dataDir / "drive/locked", fs::perms::owner_all);
     if (WIFEXITED(status) && WEXITSTATUS(status) == 3)
+        return std::nullopt;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
+        return "the child ended abnormally";
+    return text;
+}
+
+TEST_F(SoundSearchTest, unreadableFoldersAreSkippedAndNamedOnceAtTheEnd) {
+    fs::create_directories(dataDir / "drive/locked/deep");
+    writeFile("drive/locked/deep/d.wav", "x");
+    fs::permissions(dataDir, fs::perms::owner_all | fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(dataDir / "drive/locked", fs::perms::none);
+    // Folder permissions do not stop the superuser: then the search runs in a user namespace of its
+    // own, where this process is nobody to the files.
+    const auto report = inChild([] { return geteuid() != 0 || unshare(CLONE_NEWUSER) == 0; },
+                                [this] {
+                                    sound().cmdSearch.userClick();
+                                    const auto boxes = harness.boxes.take();
+                                    return std::to_string(sound().lstFoundFiles.listCount()) + "\n" +
+                                           (boxes.size() == 1 ? boxes[0].text : "no single box");
+                                });
+    fs::permissions(dataDir / "drive/locked", fs::perms::owner_all);
+    if (!report)
         GTEST_SKIP() << "this machine allows no user namespace, and folder permissions do not stop the superuser";
-    ASSERT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0);
-    const size_t line = text.find('\n');
-    ASSERT_NE(line, std::string::npos) << text;
-    EXPECT_EQ(text.substr(0, line), "3") << "the three readable sounds, the locked one left out";
-    const std::string box = text.substr(line + 1);
-    EXPECT_NE(box.find("1 folder(s) could not be read"), std::string::npos) << box;
-    EXPECT_NE(box.find(inDrive("locked")), std::string::npos) << box;
+    EXPECT_EQ(report->substr(0, report->find('\n')), "3") << "the three readable sounds, the locked one left out";
+    EXPECT_NE(report->find("1 folder(s) could not be read"), std::string::npos) << *report;
+    EXPECT_NE(report->find(inDrive("locked")), std::string::npos) << *report;
+}
+
+TEST_F(SoundSearchTest, searchStaysOnTheDrivesFileSystem) {
+    fs::create_directories(dataDir / "drive/mounted");
+    // Another file system mounted inside the drive, in a mount namespace of the test's own.
+    const auto report = inChild(
+        [this] {
+            const int flags = geteuid() == 0 ? CLONE_NEWNS : CLONE_NEWUSER | CLONE_NEWNS;
+            return unshare(flags) == 0 && mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) == 0 &&
+                   mount("tmpfs", (dataDir / "drive/mounted").c_str(), "tmpfs", 0, nullptr) == 0;
+        },
+        [this] {
+            writeFile("drive/mounted/other.wav", "x");
+            sound().cmdSearch.userClick();
+            std::string found;
+            for (const std::string& item : sound().lstFoundFiles.items())
+                found += item + "\n";
+            return found;
+        });
+    if (!report)
+        GTEST_SKIP() << "this machine allows no mount namespace for the test";
+    EXPECT_EQ(*report, inDrive("music/b.wav") + "\n" + inDrive("music/c.wav") + "\n" + inDrive("a.wav") + "\n");
 }
 
 TEST_F(StartupFixture, browserLookupAsksAboutAPrivateHtmFileThatIsGoneAfterwards) {

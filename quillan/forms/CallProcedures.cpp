@@ -1,5 +1,6 @@
 #include "CallProcedures.h"
 
+#include "ConnectActions.h"
 #include "Forms.h"
 #include "frmConfig.h"
 #include "formRAS.h"
@@ -110,7 +111,7 @@ void CallProcedures::startDial(const DialCredentials& credentials, DialKind kind
         m.currentprofile = credentials.profile;
     control.Dial();
     if (kind != DialKind::AutoDial)
-        launchPrograms("Begin");
+        LaunchPrograms(m_forms, "Begin");
     if (kind == DialKind::Selected)
         m.currentprofile = credentials.profile;
     setDialCommandsEnabled(false);
@@ -246,13 +247,13 @@ void CallProcedures::unloadEverything() {
 void CallProcedures::connectedActions() {
     Module1& m = m_forms.m();
     frmStart& console = m_forms.get<frmStart>();
-    playConnectSound();
+    PlayConnectSound(m_forms);
     m.connected = "true";
     m.dialing = "false";
     m_forms.get<formRAS>().redial = 0;
     m.starttime = m_forms.services().clock.now();
     if (m.settings.launchbrowser == "true")
-        openBrowser();
+        LaunchBrowser(m_forms);
     if (m.settings.traymode == "true") {
         console.placeInTray();
     } else if (m.settings.minimizemode == "true") {
@@ -261,14 +262,7 @@ void CallProcedures::connectedActions() {
     if (m.settings.displaytimer == "true")
         m_forms.get<frmTimerConsole>().show();
     console.addStatus("Connected to : " + m.currentprofile);
-    launchPrograms("End");
-}
-
-// Filled by the sound, browser and launcher work: each is a step of its own in the call's order.
-void CallProcedures::playConnectSound() {}
-void CallProcedures::openBrowser() {}
-void CallProcedures::launchPrograms(const char* moment) {
-    (void)moment;
+    LaunchPrograms(m_forms, "End");
 }
 
 } // namespace quillan

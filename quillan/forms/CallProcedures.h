@@ -82,10 +82,6 @@ class CallProcedures {
     void unloadEverything();
     void reportLogError(const MonthlyLogError& error);
 
-    void playConnectSound();
-    void openBrowser();
-    void launchPrograms(const char* moment);
-
     Forms& m_forms;
 };
 

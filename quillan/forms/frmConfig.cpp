@@ -1,5 +1,6 @@
 #include "frmConfig.h"
 
+#include "ConnectActions.h"
 #include "FormCatalog.h"
 #include "Forms.h"
 #include "frmAlternateDial.h"
@@ -8,6 +9,9 @@
 #include "frmDialSelected.h"
 #include "frmEditProfile.h"
 #include "frmWarnNewConnection.h"
+#include "frmMailSound.h"
+#include "frmProgramLauncher.h"
+#include "frmSound.h"
 #include "frmStart.h"
 #include "modules/ImportedProfile.h"
 #include "modules/Numeric.h"
@@ -228,6 +232,10 @@ frmConfig::frmConfig(Forms& forms)
     cmdEditProfile.Click = [this] { cmdEditProfile_Click(); };
     cmdProperties.Click = [this] { cmdProperties_Click(); };
     cmdCreateShort.Click = [this] { cmdCreateShort_Click(); };
+    cmdLaunchPrograms.Click = [this] { m_forms.get<frmProgramLauncher>().show(); };
+    cmdShowSound.Click = [this] { m_forms.get<frmSound>().show(); };
+    cmdMailBrowseSound.Click = [this] { m_forms.get<frmMailSound>().show(); };
+    cmdLaunchBrowser.Click = [this] { LaunchBrowser(m_forms); };
 }
 
 void frmConfig::bindFlagBoxes() {

@@ -12,6 +12,9 @@
 #include "frmCreateShortcut.h"
 #include "frmDeleteProfile.h"
 #include "frmNetToolkit.h"
+#include "frmMailSound.h"
+#include "frmProgramLauncher.h"
+#include "frmSound.h"
 #include "modules/ProgramTitle.h"
 #include "modules/SettingsFile.h"
 #include "runtime/RegularFile.h"
@@ -271,7 +274,14 @@ void frmStart::loadSavedSettings(const std::filesystem::path& file) {
         listConnectionStatus.setVisible(false);
     }
     config.applySettings();
+    applyConnectActionSettings();
     ras.reconcileProfiles(loaded.profileCount);
+}
+
+void frmStart::applyConnectActionSettings() {
+    m_forms.get<frmProgramLauncher>().applyProgramData();
+    m_forms.get<frmSound>().applySettings();
+    m_forms.get<frmMailSound>().applySettings();
 }
 
 void frmStart::startFirstRun() {
@@ -281,6 +291,7 @@ void frmStart::startFirstRun() {
     config.cmdDialAlternate.setEnabled(false);
     config.cmdCloseConfigurationConsole.setEnabled(false);
     m_forms.get<formRAS>().LoadEntries();
+    applyConnectActionSettings();
     config.show();
     hide();
 }

@@ -93,6 +93,8 @@ private:
     void restore();
     void loadSavedSettings(const std::filesystem::path& file);
     void startFirstRun();
+    // The launcher and sound windows show the loaded (or first-run) settings.
+    void applyConnectActionSettings();
 
     // Calls: connect, hang-up, exit and the one-second tick.
     void cmdConnectDefault_Click();

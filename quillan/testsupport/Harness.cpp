@@ -28,6 +28,9 @@ Harness::Harness(std::filesystem::path dataDir, std::time_t start)
                              tray,
                              modal,
                              processes,
+                             sound,
+                             browser,
+                             drives,
                              dataDir,
                              {&recorder},
                              {dataDir / "applications", dataDir / "Desktop", {"quillan"}, "network-modem"}} {

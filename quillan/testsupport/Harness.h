@@ -50,6 +50,9 @@ struct Harness {
     RecordingTray tray{effects};
     ScriptedModalLoop modal;
     RecordingProcessStarter processes{effects};
+    RecordingSoundPlayer sound{effects};
+    RecordingBrowser browser{effects};
+    ListedDrives drives;
     FakeDialUp dialUp;
     FakeIcmpEcho echo{effects};
     FakeHostLookup hostLookup{effects};

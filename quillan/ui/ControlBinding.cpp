@@ -3,6 +3,7 @@
 #include "ButtonBinding.h"
 #include "CaptionBinding.h"
 #include "ComboBinding.h"
+#include "FolderListBinding.h"
 #include "ListBinding.h"
 #include "MultiLineTextBinding.h"
 #include "TabBinding.h"
@@ -14,6 +15,9 @@
 #include "runtime/CheckBox.h"
 #include "runtime/ComboBox.h"
 #include "runtime/CommandButton.h"
+#include "runtime/DirListBox.h"
+#include "runtime/DriveListBox.h"
+#include "runtime/FileListBox.h"
 #include "runtime/Frame.h"
 #include "runtime/Label.h"
 #include "runtime/ListBox.h"
@@ -96,6 +100,12 @@ std::unique_ptr<ControlBinding> makeBinding(Control& control, QWidget* widget) {
         return std::make_unique<ListBinding>(*c, *list);
     if (auto* c = as<ComboBox>(control, widget, combo))
         return std::make_unique<ComboBinding>(*c, *combo);
+    if (auto* c = as<DriveListBox>(control, widget, combo))
+        return std::make_unique<ComboBinding>(*c, *combo);
+    if (auto* c = as<DirListBox>(control, widget, list))
+        return std::make_unique<FolderListBinding>(*c, *list);
+    if (auto* c = as<FileListBox>(control, widget, list))
+        return std::make_unique<ListBinding>(*c, *list);
     if (auto* c = as<TabControl>(control, widget, tabs))
         return std::make_unique<TabBinding>(*c, *tabs);
     return nullptr;

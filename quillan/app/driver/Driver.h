@@ -1,6 +1,7 @@
 #pragma once
 
 #include "CommandTable.h"
+#include "ConnectActionCommands.h"
 #include "ControlCommands.h"
 #include "DataFileCommands.h"
 #include "DialUpCommands.h"
@@ -51,6 +52,7 @@ class Driver {
     DataFileCommands m_files;
     StateCommands m_state;
     ProgramCommands m_program;
+    ConnectActionCommands m_connectActions;
     bool m_quit = false;
     // Nesting of the command being run (modal windows nest), and that of the quit command.
     int m_depth = 0;

@@ -55,7 +55,8 @@ SntpOptions timeOptions(const ProgramOptions& options) {
 
 Program::Program(const ProgramOptions& options)
     : m_tray(programIcon()),
-      m_services{m_boxes, m_clock, m_pump, m_tray, m_modal, m_processes, options.dataDir, {&m_views, &m_modal, &m_end},
+      m_services{m_boxes, m_clock, m_pump, m_tray, m_modal, m_processes, m_sound, m_browser, m_drives,
+                 options.dataDir, {&m_views, &m_modal, &m_end},
                  userDesktopPlaces(launcherCommand(options), kDesktopIcon)},
       m_dialUp(m_eventLoop, dialUpOptions(options)), m_resolver(m_eventLoop), m_echo(m_eventLoop, m_resolver),
       m_hostLookup(m_resolver), m_finger(m_eventLoop, m_resolver), m_whois(m_eventLoop, m_resolver),

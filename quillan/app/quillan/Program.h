@@ -3,12 +3,14 @@
 #include "ProgramEnd.h"
 #include "ProgramOptions.h"
 
+#include "CanberraSoundPlayer.h"
+#include "GioBrowserLauncher.h"
 #include "QtEventLoop.h"
 #include "QtEventPump.h"
 #include "QtFormObserver.h"
 #include "QtMessageBoxes.h"
 #include "QtModalLoop.h"
-#include "QtProcessStarter.h"
+#include "LinuxProcessStarter.h"
 #include "QtTrayIcon.h"
 #include "SystemClock.h"
 
@@ -22,6 +24,7 @@
 #include "controls/SntpTime.h"
 #include "forms/Forms.h"
 #include "modules/Module1.h"
+#include "runtime/MountTable.h"
 #include "runtime/Services.h"
 
 #include <functional>
@@ -63,7 +66,10 @@ private:
     QtEventPump m_pump;
     QtTrayIcon m_tray;
     QtModalLoop m_modal;
-    QtProcessStarter m_processes;
+    LinuxProcessStarter m_processes;
+    CanberraSoundPlayer m_sound{CanberraSoundPlayer::programSoundFolders()};
+    GioBrowserLauncher m_browser;
+    MountTable m_drives;
     ProgramEnd m_end;
     Services m_services;
     Module1 m_module1;

@@ -104,6 +104,39 @@ void ScreenshotSession::controlChanged(Control& control, Property property) {
         say("status: " + line);
 }
 
+void ScreenshotSession::planConnectActionWindows() {
+    // Each window is opened as a user would, pictured, and closed again with the settings as they were.
+    act("open the program launcher", [this] {
+        control<TabControl>("frmConfig", "SSTab1").setTab(3);
+        click("frmConfig", "checkLaunchPrograms");
+        click("frmConfig", "cmdLaunchPrograms");
+        click("frmProgramLauncher", "checkActivateProgram1");
+    });
+    pause(500ms);
+    act("picture of the launcher", [this] { shoot("frmProgramLauncher", "frmProgramLauncher"); });
+    act("open the program picker", [this] { click("frmProgramLauncher", "cmdBrowseProgramLocation1"); });
+    pause(500ms);
+    act("picture of the picker", [this] { shoot("frmBrowseProgram", "frmBrowseProgram"); });
+    act("close the launcher", [this] {
+        click("frmBrowseProgram", "Command2");
+        click("frmProgramLauncher", "checkActivateProgram1");
+        click("frmProgramLauncher", "cmdOKProgram");
+        click("frmConfig", "checkLaunchPrograms");
+    });
+    act("open the sound window", [this] {
+        click("frmConfig", "checkPlaySound");
+        click("frmConfig", "cmdShowSound");
+        click("frmSound", "optionPlayCustomSound");
+    });
+    pause(500ms);
+    act("picture of the sound window", [this] { shoot("frmSound", "frmSound"); });
+    act("close the sound window", [this] {
+        click("frmSound", "optionPlayDefaultSound");
+        click("frmSound", "cmdSoundOK");
+        click("frmConfig", "checkPlaySound");
+    });
+}
+
 void ScreenshotSession::planDemoCall() {
     waitFor("the first window", [this] { return visible("frmConfig") || visible(frmStart::kName); }, 30s);
     act("check for a first run", [this] {
@@ -124,6 +157,7 @@ void ScreenshotSession::planDemoCall() {
         act("picture of the page", [this, page] { shoot("frmConfig", "frmConfig-page" + std::to_string(page)); });
         pause(400ms);
     }
+    planConnectActionWindows();
     act("show the timer console and the cost of each call, at ten cents a minute", [this] {
         click("frmConfig", "checkDisplayTimer");
         click("frmConfig", "checkConnectionCost");

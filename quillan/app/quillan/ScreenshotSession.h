@@ -42,6 +42,7 @@ private:
     };
 
     void noteWindowShown();
+    void planConnectActionWindows();
     void planDemoCall();
     // A new connection through the entry editor, its credentials in Quillan, and a desktop shortcut.
     void planNewConnection();

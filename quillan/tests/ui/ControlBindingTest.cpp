@@ -125,6 +125,16 @@ TEST_F(ControlBindingTest, listFilledByCode_showsItsLinesAndSelection) {
     EXPECT_EQ(list->item(1)->text(), "two");
     EXPECT_EQ(list->currentRow(), 1);
     EXPECT_TRUE(form.takeEvents().empty());
+
+    // Lines added at the end, removed and added again: the widget keeps every line in step.
+    form.listNames.removeItem(0);
+    form.listNames.addItem("three");
+    form.listNames.clear();
+    form.listNames.addItem("four");
+    form.listNames.addItem("five");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), "four");
+    EXPECT_EQ(list->item(1)->text(), "five");
 }
 
 TEST_F(ControlBindingTest, lineClicked_choosesItThenRunsClick) {

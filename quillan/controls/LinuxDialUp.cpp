@@ -2,7 +2,10 @@
 
 #include "DialStatus.h"
 #include "DialableNumber.h"
-#include "PppdPidFile.h"
+#include "ModemCall.h"
+#include "PeersCall.h"
+#include "PppdPreflight.h"
+#include "SystemPeers.h"
 
 #include <algorithm>
 #include <limits>
@@ -24,8 +27,22 @@ std::filesystem::path modemScript(const LinuxDialUpOptions& options) {
 } // namespace
 
 LinuxDialUp::LinuxDialUp(EventLoop& loop, LinuxDialUpOptions options)
-    : m_loop(loop), m_options(std::move(options)), m_phonebook(m_options.phonebook),
-      m_virtualModem(m_options.virtualModemProgram, modemScript(m_options), m_options.timeouts.modemStartMs) {}
+    : m_loop(loop), m_options(std::move(options)), m_trace(m_options.trace), m_ender(loop),
+      m_runFolder(m_options.pppdRunFolder, m_options.ownPeers), m_phonebook(m_options.phonebook),
+      m_systemPeers(systemPeers(m_options.peersFolder, m_options.ownPeers)),
+      m_virtualModem(m_options.virtualModemProgram, modemScript(m_options), m_options.timeouts.modemStartMs) {
+    // The dialer's own pppd, running or ending, is never an outside call.
+    m_runFolder.ignored = [this](pid_t pid) { return (m_call && m_call->pppdPid() == pid) || m_ender.ending(pid); };
+}
+
+void LinuxDialUp::Refresh() {
+    m_phonebook.reload();
+    m_systemPeers = systemPeers(m_options.peersFolder, m_options.ownPeers);
+}
+
+bool LinuxDialUp::isSystemPeers(const std::string& name) const {
+    return !m_phonebook.find(name) && std::find(m_systemPeers.begin(), m_systemPeers.end(), name) != m_systemPeers.end();
+}
 
 LinuxDialUp::~LinuxDialUp() {
     endCall();
@@ -34,14 +51,20 @@ LinuxDialUp::~LinuxDialUp() {
 }
 
 std::int16_t LinuxDialUp::EntryCount() {
-    size_t count = std::min<size_t>(m_phonebook.entries().size(), std::numeric_limits<std::int16_t>::max());
+    size_t count = std::min<size_t>(m_phonebook.entries().size() + m_systemPeers.size(),
+                                    std::numeric_limits<std::int16_t>::max());
     return static_cast<std::int16_t>(count);
 }
 
 std::string LinuxDialUp::Entry(std::int16_t index) {
     const auto& entries = m_phonebook.entries();
-    return index >= 0 && static_cast<size_t>(index) < entries.size() ? entries[static_cast<size_t>(index)].name
-                                                                      : "";
+    if (index < 0)
+        return "";
+    auto at = static_cast<size_t>(index);
+    if (at < entries.size())
+        return entries[at].name;
+    at -= entries.size();
+    return at < m_systemPeers.size() ? m_systemPeers[at] : "";
 }
 
 void LinuxDialUp::LoadEntry() {
@@ -52,7 +75,7 @@ void LinuxDialUp::LoadEntry() {
 bool LinuxDialUp::IsConnected() {
     if (m_call && m_call->isUp() && m_callEntry == m_entryName)
         return true;
-    return pppdPidFileIsLive(m_options.pppdRunFolder, m_entryName);
+    return m_runFolder.isUp(m_entryName);
 }
 
 void LinuxDialUp::CreateEntry() {
@@ -66,6 +89,11 @@ void LinuxDialUp::CreateEntry() {
 void LinuxDialUp::EditEntry() {
     m_editRefusal.clear();
     const PhonebookEntry* entry = m_phonebook.find(m_entryName);
+    if (isSystemPeers(m_entryName)) {
+        m_editRefusal = m_entryName + " is a connection of the system's pppd; change it in " +
+                        (m_options.peersFolder / m_entryName).string() + " as root";
+        return;
+    }
     if (!entryEditor || !entry)
         return;
     std::string name = entry->name;
@@ -92,6 +120,11 @@ int LinuxDialUp::restBeforeOpening() const {
 }
 
 void LinuxDialUp::beginCall(const DialRequest& request) {
+    m_trace.setSecret(request.password);
+    if (isSystemPeers(request.entryName)) {
+        beginPeersCall(request.entryName);
+        return;
+    }
     const PhonebookEntry* entry = m_phonebook.find(request.entryName);
     if (!entry) {
         post(kStateDisconnected, DialStatus::disconnected("there is no phonebook entry called " + request.entryName));
@@ -117,23 +150,62 @@ void LinuxDialUp::beginCall(const DialRequest& request) {
         return;
     }
 
+    if (std::string refusal = preflight(*entry); !refusal.empty()) {
+        post(kStateDisconnected, DialStatus::disconnected(refusal));
+        return;
+    }
+
     const DialTimeouts& timeouts = m_options.timeouts;
     CallPlan plan;
     plan.device = device;
     plan.speed = entry->speed;
+    plan.lockFolder = m_options.lockFolder;
     plan.dial = DialPlan{entry->init, *number, timeouts.commandMs, timeouts.dialMs};
     plan.ppp = entry->usesPpp();
-    plan.pppd = PppdPlan{m_options.pppdProgram.string(), entry->name, request.user, request.password, entry->speed,
-                         entry->isVirtual()};
+    plan.pppd.program = m_options.pppdProgram.string();
+    plan.pppd.peers = m_options.ownPeers;
+    plan.pppd.entry = entry->name;
+    plan.pppd.user = request.user;
+    plan.pppd.password = request.password;
+    plan.pppd.speed = entry->speed;
+    plan.pppd.localLine = entry->isVirtual();
     plan.pppTimeoutMs = timeouts.pppMs;
     m_callEntry = entry->name;
     m_call = std::make_unique<ModemCall>(
-        m_loop, std::move(plan), [this](std::int16_t state, const std::string& text) { post(state, text); },
+        m_loop, m_ender, m_trace, std::move(plan),
+        [this](std::int16_t state, const std::string& text) { post(state, text); },
         [this] { m_lineClosedAt = std::chrono::steady_clock::now(); });
     m_call->start();
 }
 
+std::string LinuxDialUp::preflight(const PhonebookEntry& entry) const {
+    if (!entry.isVirtual())
+        if (std::string refusal = PppdPreflight::checkLine(entry.device); !refusal.empty())
+            return refusal;
+    if (!entry.usesPpp())
+        return "";
+    return PppdPreflight{m_options.pppdProgram, m_options.peersFolder, m_options.ownPeers}.check(m_options.ownPeers);
+}
+
+void LinuxDialUp::beginPeersCall(const std::string& peers) {
+    PppdPreflight checks{m_options.pppdProgram, m_options.peersFolder, m_options.ownPeers};
+    if (std::string refusal = checks.check(peers); !refusal.empty()) {
+        post(kStateDisconnected, DialStatus::disconnected(refusal));
+        return;
+    }
+    PppdPlan plan;
+    plan.program = m_options.pppdProgram.string();
+    plan.peers = peers;
+    plan.lineOptions = false;
+    m_callEntry = peers;
+    const DialTimeouts& timeouts = m_options.timeouts;
+    m_call = std::make_unique<PeersCall>(m_loop, m_ender, m_trace, std::move(plan), timeouts.dialMs + timeouts.pppMs,
+                                         [this](std::int16_t state, const std::string& text) { post(state, text); });
+    m_call->start();
+}
+
 void LinuxDialUp::post(std::int16_t state, const std::string& text) {
+    m_trace.state(state, text);
     m_reports.push_back(Report{state, text});
     if (!m_delivery)
         m_delivery = m_loop.singleShot(0, [this] { deliver(); });

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "DialCall.h"
+#include "DialTrace.h"
 #include "DialUpControl.h"
 #include "LinuxDialUpOptions.h"
-#include "ModemCall.h"
 #include "Phonebook.h"
+#include "PppdRunFolder.h"
+#include "ProcessEnder.h"
 #include "VirtualModemProcess.h"
 #include "runtime/EventLoop.h"
 
@@ -15,8 +18,9 @@
 namespace quillan {
 
 // The dial-up control on Linux: the phonebook file, a Hayes modem dialogue on a serial line or on
-// the virtual modem, and pppd. Progress is raised from the event loop, never inside a member call,
-// and HangUp ends every report of the call it ends.
+// the virtual modem, and pppd through the dialer's own peers file; after the phonebook's entries, the
+// system's pppd peers files, dialed as `pon NAME` would. Progress is raised from the event loop, never
+// inside a member call, and HangUp ends every report of the call it ends.
 class LinuxDialUp : public DialUpControl {
 public:
     // Shows an entry for editing (an empty one for a new entry); the changed entry, or none when cancelled.
@@ -42,7 +46,7 @@ public:
     void CreateEntry() override;
     void EditEntry() override;
     std::string Entry(std::int16_t index) override;
-    void Refresh() override { m_phonebook.reload(); }
+    void Refresh() override;
 
     // Without an editor, CreateEntry and EditEntry leave the phonebook as it is.
     EntryEditor entryEditor;
@@ -62,6 +66,9 @@ private:
     };
 
     void beginCall(const DialRequest& request);
+    void beginPeersCall(const std::string& peers);
+    std::string preflight(const PhonebookEntry& entry) const;
+    bool isSystemPeers(const std::string& name) const;
     void post(std::int16_t state, const std::string& text);
     void deliver();
     void endCall();
@@ -69,7 +76,11 @@ private:
 
     EventLoop& m_loop;
     LinuxDialUpOptions m_options;
+    DialTrace m_trace;
+    ProcessEnder m_ender;
+    PppdRunFolder m_runFolder;
     Phonebook m_phonebook;
+    std::vector<std::string> m_systemPeers;
     VirtualModemProcess m_virtualModem;
     std::string m_entryName;
     std::string m_phoneNumber;
@@ -79,7 +90,7 @@ private:
     std::string m_statusText;
     std::string m_editRefusal;
 
-    std::unique_ptr<ModemCall> m_call;
+    std::unique_ptr<DialCall> m_call;
     std::string m_callEntry;
     EventLoop::Id m_begin = 0;
     std::deque<Report> m_reports;

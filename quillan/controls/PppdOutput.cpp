@@ -41,10 +41,13 @@ std::string_view exitMeaning(int code) {
 
 } // namespace
 
-std::vector<PppdOutput::Event> PppdOutput::feed(std::string_view bytes) {
+std::vector<PppdOutput::Event> PppdOutput::feed(std::string_view bytes,
+                                                const std::function<void(std::string_view line)>& logged) {
     std::vector<Event> events;
     for (char c : bytes) {
         if (c == '\n') {
+            if (logged)
+                logged(m_partial);
             onLine(m_partial, events);
             m_partial.clear();
         } else if (m_partial.size() < kLongestLine) {
@@ -57,6 +60,12 @@ std::vector<PppdOutput::Event> PppdOutput::feed(std::string_view bytes) {
 void PppdOutput::onLine(std::string_view line, std::vector<Event>& events) {
     if (!line.empty() && line.back() == '\r')
         line.remove_suffix(1);
+    if (line.starts_with("Serial connection established"))
+        events.push_back(Event::SerialConnected);
+    if (line.starts_with("Connect: "))
+        events.push_back(Event::Negotiating);
+    if (line.starts_with("Using interface ") && m_interface.empty())
+        m_interface = line.substr(16);
     if (line.find("authentication succeeded") != std::string_view::npos)
         events.push_back(Event::Authenticated);
     if (line.starts_with("local  IP address") || line.starts_with("local IP address"))

@@ -21,6 +21,7 @@ protected:
         LinuxDialUpOptions options;
         options.phonebook = folder.write("phonebook.ini", phonebook);
         options.pppdRunFolder = folder.path();
+        options.peersFolder = folder.path() / "peers";
         dialer = std::make_unique<LinuxDialUp>(loop, options);
         return *dialer;
     }

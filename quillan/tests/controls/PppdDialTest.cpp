@@ -1,4 +1,5 @@
 #include "DialerFixture.h"
+#include "controls/ProcessEnder.h"
 
 #include <sys/stat.h>
 
@@ -59,7 +60,8 @@ TEST_F(PppdDialTest, theUserGoesOnTheCommandLineAndThePasswordOnlyThroughADescri
     ASSERT_TRUE(dial("Work"));
     std::string args = folder.read("args");
     EXPECT_NE(args.find("user CORP\\alice"), std::string::npos) << args;
-    EXPECT_NE(args.find("linkname Work"), std::string::npos) << args;
+    EXPECT_NE(args.find("call quillan "), std::string::npos) << args;
+    EXPECT_NE(args.find("ipparam Work"), std::string::npos) << args;
     EXPECT_EQ(args.find("pa55-word"), std::string::npos);
     EXPECT_EQ(folder.read("env").find("pa55-word"), std::string::npos);
     EXPECT_EQ(folder.read("password"), "pa55-word");
@@ -78,22 +80,46 @@ TEST_F(PppdDialTest, pppdEndingAfterTheConnectionDropsTheLineWithoutProgress) {
     EXPECT_EQ(modem->mode(), VirtualModem::Mode::Command) << "the line is hung up";
 }
 
-TEST_F(PppdDialTest, hangingUpStopsPppd) {
+TEST_F(PppdDialTest, hangingUpStopsPppdOnTheEventLoop) {
     useFakePppd();
     makeDialer(onModem("Work", "1", "PPP=yes\n"));
     ASSERT_TRUE(dial("Work"));
     pid_t pppd = std::stoi(folder.read("pid"));
     dialer->HangUp();
-    EXPECT_NE(::kill(pppd, 0), 0) << "pppd still runs";
     EXPECT_FALSE(dialer->IsConnected());
+    // Reaped by the dialer once it has ended: until then kill(0) still finds it.
+    EXPECT_TRUE(loop.runUntil([pppd] { return ::kill(pppd, 0) != 0; }, 3000)) << "pppd still runs";
+}
+
+// A pppd that takes its time over SIGTERM (its down scripts) gets it; SIGKILL comes only after the grace.
+TEST(ProcessEnderTest, termFirstThenKillAfterTheGraceWithoutBlocking) {
+    PollEventLoop loop;
+    test::TempFolder folder;
+    std::filesystem::path stubborn = folder.write("stubborn", "#!/bin/sh\ntrap 'echo term > \"$0.term\"' TERM\n"
+                                                              "while :; do sleep 0.05; done\n");
+    ::chmod(stubborn.c_str(), 0700);
+    ChildProcess child;
+    ASSERT_EQ(child.start(stubborn.string(), {}, {}), "");
+    pid_t pid = child.pid();
+    ::usleep(100000); // the shell sets its trap
+    ProcessEnder ender(loop, 300);
+    auto before = std::chrono::steady_clock::now();
+    ender.end(child.release());
+    EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(100)) << "end() waited";
+    EXPECT_TRUE(ender.ending(pid));
+    EXPECT_TRUE(loop.runUntil([&] { return folder.read("stubborn.term") == "term\n"; }, 2000)) << "no SIGTERM";
+    EXPECT_TRUE(loop.runUntil([&] { return !ender.ending(pid); }, 3000));
+    EXPECT_GE(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(300)) << "killed before the grace";
+    EXPECT_NE(::kill(pid, 0), 0);
 }
 
 TEST_F(PppdDialTest, aMissingPppdEndsTheDialWithTheReason) {
     options.pppdProgram = folder.path() / "no-such-pppd";
     makeDialer(onModem("Work", "1", "PPP=yes\n"));
     ASSERT_TRUE(dial("Work"));
-    EXPECT_EQ(states(), (States{0, 1, 2, 3, kStateDisconnected}));
-    EXPECT_EQ(lastText(), "Disconnected: pppd could not be started: No such file or directory");
+    EXPECT_EQ(states(), (States{kStateDisconnected}));
+    EXPECT_EQ(lastText(), "Disconnected: pppd is not installed (" + options.pppdProgram.string() +
+                              "): install it with \"sudo apt install ppp\"");
 }
 
 TEST_F(PppdDialTest, aPppdThatNeverBringsTheLinkUpTimesOut) {

@@ -28,7 +28,7 @@ std::filesystem::path modemScript(const LinuxDialUpOptions& options) {
 
 LinuxDialUp::LinuxDialUp(EventLoop& loop, LinuxDialUpOptions options)
     : m_loop(loop), m_options(std::move(options)), m_trace(m_options.trace), m_ender(loop),
-      m_runFolder(m_options.pppdRunFolder, m_options.ownPeers), m_phonebook(m_options.phonebook),
+      m_runFolder(m_options.pppdRunFolder, m_options.ownPeers, m_options.scanClock), m_phonebook(m_options.phonebook),
       m_systemPeers(systemPeers(m_options.peersFolder, m_options.ownPeers)),
       m_virtualModem(m_options.virtualModemProgram, modemScript(m_options), m_options.timeouts.modemStartMs) {
     // The dialer's own pppd, running or ending, is never an outside call.
@@ -56,15 +56,16 @@ std::int16_t LinuxDialUp::EntryCount() {
     return static_cast<std::int16_t>(count);
 }
 
-std::string LinuxDialUp::Entry(std::int16_t index) {
+const std::string& LinuxDialUp::Entry(std::int16_t index) {
+    static const std::string none;
     const auto& entries = m_phonebook.entries();
     if (index < 0)
-        return "";
+        return none;
     auto at = static_cast<size_t>(index);
     if (at < entries.size())
         return entries[at].name;
     at -= entries.size();
-    return at < m_systemPeers.size() ? m_systemPeers[at] : "";
+    return at < m_systemPeers.size() ? m_systemPeers[at] : none;
 }
 
 void LinuxDialUp::LoadEntry() {

@@ -45,7 +45,7 @@ public:
     void LoadEntry() override;
     void CreateEntry() override;
     void EditEntry() override;
-    std::string Entry(std::int16_t index) override;
+    const std::string& Entry(std::int16_t index) override;
     void Refresh() override;
 
     // Without an editor, CreateEntry and EditEntry leave the phonebook as it is.

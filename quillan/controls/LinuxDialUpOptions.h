@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <string>
@@ -30,6 +31,8 @@ struct LinuxDialUpOptions {
     // user's connections, listed after the phonebook's entries.
     std::filesystem::path peersFolder = "/etc/ppp/peers";
     std::string ownPeers = "quillan";
+    // The time the connection scan goes by: within one moment every entry shares one look at the run folder.
+    std::chrono::steady_clock::time_point (*scanClock)() = &std::chrono::steady_clock::now;
     // Where serial programs leave their lock files.
     std::filesystem::path lockFolder = "/run/lock";
     // Given every line of the modem dialogue, each state and pppd's messages, when set.

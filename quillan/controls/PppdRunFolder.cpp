@@ -52,8 +52,8 @@ ssize_t readSmall(int dirFd, const char* path, char* buffer, size_t size) {
 
 } // namespace
 
-PppdRunFolder::PppdRunFolder(std::filesystem::path folder, std::string ownPeers)
-    : m_folder(std::move(folder)), m_ownPeers(std::move(ownPeers)) {}
+PppdRunFolder::PppdRunFolder(std::filesystem::path folder, std::string ownPeers, Clock clock)
+    : m_folder(std::move(folder)), m_ownPeers(std::move(ownPeers)), m_clock(clock) {}
 
 PppdRunFolder::~PppdRunFolder() {
     if (m_fd >= 0)
@@ -73,9 +73,10 @@ bool PppdRunFolder::isUp(std::string_view name) {
 }
 
 void PppdRunFolder::refresh() {
-    auto now = std::chrono::steady_clock::now();
-    if (now - m_refreshed < kFreshFor)
+    auto now = m_clock();
+    if (m_refreshedOnce && now - m_refreshed < kFreshFor)
         return;
+    m_refreshedOnce = true;
     m_refreshed = now;
     if (folderChanged()) {
         scan();

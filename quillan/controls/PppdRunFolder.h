@@ -18,7 +18,8 @@ namespace quillan {
 // known processes live, so the steady state reads the folder's status once and allocates nothing.
 class PppdRunFolder {
 public:
-    PppdRunFolder(std::filesystem::path folder, std::string ownPeers);
+    using Clock = std::chrono::steady_clock::time_point (*)();
+    PppdRunFolder(std::filesystem::path folder, std::string ownPeers, Clock clock = &std::chrono::steady_clock::now);
     ~PppdRunFolder();
     PppdRunFolder(const PppdRunFolder&) = delete;
     PppdRunFolder& operator=(const PppdRunFolder&) = delete;
@@ -43,9 +44,11 @@ private:
 
     std::filesystem::path m_folder;
     std::string m_ownPeers;
+    Clock m_clock;
     int m_fd = -1;
     timespec m_seenChange{};
     std::chrono::steady_clock::time_point m_refreshed{};
+    bool m_refreshedOnce = false;
     std::vector<Link> m_links;
     size_t m_count = 0;
 };

@@ -10,6 +10,7 @@
 
 #include <filesystem>
 #include <string>
+#include <string_view>
 
 namespace quillan {
 
@@ -62,7 +63,8 @@ public:
     // The tray icon record's tip, kept for the whole run.
     const std::string& trayTip() const { return m_trayTip; }
     void addTrayIcon();
-    void setTrayTip(const std::string& tip);
+    // The tip is tip followed by more.
+    void setTrayTip(std::string_view tip, std::string_view more = {});
 
     // The close box ends the program the way the exit commands do.
     void userClose() override;

@@ -6,6 +6,8 @@
 #include "forms/frmConfig.h"
 #include "forms/frmStart.h"
 
+#include <cstdio>
+
 namespace quillan {
 
 namespace {
@@ -13,6 +15,10 @@ LinuxDialUpOptions dialUpOptions(const ProgramOptions& options) {
     LinuxDialUpOptions dialUp;
     dialUp.phonebook = options.phonebook;
     dialUp.pppdRunFolder = options.pppdRunDir;
+    if (options.trace)
+        dialUp.trace = [](std::string_view line) {
+            std::fprintf(stderr, "quillan: %.*s\n", static_cast<int>(line.size()), line.data());
+        };
     return dialUp;
 }
 } // namespace

@@ -41,7 +41,9 @@ ProgramOptions readProgramOptions(const QStringList& arguments) {
     const QCommandLineOption pppdRunDir("pppd-run-dir", "Where pppd keeps its pid files (default /run).", "DIR");
     const QCommandLineOption screenshots(
         "screenshots", "Save a picture of every window shown into DIR, print each path, and quit when done.", "DIR");
-    parser.addOptions({dataDir, phonebook, pppdRunDir, screenshots});
+    const QCommandLineOption trace("trace", "Write every line to and from the modem, each state of the dialer and "
+                                            "pppd's messages to standard error (passwords masked).");
+    parser.addOptions({dataDir, phonebook, pppdRunDir, screenshots, trace});
     parser.process(arguments);
 
     ProgramOptions options;
@@ -51,6 +53,7 @@ ProgramOptions readProgramOptions(const QStringList& arguments) {
         parser.isSet(phonebook) ? std::filesystem::path(parser.value(phonebook).toStdString()) : options.dataDir / "phonebook.ini";
     if (parser.isSet(pppdRunDir))
         options.pppdRunDir = parser.value(pppdRunDir).toStdString();
+    options.trace = parser.isSet(trace);
     if (parser.isSet(screenshots))
         options.screenshots = parser.value(screenshots).toStdString();
     return options;

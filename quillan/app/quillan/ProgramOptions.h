@@ -13,6 +13,8 @@ struct ProgramOptions {
     std::filesystem::path dataDir;
     std::filesystem::path phonebook;
     std::filesystem::path pppdRunDir = "/run";
+    // The modem dialogue, the dialer's states and pppd's messages go to standard error.
+    bool trace = false;
     // Headless evidence: a picture of every window shown goes into this folder.
     std::optional<std::filesystem::path> screenshots;
 };

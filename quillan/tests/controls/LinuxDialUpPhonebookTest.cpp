@@ -41,6 +41,25 @@ protected:
         return pid;
     }
 
+    // A process named pppd with the given arguments on its command line, as ps shows a call.
+    pid_t startPppdCalling(const std::vector<std::string>& args) {
+        if (!std::filesystem::exists(folder.path() / "pppd-sh"))
+            std::filesystem::copy_file("/bin/sh", folder.path() / "pppd-sh");
+        pid_t pid = ::fork();
+        if (pid == 0) {
+            std::vector<const char*> argv{"pppd", "-c", "while :; do sleep 1; done"};
+            for (const std::string& arg : args)
+                argv.push_back(arg.c_str());
+            argv.push_back(nullptr);
+            ::execv((folder.path() / "pppd-sh").c_str(), const_cast<char* const*>(argv.data()));
+            ::_exit(127);
+        }
+        children.push_back(pid);
+        for (int tries = 0; tries < 400 && command(pid) != "pppd"; ++tries)
+            ::usleep(5000);
+        return pid;
+    }
+
     static std::string command(pid_t pid) {
         std::ifstream file("/proc/" + std::to_string(pid) + "/comm");
         std::string name;
@@ -189,4 +208,69 @@ TEST_F(PhonebookSideTest, unreadablePidFilesAndUnsafeNamesAreNoConnection) {
     EXPECT_FALSE(dialUp.IsConnected());
     dialUp.setEntryName("");
     EXPECT_FALSE(dialUp.IsConnected());
+}
+
+// Calls started outside the program are found by the pppd processes' own words, whatever the pid file.
+TEST_F(PhonebookSideTest, anOutsidePppdIsAdoptedByTheCallItsCommandLineNames) {
+    struct Case {
+        const char* pidFile;
+        std::vector<std::string> args;
+        const char* upEntry; // "" when no entry is up
+    };
+    const Case cases[] = {
+        {"ppp0.pid", {"call", "Home"}, "Home"},
+        {"ppp1.pid", {"nodetach", "linkname", "Home", "call", "isp"}, "Home"},
+        {"ppp2.pid", {"call", "quillan", "user", "bob", "ipparam", "Home"}, "Home"},
+        {"ppp-Work.pid", {"call", "other"}, "Work"},
+        {"ppp3.pid", {"call", "Elsewhere"}, ""},
+        {"ppp4.pid", {"/dev/ttyS0", "115200"}, ""},
+        {"pppx.pid", {"call", "Home"}, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pidFile);
+        LinuxDialUp& dialUp = dialerWith(kTwoEntries);
+        pid_t pppd = startPppdCalling(c.args);
+        std::ofstream(folder.path() / c.pidFile) << pppd << "\n";
+        for (const char* entry : {"Work", "Home"}) {
+            dialUp.setEntryName(entry);
+            EXPECT_EQ(dialUp.IsConnected(), std::string(c.upEntry) == entry) << entry;
+        }
+        std::filesystem::remove(folder.path() / c.pidFile);
+    }
+}
+
+TEST_F(PhonebookSideTest, anAdoptedCallThatEndsIsNoLongerUpThoughItsPidFileStays) {
+    LinuxDialUp& dialUp = dialerWith(kTwoEntries);
+    pid_t pppd = startPppdCalling({"call", "Home"});
+    std::ofstream(folder.path() / "ppp0.pid") << pppd << "\n";
+    dialUp.setEntryName("Home");
+    ASSERT_TRUE(dialUp.IsConnected());
+    ::kill(pppd, SIGKILL);
+    ::waitpid(pppd, nullptr, 0);
+    children.clear();
+    ::usleep(30000); // past the moment within which the entries of one scan share a look
+    EXPECT_FALSE(dialUp.IsConnected());
+}
+
+TEST_F(PhonebookSideTest, theSystemsPeersFollowThePhonebookReadOnly) {
+    std::filesystem::create_directories(folder.path() / "peers");
+    for (const char* name : {"provider", "quillan", "work~", ".hidden", "isp.dpkg-old", "zeta"})
+        folder.write(std::string("peers/") + name, "/dev/ttyS0\n");
+    LinuxDialUp& dialUp = dialerWith(kTwoEntries);
+    EXPECT_EQ(dialUp.EntryCount(), 4);
+    EXPECT_EQ(dialUp.Entry(2), "provider");
+    EXPECT_EQ(dialUp.Entry(3), "zeta");
+    bool edited = false;
+    dialUp.entryEditor = [&edited](const PhonebookEntry& entry) {
+        edited = true;
+        return std::optional<PhonebookEntry>(entry);
+    };
+    dialUp.setEntryName("provider");
+    dialUp.EditEntry();
+    EXPECT_FALSE(edited);
+    EXPECT_EQ(dialUp.editRefusal(), "provider is a connection of the system's pppd; change it in " +
+                                        (folder.path() / "peers" / "provider").string() + " as root");
+    folder.write("peers/later", "");
+    dialUp.Refresh();
+    EXPECT_EQ(dialUp.Entry(2), "later");
 }

@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <fstream>
 #include <signal.h>
 
@@ -136,6 +137,72 @@ TEST_F(PppdDialTest, aPppdThatNeverBringsTheLinkUpTimesOut) {
     ASSERT_TRUE(dial("Work"));
     EXPECT_EQ(states(), (States{0, 1, 2, 3, 5, kStateDisconnected}));
     EXPECT_EQ(lastText(), "Disconnected: pppd did not bring the link up in time");
+}
+
+// A peers file of the user's own: pppd runs its chat script and opens the line; its messages are the states.
+const char* kPeersPppd = R"(#!/bin/sh
+here=$(dirname "$0")
+printf '%s\n' "$*" > "$here/args"
+echo $$ > "$here/pid"
+echo "Serial connection established."
+echo "Using interface ppp0"
+echo "Connect: ppp0 <--> /dev/ttyS0"
+echo "CHAP authentication succeeded"
+echo "local  IP address 10.0.0.2"
+exec sleep 30
+)";
+
+TEST_F(PppdDialTest, aSystemPeersEntryIsDialedAsPonWouldWithPppdsMessagesAsStates) {
+    options.pppdProgram = folder.write("pppd", kPeersPppd);
+    ::chmod(options.pppdProgram.c_str(), 0700);
+    folder.write("peers/provider", "/dev/ttyS0\nconnect \"/usr/sbin/chat -v -f /etc/chatscripts/provider\"\n");
+    makeDialer(onModem("Work", "1", "PPP=yes\n"));
+    dialer->setEntryName("provider");
+    credentials();
+    ASSERT_TRUE(dialAgain("provider"));
+    EXPECT_EQ(states(), (States{0, 3, 5, 14, kStateConnected}));
+    EXPECT_EQ(seen[0].text, "Calling provider with pppd");
+    EXPECT_EQ(folder.read("args"), "call provider nodetach logfd 2\n");
+    EXPECT_TRUE(dialer->IsConnected());
+    pid_t pppd = std::stoi(folder.read("pid"));
+    dialer->HangUp();
+    EXPECT_FALSE(dialer->IsConnected());
+    EXPECT_TRUE(loop.runUntil([pppd] { return ::kill(pppd, 0) != 0; }, 3000)) << "pppd still runs";
+}
+
+TEST_F(PppdDialTest, aSystemPeersCallThatFailsEndsWithPppdsReasonInPlainWords) {
+    options.pppdProgram = folder.write("pppd", "#!/bin/sh\necho 'Connect script failed'\nexit 8\n");
+    ::chmod(options.pppdProgram.c_str(), 0700);
+    folder.write("peers/provider", "");
+    makeDialer(onModem("Work", "1", "PPP=yes\n"));
+    ASSERT_TRUE(dialAgain("provider"));
+    EXPECT_EQ(states(), (States{0, kStateDisconnected}));
+    EXPECT_EQ(lastText(), "Disconnected: pppd: Connect script failed (the connect script failed)");
+}
+
+// What a user sees with --trace: the modem dialogue, the states and pppd's lines, never the password.
+TEST_F(PppdDialTest, theTraceShowsTheDialogueStatesAndPppdWithThePasswordMasked) {
+    options.pppdProgram = folder.write("pppd", "#!/bin/sh\necho \"PAP password $(cat <&3) sent\"\n"
+                                               "echo 'local  IP address 10.0.0.2'\nexec sleep 30\n");
+    ::chmod(options.pppdProgram.c_str(), 0700);
+    std::vector<std::string> trace;
+    options.trace = [&trace](std::string_view line) { trace.emplace_back(line); };
+    makeDialer(onModem("Work", "5550100", "PPP=yes\n"));
+    credentials();
+    ASSERT_TRUE(dial("Work"));
+    auto has = [&trace](const std::string& text) {
+        return std::any_of(trace.begin(), trace.end(), [&](const std::string& l) { return l == text; });
+    };
+    EXPECT_TRUE(has("modem <- ATDT5550100\\r"));
+    EXPECT_TRUE(std::any_of(trace.begin(), trace.end(), [](const std::string& l) {
+        return l.starts_with("modem -> ") && l.find("CONNECT") != std::string::npos;
+    }));
+    EXPECT_TRUE(std::any_of(trace.begin(), trace.end(),
+                            [](const std::string& l) { return l.starts_with("state 3: Modem connected"); }));
+    EXPECT_TRUE(has("pppd: PAP password ******** sent"));
+    EXPECT_TRUE(has("state 8192: Connected"));
+    for (const std::string& line : trace)
+        EXPECT_EQ(line.find("pa55-word"), std::string::npos) << line;
 }
 
 // The system's own pppd, run as Debian's users run it: by a user who is not root, through a root-owned

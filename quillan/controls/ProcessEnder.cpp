@@ -2,6 +2,7 @@
 
 #include <signal.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
@@ -30,9 +31,18 @@ void kill(pid_t pid) {
 ProcessEnder::~ProcessEnder() {
     if (m_check)
         m_loop.cancel(m_check);
-    for (const Ending& ending : m_ending)
-        if (!reaped(ending.pid))
-            kill(ending.pid);
+    // The program is ending and its windows are gone: what still runs gets the rest of its grace here.
+    for (int waited = 0; !m_ending.empty(); waited += kCheckMs) {
+        std::erase_if(m_ending, [](const Ending& ending) { return reaped(ending.pid); });
+        if (m_ending.empty())
+            break;
+        if (waited + m_ending.front().waitedMs >= m_graceMs) {
+            for (const Ending& ending : m_ending)
+                kill(ending.pid);
+            break;
+        }
+        ::usleep(kCheckMs * 1000);
+    }
 }
 
 void ProcessEnder::end(pid_t pid) {

@@ -10,7 +10,8 @@ namespace quillan {
 
 // Ends programs the way a daemon expects: SIGTERM, then time on the event loop to finish its own work
 // (pppd ends the link and runs its down scripts), SIGKILL only when that time is up. Nothing waits on the
-// user-interface thread while they end; whatever still runs when this object goes is killed then.
+// user-interface thread while they end; when this object goes (the program ends), what still runs gets
+// the rest of its grace there and is then killed.
 class ProcessEnder {
 public:
     static constexpr int kGraceMs = 5000;

@@ -9,8 +9,6 @@ namespace quillan {
 namespace {
 
 constexpr int kProbes = 3;
-// Longer lines are not modem replies; keeps a stream of data from growing the buffer.
-constexpr size_t kLongestLine = 256;
 
 bool startsWithAt(std::string_view text) {
     return text.size() >= 2 && std::toupper(static_cast<unsigned char>(text[0])) == 'A' &&
@@ -38,21 +36,10 @@ void HayesDialogue::command(Phase phase, const std::string& text, int timeoutMs)
 }
 
 void HayesDialogue::feed(std::string_view bytes) {
-    for (char c : bytes) {
-        if (m_phase == Phase::Idle || m_phase == Phase::Ended)
-            return;
-        if (c == '\r' || c == '\n') {
-            if (!m_line.empty()) {
-                std::string line;
-                line.swap(m_line);
-                onLine(line);
-            }
-        } else if (m_line.size() < kLongestLine) {
-            m_line += c;
-        } else {
-            m_line.clear();
-        }
-    }
+    m_lines.feed(bytes, [this](const LineReader::Line& line) {
+        if (m_phase != Phase::Idle && m_phase != Phase::Ended && !line.cut && !line.text.empty())
+            onLine(line.text);
+    });
 }
 
 void HayesDialogue::onLine(std::string_view line) {
@@ -119,7 +106,7 @@ void HayesDialogue::timedOut() {
 
 void HayesDialogue::end() {
     m_phase = Phase::Ended;
-    m_line.clear();
+    m_lines.reset();
     m_sink.cancelTimeout();
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LineReader.h"
+
 #include <string>
 #include <string_view>
 
@@ -55,7 +57,8 @@ private:
     DialPlan m_plan;
     Phase m_phase = Phase::Idle;
     int m_probesLeft = 0;
-    std::string m_line;
+    // Longer lines are not modem replies; a cut one is never read as a reply.
+    LineReader m_lines{{.lineBytes = 256}};
 };
 
 } // namespace quillan

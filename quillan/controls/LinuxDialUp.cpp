@@ -81,10 +81,8 @@ bool LinuxDialUp::IsConnected() {
 
 void LinuxDialUp::CreateEntry() {
     m_editRefusal.clear();
-    if (!entryEditor)
-        return;
-    if (std::optional<PhonebookEntry> created = entryEditor(PhonebookEntry{}))
-        m_editRefusal = m_phonebook.append(*created);
+    if (entryEditor)
+        runEditor(PhonebookEntry{}, "");
 }
 
 void LinuxDialUp::EditEntry() {
@@ -93,13 +91,24 @@ void LinuxDialUp::EditEntry() {
     if (isSystemPeers(m_entryName)) {
         m_editRefusal = m_entryName + " is a connection of the system's pppd; change it in " +
                         (m_options.peersFolder / m_entryName).string() + " as root";
+        if (editRefused)
+            editRefused(m_editRefusal);
         return;
     }
-    if (!entryEditor || !entry)
+    // Copies: writing the phonebook re-reads its entries.
+    if (entryEditor && entry)
+        runEditor(PhonebookEntry(*entry), std::string(entry->name));
+}
+
+void LinuxDialUp::runEditor(const PhonebookEntry& shown, std::string replacing) {
+    const std::optional<EditedEntry> edited = entryEditor(shown, readWvdialDialers(m_options.wvdialFiles));
+    if (!edited)
         return;
-    std::string name = entry->name;
-    if (std::optional<PhonebookEntry> changed = entryEditor(*entry))
-        m_editRefusal = m_phonebook.replace(name, *changed);
+    m_editRefusal = replacing.empty() ? m_phonebook.append(edited->entry) : m_phonebook.replace(replacing, edited->entry);
+    if (!m_editRefusal.empty() && editRefused)
+        editRefused(m_editRefusal);
+    if (m_editRefusal.empty() && edited->imported && dialerImported)
+        dialerImported(edited->entry.name, *edited->imported);
 }
 
 void LinuxDialUp::Dial() {

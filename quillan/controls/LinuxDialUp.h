@@ -8,6 +8,7 @@
 #include "PppdRunFolder.h"
 #include "ProcessEnder.h"
 #include "VirtualModemProcess.h"
+#include "WvdialDialer.h"
 #include "runtime/EventLoop.h"
 
 #include <chrono>
@@ -23,8 +24,15 @@ namespace quillan {
 // inside a member call, and HangUp ends every report of the call it ends.
 class LinuxDialUp : public DialUpControl {
 public:
-    // Shows an entry for editing (an empty one for a new entry); the changed entry, or none when cancelled.
-    using EntryEditor = std::function<std::optional<PhonebookEntry>(const PhonebookEntry& entry)>;
+    // What the entry editor gives back: the entry, and the dialer it was imported from if any.
+    struct EditedEntry {
+        PhonebookEntry entry;
+        std::optional<WvdialDialer> imported;
+    };
+    // Shows an entry for editing (an empty one for a new entry), offering the dialers of the wvdial
+    // configuration to import; the changed entry, or none when cancelled.
+    using EntryEditor =
+        std::function<std::optional<EditedEntry>(const PhonebookEntry& entry, const std::vector<WvdialDialer>& dialers)>;
 
     LinuxDialUp(EventLoop& loop, LinuxDialUpOptions options);
     ~LinuxDialUp() override;
@@ -50,6 +58,10 @@ public:
 
     // Without an editor, CreateEntry and EditEntry leave the phonebook as it is.
     EntryEditor entryEditor;
+    // Told of an entry written from an imported dialer, for the credentials the phonebook does not keep.
+    std::function<void(const std::string& entryName, const WvdialDialer& dialer)> dialerImported;
+    // Told when an entry the editor gave back could not be written, with the reason.
+    std::function<void(const std::string& why)> editRefused;
     // Why the phonebook refused the last edited entry, or "".
     const std::string& editRefusal() const { return m_editRefusal; }
 
@@ -65,6 +77,8 @@ private:
         std::string text;
     };
 
+    // Shows the editor and writes what it gives back; replacing names the entry edited, "" for a new one.
+    void runEditor(const PhonebookEntry& shown, std::string replacing);
     void beginCall(const DialRequest& request);
     void beginPeersCall(const std::string& peers);
     std::string preflight(const PhonebookEntry& entry) const;

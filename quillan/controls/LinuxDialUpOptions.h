@@ -5,6 +5,7 @@
 #include <functional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace quillan {
 
@@ -41,6 +42,8 @@ struct LinuxDialUpOptions {
     std::filesystem::path virtualModemProgram;
     // Empty: vmodem.script beside the phonebook when there is one, else the modem's defaults.
     std::filesystem::path virtualModemScript;
+    // wvdial configurations whose dialers the entry editor offers to import, a later one overriding.
+    std::vector<std::filesystem::path> wvdialFiles;
     DialTimeouts timeouts;
 };
 

@@ -14,8 +14,6 @@ constexpr std::string_view kProgress[] = {
     "Connection terminated", "Terminating on signal", "Hangup (SIGHUP)",
 };
 
-constexpr size_t kLongestLine = 400;
-
 std::string_view exitMeaning(int code) {
     switch (code) {
     case 1: return "pppd ended on a fatal error";
@@ -44,22 +42,15 @@ std::string_view exitMeaning(int code) {
 std::vector<PppdOutput::Event> PppdOutput::feed(std::string_view bytes,
                                                 const std::function<void(std::string_view line)>& logged) {
     std::vector<Event> events;
-    for (char c : bytes) {
-        if (c == '\n') {
-            if (logged)
-                logged(m_partial);
-            onLine(m_partial, events);
-            m_partial.clear();
-        } else if (m_partial.size() < kLongestLine) {
-            m_partial += c;
-        }
-    }
+    m_lines.feed(bytes, [&](const LineReader::Line& line) {
+        if (logged)
+            logged(line.text);
+        onLine(line.text, events);
+    });
     return events;
 }
 
 void PppdOutput::onLine(std::string_view line, std::vector<Event>& events) {
-    if (!line.empty() && line.back() == '\r')
-        line.remove_suffix(1);
     if (line.starts_with("Serial connection established"))
         events.push_back(Event::SerialConnected);
     if (line.starts_with("Connect: "))

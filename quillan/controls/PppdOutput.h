@@ -1,5 +1,7 @@
 #pragma once
 
+#include "LineReader.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
@@ -22,7 +24,7 @@ public:
 private:
     void onLine(std::string_view line, std::vector<Event>& events);
 
-    std::string m_partial;
+    LineReader m_lines{{.lineBytes = 400}};
     std::string m_complaint;
     std::string m_interface;
 };

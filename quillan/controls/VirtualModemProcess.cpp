@@ -1,5 +1,7 @@
 #include "VirtualModemProcess.h"
 
+#include "LineReader.h"
+
 #include <fcntl.h>
 #include <poll.h>
 #include <unistd.h>
@@ -8,6 +10,7 @@
 #include <chrono>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 #include <sstream>
 
 namespace quillan {
@@ -24,7 +27,8 @@ void closeFd(int& fd) {
 
 // Reads the first line the program prints, waiting at most timeoutMs.
 std::string firstLine(int fd, int timeoutMs, std::string& error) {
-    std::string text;
+    LineReader reader({.lineBytes = 4096});
+    std::optional<std::string> text;
     auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
         auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
@@ -41,9 +45,9 @@ std::string firstLine(int fd, int timeoutMs, std::string& error) {
             error = "it ended before naming its line";
             return "";
         }
-        if (c == '\n')
-            return text;
-        text += c;
+        reader.feed(std::string_view(&c, 1), [&](const LineReader::Line& line) { text = line.text; });
+        if (text)
+            return *text;
     }
 }
 

@@ -4,8 +4,12 @@
 #include "Forms.h"
 #include "frmAlternateDial.h"
 #include "frmCloseConfig.h"
+#include "frmCreateShortcut.h"
 #include "frmDialSelected.h"
+#include "frmEditProfile.h"
+#include "frmWarnNewConnection.h"
 #include "frmStart.h"
+#include "modules/ImportedProfile.h"
 #include "modules/Numeric.h"
 #include "modules/ProgramTitle.h"
 #include "modules/SettingsFile.h"
@@ -220,6 +224,10 @@ frmConfig::frmConfig(Forms& forms)
     optionConnectDefaultNo.Click = [this] { optionConnectDefaultNo_Click(); };
     cmdSave.Click = [this] { cmdSave_Click(); };
     cmdCloseConfigurationConsole.Click = [this] { cmdCloseConfigurationConsole_Click(); };
+    cmdNewProfile.Click = [this] { cmdNewProfile_Click(); };
+    cmdEditProfile.Click = [this] { cmdEditProfile_Click(); };
+    cmdProperties.Click = [this] { cmdProperties_Click(); };
+    cmdCreateShort.Click = [this] { cmdCreateShort_Click(); };
 }
 
 void frmConfig::bindFlagBoxes() {
@@ -517,6 +525,34 @@ void frmConfig::cmdDial_Click() {
     dial.fillFrom(*name);
     dial.show();
 }
+
+void frmConfig::cmdNewProfile_Click() { m_forms.get<frmWarnNewConnection>().show(); }
+
+void frmConfig::cmdEditProfile_Click() {
+    const std::optional<std::string> name = selectedProfile();
+    if (!name)
+        return;
+    frmEditProfile& edit = m_forms.get<frmEditProfile>();
+    edit.fillFrom(*name);
+    edit.showModal();
+    // The console shows what the profile now holds.
+    listProfiles_Click();
+}
+
+void frmConfig::cmdProperties_Click() {
+    const std::string name = listProfiles.text();
+    if (name.empty()) {
+        services().boxes.show("Select a connection profile first!", MsgButtons::OK, MsgIcon::Exclamation, "Warning");
+        return;
+    }
+    DialUpControl& control = m_forms.dialUp();
+    control.setEntryName(name);
+    control.EditEntry();
+    applyImportedProfile(m_forms.m());
+    listProfiles_Click();
+}
+
+void frmConfig::cmdCreateShort_Click() { m_forms.get<frmCreateShortcut>().show(); }
 
 void frmConfig::cmdMakeDefault_Click() {
     const std::optional<std::string> name = selectedProfile();

@@ -8,6 +8,7 @@
 #include "frmAbout.h"
 #include "frmHelpStart.h"
 #include "frmConfig.h"
+#include "frmCreateShortcut.h"
 #include "frmDeleteProfile.h"
 #include "modules/ProgramTitle.h"
 #include "modules/SettingsFile.h"
@@ -133,6 +134,7 @@ void frmStart::Form_Load() {
     Module1& m = m_forms.m();
     formRAS& ras = m_forms.get<formRAS>();
 
+    m_forms.get<frmCreateShortcut>();
     m.settings = SettingsRecord{};
     m.exiting = "false";
     listConnectionStatus.addItem("          Welcome to Quillan!");

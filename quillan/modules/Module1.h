@@ -1,11 +1,13 @@
 #pragma once
 
 #include "ConnectionClock.h"
+#include "ImportedProfile.h"
 #include "KeyedCollection.h"
 #include "SettingsRecord.h"
 
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -25,6 +27,8 @@ struct Module1 {
     std::string firstrun = "true";
     std::string newprofilepending = "false";
     std::int16_t profilecount = 0;
+    // Credentials the entry editor imported for the entry it just wrote, until its record takes them.
+    std::optional<ImportedProfile> importedprofile;
 
     std::string currentprofile;
     std::string dialing = "false";

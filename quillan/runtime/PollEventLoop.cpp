@@ -7,19 +7,37 @@
 
 namespace quillan {
 
-EventLoop::Id PollEventLoop::watchReadable(int fd, std::function<void()> callback) {
+EventLoop::Id PollEventLoop::watch(int fd, short events, std::function<void()> callback) {
     Id id = m_nextId++;
-    m_watches.emplace(id, Watch{fd, std::make_shared<std::function<void()>>(std::move(callback))});
+    m_watches.emplace(id, Watch{fd, events, std::make_shared<std::function<void()>>(std::move(callback))});
     return id;
+}
+
+EventLoop::Id PollEventLoop::watchReadable(int fd, std::function<void()> callback) {
+    return watch(fd, POLLIN, std::move(callback));
+}
+
+EventLoop::Id PollEventLoop::watchWritable(int fd, std::function<void()> callback) {
+    return watch(fd, POLLOUT, std::move(callback));
 }
 
 void PollEventLoop::unwatch(Id id) { m_watches.erase(id); }
 
-EventLoop::Id PollEventLoop::singleShot(int ms, std::function<void()> callback) {
+EventLoop::Id PollEventLoop::schedule(int ms, bool repeat, std::function<void()> callback) {
     Id id = m_nextId++;
-    TimePoint due = std::chrono::steady_clock::now() + std::chrono::milliseconds(std::max(ms, 0));
-    m_shots.emplace(id, Shot{due, std::make_shared<std::function<void()>>(std::move(callback))});
+    auto period = std::chrono::milliseconds(std::max(ms, 0));
+    m_shots.emplace(id, Shot{std::chrono::steady_clock::now() + period, repeat ? period : std::chrono::milliseconds(0),
+                             std::make_shared<std::function<void()>>(std::move(callback))});
     return id;
+}
+
+EventLoop::Id PollEventLoop::singleShot(int ms, std::function<void()> callback) {
+    return schedule(ms, false, std::move(callback));
+}
+
+EventLoop::Id PollEventLoop::repeating(int ms, std::function<void()> callback) {
+    // A zero period would spin; a repeating timer waits at least a millisecond.
+    return schedule(std::max(ms, 1), true, std::move(callback));
 }
 
 void PollEventLoop::cancel(Id id) { m_shots.erase(id); }
@@ -34,11 +52,11 @@ int PollEventLoop::waitMs(int maxWaitMs) const {
     return std::max(wait, 0);
 }
 
-void PollEventLoop::runReadable(int waitMs) {
+void PollEventLoop::runReady(int waitMs) {
     std::vector<pollfd> fds;
     std::vector<Id> ids;
     for (const auto& [id, watch] : m_watches) {
-        fds.push_back(pollfd{watch.fd, POLLIN, 0});
+        fds.push_back(pollfd{watch.fd, watch.events, 0});
         ids.push_back(id);
     }
     int ready = ::poll(fds.data(), fds.size(), waitMs);
@@ -67,13 +85,16 @@ void PollEventLoop::runDueShots() {
         if (it == m_shots.end())
             continue; // cancelled by an earlier callback
         Callback callback = it->second.callback;
-        m_shots.erase(it);
+        if (it->second.period.count() > 0)
+            it->second.due = std::max(it->second.due + it->second.period, now); // a late loop does not catch up
+        else
+            m_shots.erase(it);
         (*callback)();
     }
 }
 
 void PollEventLoop::runOnce(int maxWaitMs) {
-    runReadable(waitMs(maxWaitMs));
+    runReady(waitMs(maxWaitMs));
     runDueShots();
 }
 

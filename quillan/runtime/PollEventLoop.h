@@ -14,8 +14,10 @@ namespace quillan {
 class PollEventLoop : public EventLoop {
 public:
     Id watchReadable(int fd, std::function<void()> callback) override;
+    Id watchWritable(int fd, std::function<void()> callback) override;
     void unwatch(Id id) override;
     Id singleShot(int ms, std::function<void()> callback) override;
+    Id repeating(int ms, std::function<void()> callback) override;
     void cancel(Id id) override;
 
     // Waits at most maxWaitMs for a ready descriptor or a due timer and runs what is ready.
@@ -31,15 +33,20 @@ private:
     using Callback = std::shared_ptr<std::function<void()>>;
     struct Watch {
         int fd;
+        short events;
         Callback callback;
     };
     struct Shot {
         TimePoint due;
+        std::chrono::milliseconds period; // zero for a single shot
         Callback callback;
     };
 
+    Id watch(int fd, short events, std::function<void()> callback);
+    Id schedule(int ms, bool repeat, std::function<void()> callback);
+
     int waitMs(int maxWaitMs) const;
-    void runReadable(int waitMs);
+    void runReady(int waitMs);
     void runDueShots();
 
     Id m_nextId = 1;

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "Clock.h"
+#include "DesktopPlaces.h"
 #include "EventPump.h"
 #include "FormObserver.h"
 #include "MessageBoxes.h"
@@ -24,6 +25,7 @@ struct Services {
     // The folder that holds the settings file, the reminder flag and the monthly logs.
     std::filesystem::path dataDir;
     std::vector<FormObserver*> observers;
+    DesktopPlaces desktop;
 };
 
 } // namespace quillan

@@ -22,7 +22,15 @@ void ScriptedModalLoop::runModal(Form& form) {
 }
 
 Harness::Harness(std::filesystem::path dataDir, std::time_t start)
-    : clock(start), services{boxes, clock, pump, tray, modal, processes, std::move(dataDir), {&recorder}} {
+    : clock(start), services{boxes,
+                             clock,
+                             pump,
+                             tray,
+                             modal,
+                             processes,
+                             dataDir,
+                             {&recorder},
+                             {dataDir / "applications", dataDir / "Desktop", {"quillan"}, "network-modem"}} {
     forms = std::make_unique<Forms>(services, module1, dialUp);
 }
 

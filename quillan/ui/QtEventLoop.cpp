@@ -3,6 +3,8 @@
 #include <QSocketNotifier>
 #include <QTimer>
 
+#include <algorithm>
+
 namespace quillan {
 
 QtEventLoop::~QtEventLoop() {
@@ -10,23 +12,42 @@ QtEventLoop::~QtEventLoop() {
         delete source;
 }
 
-EventLoop::Id QtEventLoop::watchReadable(int fd, std::function<void()> callback) {
-    auto* notifier = new QSocketNotifier(fd, QSocketNotifier::Read);
+EventLoop::Id QtEventLoop::watch(int fd, int type, std::function<void()> callback) {
+    auto* notifier = new QSocketNotifier(fd, static_cast<QSocketNotifier::Type>(type));
     QObject::connect(notifier, &QSocketNotifier::activated, [callback] { callback(); });
     m_sources[m_next] = notifier;
     return m_next++;
+}
+
+EventLoop::Id QtEventLoop::watchReadable(int fd, std::function<void()> callback) {
+    return watch(fd, QSocketNotifier::Read, std::move(callback));
+}
+
+EventLoop::Id QtEventLoop::watchWritable(int fd, std::function<void()> callback) {
+    return watch(fd, QSocketNotifier::Write, std::move(callback));
 }
 
 EventLoop::Id QtEventLoop::singleShot(int ms, std::function<void()> callback) {
     const Id id = m_next++;
     auto* timer = new QTimer;
     timer->setSingleShot(true);
+    timer->setTimerType(Qt::PreciseTimer);
     QObject::connect(timer, &QTimer::timeout, [this, id, callback] {
         drop(id);
         callback();
     });
     m_sources[id] = timer;
     timer->start(ms);
+    return id;
+}
+
+EventLoop::Id QtEventLoop::repeating(int ms, std::function<void()> callback) {
+    const Id id = m_next++;
+    auto* timer = new QTimer;
+    timer->setTimerType(Qt::PreciseTimer);
+    QObject::connect(timer, &QTimer::timeout, [callback] { callback(); });
+    m_sources[id] = timer;
+    timer->start(std::max(ms, 1));
     return id;
 }
 

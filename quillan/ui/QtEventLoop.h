@@ -8,7 +8,7 @@
 
 namespace quillan {
 
-// Descriptor watches and single-shot timers on Qt's event loop.
+// Descriptor watches and timers on Qt's event loop.
 class QtEventLoop : public EventLoop {
 public:
     QtEventLoop() = default;
@@ -17,11 +17,14 @@ public:
     QtEventLoop& operator=(const QtEventLoop&) = delete;
 
     Id watchReadable(int fd, std::function<void()> callback) override;
+    Id watchWritable(int fd, std::function<void()> callback) override;
     void unwatch(Id id) override { drop(id); }
     Id singleShot(int ms, std::function<void()> callback) override;
+    Id repeating(int ms, std::function<void()> callback) override;
     void cancel(Id id) override { drop(id); }
 
 private:
+    Id watch(int fd, int type, std::function<void()> callback);
     void drop(Id id);
 
     Id m_next = 1;

@@ -4,9 +4,11 @@
 
 #include "testsupport/RecordingServices.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <fstream>
 #include <sstream>
+#include <vector>
 
 namespace quillan {
 
@@ -14,6 +16,8 @@ void DataFileCommands::addTo(CommandTable& table) {
     table.add(
         "read-file", "NAME", [this](const Words& args) { readFile(args[0]); },
         CommandTable::AfterEnd::Answered);
+    table.add(
+        "files", "FOLDER", [this](const Words& args) { listFiles(args[0]); }, CommandTable::AfterEnd::Answered);
     table.add("write-file", "NAME TEXT", [this](const Words& args) { writeFile(args[0], args[1]); });
     table.add(
         "file-mode", "NAME", [this](const Words& args) { fileMode(args[0]); },
@@ -22,9 +26,27 @@ void DataFileCommands::addTo(CommandTable& table) {
 
 std::filesystem::path DataFileCommands::pathOf(const std::string& name) const {
     const std::filesystem::path path(name);
-    if (name.empty() || path.has_parent_path() || name == "." || name == "..")
-        throw CommandError("not a plain file name: " + name);
+    bool climbs = false;
+    for (const std::filesystem::path& part : path)
+        climbs = climbs || part == "..";
+    if (name.empty() || path.is_absolute() || climbs)
+        throw CommandError("not a path inside the data folder: " + name);
     return m_dataDir / path;
+}
+
+void DataFileCommands::listFiles(const std::string& folder) {
+    std::error_code error;
+    std::filesystem::directory_iterator it(pathOf(folder), error);
+    if (error) {
+        m_out << "missing\n";
+        return;
+    }
+    std::vector<std::string> names;
+    for (const std::filesystem::directory_entry& entry : it)
+        names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    for (const std::string& name : names)
+        m_out << quoted(name) << '\n';
 }
 
 void DataFileCommands::readFile(const std::string& name) {

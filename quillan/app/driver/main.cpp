@@ -23,6 +23,8 @@ int main(int argc, char** argv) {
             dataDir = scratch->path();
         }
         Harness harness(dataDir, options.clock);
+        // The user's desktop, for the shortcuts the program puts there; its programs menu it makes itself.
+        std::filesystem::create_directories(harness.services.desktop.desktop);
         Driver driver(harness, std::cin, std::cout, options.echo);
         driver.run();
         return 0;

@@ -17,9 +17,12 @@
 #include "modules/Module1.h"
 #include "runtime/Services.h"
 
+#include <functional>
 #include <memory>
 
 namespace quillan {
+
+class PhonebookEntryDialog;
 
 // The whole program: Qt services, the shared state, the Linux dial-up control and the windows.
 class Program {
@@ -39,6 +42,9 @@ public:
     QtFormObserver& views() { return m_views; }
     QtMessageBoxes& boxes() { return m_boxes; }
     Services& services() { return m_services; }
+
+    // Told of each phonebook entry editor as it opens, before it waits for the user.
+    std::function<void(PhonebookEntryDialog&)> entryEditorOpened;
 
 private:
     QtEventLoop m_eventLoop;

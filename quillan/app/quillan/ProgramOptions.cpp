@@ -9,11 +9,15 @@
 namespace quillan {
 
 namespace {
+std::filesystem::path standardDataDir() {
+    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString() + "/quillan";
+}
+
 std::filesystem::path defaultDataDir() {
     const QByteArray fromEnvironment = qgetenv("QUILLAN_DATA_DIR");
     if (!fromEnvironment.isEmpty())
         return fromEnvironment.toStdString();
-    return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation).toStdString() + "/quillan";
+    return standardDataDir();
 }
 
 void createDataDir(const std::filesystem::path& dir) {
@@ -49,6 +53,8 @@ ProgramOptions readProgramOptions(const QStringList& arguments) {
     ProgramOptions options;
     options.dataDir = parser.isSet(dataDir) ? std::filesystem::path(parser.value(dataDir).toStdString()) : defaultDataDir();
     createDataDir(options.dataDir);
+    std::error_code error;
+    options.standardDataDir = std::filesystem::equivalent(options.dataDir, standardDataDir(), error);
     options.phonebook =
         parser.isSet(phonebook) ? std::filesystem::path(parser.value(phonebook).toStdString()) : options.dataDir / "phonebook.ini";
     if (parser.isSet(pppdRunDir))

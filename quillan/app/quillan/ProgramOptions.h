@@ -11,6 +11,8 @@ namespace quillan {
 // What the command line and the environment ask of the program.
 struct ProgramOptions {
     std::filesystem::path dataDir;
+    // Whether dataDir is the one a start without options and environment uses.
+    bool standardDataDir = false;
     std::filesystem::path phonebook;
     std::filesystem::path pppdRunDir = "/run";
     // The modem dialogue, the dialer's states and pppd's messages go to standard error.

@@ -3,6 +3,8 @@
 #include "ProcessAge.h"
 #include "Program.h"
 
+#include "PhonebookEntryDialog.h"
+
 #include "forms/frmStart.h"
 #include "runtime/CheckBox.h"
 #include "runtime/CommandButton.h"
@@ -13,6 +15,7 @@
 #include "runtime/TextBox.h"
 
 #include <QCoreApplication>
+#include <QLineEdit>
 
 #include <algorithm>
 #include <cstdio>
@@ -29,6 +32,10 @@ constexpr auto kStartUpOnlyTime = 3s;
 // The demo's virtual network: the busy line's first alternate is busy too, the second answers.
 constexpr const char* kBusyAlternate = "5550201";
 constexpr const char* kAnsweringAlternate = "5550202";
+// The connection a newcomer adds through the entry editor, and its credentials.
+constexpr const char* kNewEntry = "Demo Night Line";
+constexpr const char* kNewEntryNumber = "5550100";
+constexpr auto kReadingTime = 1500ms;
 void say(const std::string& line) {
     std::printf("%s\n", line.c_str());
     std::fflush(stdout);
@@ -47,6 +54,18 @@ ScreenshotSession::ScreenshotSession(Program& program, std::filesystem::path fol
         say("message box \"" + box.windowTitle().toStdString() + "\": " + box.text().toStdString());
         m_recorder.shootAndAnswer(box);
     };
+    // The shortcut goes to a desktop inside the data folder, not to the desktop of whoever runs the demo.
+    DesktopPlaces& places = program.services().desktop;
+    places.applications = program.services().dataDir / "applications";
+    places.desktop = program.services().dataDir / "Desktop";
+    std::filesystem::create_directories(places.desktop);
+    program.entryEditorOpened = [this](PhonebookEntryDialog& dialog) {
+        noteWindowShown();
+        dialog.findChild<QLineEdit*>("entryName")->setText(kNewEntry);
+        dialog.findChild<QLineEdit*>("entryNumber")->setText(kNewEntryNumber);
+        m_recorder.shootSoon(dialog, "PhonebookEntryDialog");
+        QTimer::singleShot(kReadingTime, &dialog, [&dialog] { dialog.accept(); });
+    };
     planDemoCall();
     m_stepStarted = std::chrono::steady_clock::now();
     QObject::connect(&m_poll, &QTimer::timeout, [this] { poll(); });
@@ -58,6 +77,7 @@ ScreenshotSession::~ScreenshotSession() {
     observers.erase(std::remove(observers.begin(), observers.end(), this), observers.end());
     m_program.views().windowExposed = nullptr;
     m_program.boxes().shown = nullptr;
+    m_program.entryEditorOpened = nullptr;
 }
 
 void ScreenshotSession::noteWindowShown() {
@@ -105,6 +125,8 @@ void ScreenshotSession::planDemoCall() {
         cents.setText("10");
         cents.userLeave();
     });
+    planNewConnection();
+    planShortcut();
     act("make the clean line the default and save", [this] {
         control<TabControl>("frmConfig", "SSTab1").setTab(0);
         choose("frmConfig", "listProfiles", 0);
@@ -149,6 +171,45 @@ void ScreenshotSession::planDemoCall() {
     pause(1s);
     act("exit", [this] { click(frmStart::kName, "cmdExit"); });
     waitFor("the program's end", [] { return false; }, 15s);
+}
+
+void ScreenshotSession::planNewConnection() {
+    act("open the notice for a new connection", [this] {
+        control<TabControl>("frmConfig", "SSTab1").setTab(0);
+        click("frmConfig", "cmdNewProfile");
+    });
+    pause(800ms);
+    act("proceed to the entry editor", [this] { click("frmWarnNewConnection", "cmdProceed"); });
+    act("give the new connection its user name and password", [this] {
+        auto& profiles = control<ListBox>("frmConfig", "listProfiles");
+        const int last = profiles.listCount() - 1;
+        if (last < 0 || profiles.list(last) != kNewEntry)
+            throw std::runtime_error("the new connection is not in the list");
+        choose("frmConfig", "listProfiles", last);
+        // The editor is modal: it is filled in and closed from inside its own loop.
+        QTimer::singleShot(kReadingTime, [this] {
+            type("frmEditProfile", "textEditUsername", "night");
+            type("frmEditProfile", "textEditPassword", "owl");
+            QTimer::singleShot(kReadingTime, [this] { click("frmEditProfile", "cmdModifyProfile"); });
+        });
+        click("frmConfig", "cmdEditProfile");
+        say("profile " + std::string(kNewEntry) + ": user name " +
+            m_program.module1().profiledata.value(std::string(kNewEntry) + "Username"));
+    });
+}
+
+void ScreenshotSession::planShortcut() {
+    act("open the shortcut window", [this] {
+        control<TabControl>("frmConfig", "SSTab1").setTab(3);
+        click("frmConfig", "cmdCreateShort");
+    });
+    pause(800ms);
+    act("create the shortcut", [this] {
+        click("frmCreateShortcut", "cmdCreateShortcut");
+        for (const auto& file : std::filesystem::directory_iterator(m_program.services().desktop.desktop))
+            say("desktop shortcut: " + file.path().string());
+    });
+    act("close the shortcut window", [this] { click("frmCreateShortcut", "cmdCreateCancel"); });
 }
 
 void ScreenshotSession::planCall(int profile, const std::string& line) {

@@ -18,7 +18,8 @@ class Program;
 
 // A run without a screen: pictures of every window and message box shown, the status lines printed, and
 // demonstration calls driven through the windows' controls as a user would, on the demo phonebook's three
-// lines in order: configure and save on the first run; dial the clean line and hang up with the button;
+// lines in order: on the first run add a connection with its credentials, put a shortcut on a desktop inside the
+// data folder, configure and save; dial the clean line and hang up with the button;
 // give the busy line its alternate numbers, dial it through the redials and hang up from the tray menu;
 // dial the line that drops by itself; exit. A folder that is not a first run gets pictures of its start-up only.
 class ScreenshotSession : public FormObserver {
@@ -41,6 +42,9 @@ private:
 
     void noteWindowShown();
     void planDemoCall();
+    // A new connection through the entry editor, its credentials in Quillan, and a desktop shortcut.
+    void planNewConnection();
+    void planShortcut();
     // Dials the profile at that line of the configuration console's list and waits for the connection.
     void planCall(int profile, const std::string& line);
     void closeCallWindows();

@@ -162,3 +162,10 @@ TEST_F(HayesDialogueTest, endlessLinesDoNotHideTheNextReply) {
     dialogue->feed("\r\nBUSY\r\n");
     EXPECT_EQ(sink.failure, DialFailure::Busy);
 }
+
+TEST_F(HayesDialogueTest, anOverlongLineEndingInAReplyIsNotThatReply) {
+    startWith(DialPlan{"", "5550100", 3000, 60000});
+    dialogue->feed(std::string(300, 'x') + "OK\r\n");
+    EXPECT_EQ(dialogue->phase(), HayesDialogue::Phase::Probing);
+    EXPECT_EQ(sink.sent.size(), 1u);
+}

@@ -17,9 +17,10 @@ namespace {
 
 class PhonebookSideTest : public ::testing::Test {
 protected:
-    LinuxDialUp& dialerWith(const std::string& phonebook) {
+    LinuxDialUp& dialerWith(const std::string& phonebook, std::vector<std::filesystem::path> wvdialFiles = {}) {
         LinuxDialUpOptions options;
         options.phonebook = folder.write("phonebook.ini", phonebook);
+        options.wvdialFiles = std::move(wvdialFiles);
         options.pppdRunFolder = folder.path();
         options.peersFolder = folder.path() / "peers";
         dialer = std::make_unique<LinuxDialUp>(loop, options);
@@ -80,6 +81,10 @@ protected:
     std::vector<pid_t> children;
 };
 
+std::optional<LinuxDialUp::EditedEntry> edited(const PhonebookEntry& entry) {
+    return LinuxDialUp::EditedEntry{entry, std::nullopt};
+}
+
 const char* kTwoEntries = "[Work]\nPhoneNumber=5550100\nDevice=virtual\n[Home]\nPhoneNumber=5550199\nDevice=virtual\n";
 
 } // namespace
@@ -129,9 +134,9 @@ TEST_F(PhonebookSideTest, withoutAnEditorCreateAndEditChangeNothing) {
 
 TEST_F(PhonebookSideTest, aCreatedEntryIsListedLast) {
     LinuxDialUp& dialUp = dialerWith(kTwoEntries);
-    dialUp.entryEditor = [](const PhonebookEntry& blank) {
+    dialUp.entryEditor = [](const PhonebookEntry& blank, const std::vector<WvdialDialer>&) {
         EXPECT_TRUE(blank.name.empty());
-        return std::optional<PhonebookEntry>(PhonebookEntry{"Cafe", "5550123", "virtual", 115200, "", {}});
+        return edited(PhonebookEntry{"Cafe", "5550123", "virtual", 115200, "", {}});
     };
     dialUp.CreateEntry();
     EXPECT_EQ(dialUp.editRefusal(), "");
@@ -143,11 +148,13 @@ TEST_F(PhonebookSideTest, aCreatedEntryIsListedLast) {
 
 TEST_F(PhonebookSideTest, aCancelledOrRefusedNewEntryAddsNothing) {
     LinuxDialUp& dialUp = dialerWith(kTwoEntries);
-    dialUp.entryEditor = [](const PhonebookEntry&) { return std::optional<PhonebookEntry>(); };
+    dialUp.entryEditor = [](const PhonebookEntry&, const std::vector<WvdialDialer>&) {
+        return std::optional<LinuxDialUp::EditedEntry>();
+    };
     dialUp.CreateEntry();
     EXPECT_EQ(dialUp.EntryCount(), 2);
-    dialUp.entryEditor = [](const PhonebookEntry&) {
-        return std::optional<PhonebookEntry>(PhonebookEntry{"Work", "1", "virtual", 115200, "", {}});
+    dialUp.entryEditor = [](const PhonebookEntry&, const std::vector<WvdialDialer>&) {
+        return edited(PhonebookEntry{"Work", "1", "virtual", 115200, "", {}});
     };
     dialUp.CreateEntry();
     EXPECT_EQ(dialUp.EntryCount(), 2);
@@ -156,17 +163,78 @@ TEST_F(PhonebookSideTest, aCancelledOrRefusedNewEntryAddsNothing) {
 
 TEST_F(PhonebookSideTest, editingChangesTheSelectedEntryInPlace) {
     LinuxDialUp& dialUp = dialerWith(kTwoEntries);
-    dialUp.entryEditor = [](const PhonebookEntry& entry) {
+    dialUp.entryEditor = [](const PhonebookEntry& entry, const std::vector<WvdialDialer>&) {
         EXPECT_EQ(entry.name, "Work");
         PhonebookEntry changed = entry;
         changed.phoneNumber = "5550000";
-        return std::optional<PhonebookEntry>(changed);
+        return edited(changed);
     };
     dialUp.setEntryName("Work");
     dialUp.EditEntry();
     EXPECT_EQ(dialUp.Entry(0), "Work");
     dialUp.LoadEntry();
     EXPECT_EQ(dialUp.PhoneNumber(), "5550000");
+}
+
+// The system file with defaults and an inherited dialer, the user's file overriding one of its dialers.
+TEST_F(PhonebookSideTest, aDialerImportedFromWvdialBecomesAnEntryAndHandsOverItsCredentials) {
+    std::filesystem::create_directories(folder.path() / "etc");
+    const auto system = folder.write("etc/wvdial.conf", "[Dialer Defaults]\n"
+                                                        "Modem = /dev/ttyUSB0\n"
+                                                        "Baud = 460800\n"
+                                                        "Init1 = ATZ\n"
+                                                        "Init2 = ATQ0 V1 E1 S0=0 &C1 &D2\n"
+                                                        "; a comment = not a key\n"
+                                                        "Username = everyone\n"
+                                                        "Password = secret\n"
+                                                        "[Dialer isp]\n"
+                                                        "Phone = 5550100\n"
+                                                        "Phone1 = 5550101\n"
+                                                        "Phone3 = 5550103\n"
+                                                        "[Dialer Night]\n"
+                                                        "Inherits = ISP\n"
+                                                        "Init3 = AT+FCLASS=0\n"
+                                                        "[Dialer Unfinished]\n"
+                                                        "Modem = /dev/ttyS1\n");
+    const auto user = folder.write("wvdialrc", "[Dialer ISP]\nUsername = alice\nPassword = p=1 ;x\n");
+    LinuxDialUp& dialUp = dialerWith(kTwoEntries, {system, folder.path() / "absent.conf", user});
+    std::vector<WvdialDialer> offered;
+    dialUp.entryEditor = [&](const PhonebookEntry&, const std::vector<WvdialDialer>& dialers) {
+        offered = dialers;
+        const WvdialDialer& night = dialers.at(1);
+        return std::optional<LinuxDialUp::EditedEntry>({night.phonebookEntry(), night});
+    };
+    std::string importedFor;
+    WvdialDialer handedOver;
+    dialUp.dialerImported = [&](const std::string& entryName, const WvdialDialer& dialer) {
+        importedFor = entryName;
+        handedOver = dialer;
+    };
+    dialUp.CreateEntry();
+
+    ASSERT_EQ(offered.size(), 2u) << "a dialer without a phone number is not offered";
+    EXPECT_EQ(offered[0].name, "isp");
+    EXPECT_EQ(offered[0].username, "alice");
+    EXPECT_EQ(offered[0].password, "p=1 ;x");
+    EXPECT_EQ(dialUp.editRefusal(), "");
+    ASSERT_EQ(dialUp.EntryCount(), 3);
+    EXPECT_EQ(dialUp.Entry(2), "Night");
+    EXPECT_NE(folder.read("phonebook.ini").find("[Night]\nPhoneNumber=5550100\nDevice=/dev/ttyUSB0\nSpeed=460800\n"
+                                               "Init=ATQ0 V1 E1 S0=0 &C1 &D2 +FCLASS=0\n"),
+              std::string::npos)
+        << folder.read("phonebook.ini");
+    EXPECT_EQ(importedFor, "Night");
+    EXPECT_EQ(handedOver.username, "alice");
+    EXPECT_EQ(handedOver.alternates, (std::vector<std::string>{"5550101", "5550103"}));
+
+    // A refused entry hands over nothing, and the refusal is told.
+    importedFor.clear();
+    std::string refusal;
+    dialUp.editRefused = [&](const std::string& why) { refusal = why; };
+    dialUp.CreateEntry();
+    EXPECT_NE(dialUp.editRefusal(), "");
+    EXPECT_EQ(refusal, dialUp.editRefusal());
+    EXPECT_EQ(importedFor, "");
 }
 
 TEST_F(PhonebookSideTest, aLivePppdNamedByItsPidFileIsAConnection) {
@@ -261,9 +329,9 @@ TEST_F(PhonebookSideTest, theSystemsPeersFollowThePhonebookReadOnly) {
     EXPECT_EQ(dialUp.Entry(2), "provider");
     EXPECT_EQ(dialUp.Entry(3), "zeta");
     bool edited = false;
-    dialUp.entryEditor = [&edited](const PhonebookEntry& entry) {
+    dialUp.entryEditor = [&edited](const PhonebookEntry& entry, const std::vector<WvdialDialer>&) {
         edited = true;
-        return std::optional<PhonebookEntry>(entry);
+        return std::optional<LinuxDialUp::EditedEntry>(LinuxDialUp::EditedEntry{entry, std::nullopt});
     };
     dialUp.setEntryName("provider");
     dialUp.EditEntry();

@@ -1,4 +1,5 @@
 #include "runtime/PollEventLoop.h"
+#include "tests/EventLoopContract.h"
 
 #include <gtest/gtest.h>
 
@@ -64,3 +65,13 @@ TEST(PollEventLoop, runUntilGivesUpAtItsLimit) {
     EXPECT_FALSE(loop.runUntil([&] { return done; }, 20));
     EXPECT_TRUE(loop.runUntil([&] { return done; }, 5000));
 }
+
+namespace {
+struct PollRunner {
+    PollEventLoop m_loop;
+    EventLoop& loop() { return m_loop; }
+    bool runUntil(const std::function<bool()>& done, int maxMs) { return m_loop.runUntil(done, maxMs); }
+};
+} // namespace
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Poll, EventLoopContract, PollRunner);

@@ -136,7 +136,7 @@ class ModalLoopTest : public ::testing::Test {
 protected:
     Harness harness{std::filesystem::temp_directory_path() / "quillan-modal-loop"};
     QtModalLoop loop;
-    Services services{harness.boxes, harness.clock, harness.pump, harness.tray, loop, harness.processes, {}, {&loop}};
+    Services services{harness.boxes, harness.clock, harness.pump, harness.tray, loop, harness.processes, {}, {&loop}, {}};
     Form form{services, "modal", "Modal"};
 };
 

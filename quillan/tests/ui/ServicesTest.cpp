@@ -2,6 +2,7 @@
 #include "QtEventLoop.h"
 #include "QtMessageBoxes.h"
 #include "QtTrayIcon.h"
+#include "tests/EventLoopContract.h"
 
 #include <QAbstractButton>
 #include <QTest>
@@ -92,5 +93,14 @@ TEST(QtEventLoop, singleShot_callsBackOnceUnlessCancelled) {
     EXPECT_EQ(cancelled, 0);
 }
 
+struct QtRunner {
+    QtEventLoop m_loop;
+    EventLoop& loop() { return m_loop; }
+    bool runUntil(const std::function<bool()>& done, int maxMs) { return QTest::qWaitFor(done, maxMs); }
+};
+
 } // namespace
+
+INSTANTIATE_TYPED_TEST_SUITE_P(Qt, EventLoopContract, QtRunner);
+
 } // namespace quillan

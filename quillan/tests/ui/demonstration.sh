@@ -29,6 +29,18 @@ expect "status: Dialing sequence #2: 5550202"
 expect "status: Connected to : Demo Busy Line"
 expect "status: Demo Dropped Line terminated!"
 expect "-frmConfig-page4.png"
+expect "-frmWarnNewConnection.png"
+expect "-PhonebookEntryDialog.png"
+expect "-frmEditProfile.png"
+expect "profile Demo Night Line: user name night"
+expect "-frmCreateShortcut.png"
+shortcut="$work/data/Desktop/Quillan Professional.desktop"
+expect "desktop shortcut: $shortcut"
+[ -x "$shortcut" ] || { echo "the shortcut cannot be started"; exit 1; }
+grep -qxF -- "Exec=$program --data-dir $work/data" "$shortcut" || { cat "$shortcut"; echo "the shortcut does not start the program on its folder"; exit 1; }
+grep -qxF -- "$(grep '^Icon=' "$demo/../quillan.desktop")" "$shortcut" || { cat "$shortcut"; echo "the shortcut's icon is not the program's"; exit 1; }
+desktop-file-validate "$shortcut"
+grep -qxF "[Demo Night Line]" "$work/data/phonebook.ini" || { echo "the new connection is not in the phonebook"; exit 1; }
 calls=$(cat "$work"/data/[0-9]*.txt | grep -c '[0-9]')
 [ "$calls" -eq 3 ] || { echo "$output"; echo "the month's log holds $calls calls, not 3"; exit 1; }
 echo "three calls made and logged; $(ls "$work/shots" | wc -l) screenshots"

@@ -1,0 +1,80 @@
+#pragma once
+
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <signal.h>
+#include <sys/socket.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <chrono>
+#include <string>
+#include <thread>
+#include <vector>
+
+namespace quillan::test {
+
+// A port on 127.0.0.1 that nothing listens on right now (SOCK_STREAM or SOCK_DGRAM).
+inline int freeLoopbackPort(int type = SOCK_STREAM) {
+    int fd = ::socket(AF_INET, type, 0);
+    sockaddr_in address{};
+    address.sin_family = AF_INET;
+    address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+    socklen_t length = sizeof address;
+    ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+    ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
+    ::close(fd);
+    return ntohs(address.sin_port);
+}
+
+// Whether a TCP connection to 127.0.0.1:port is taken within ms.
+inline bool acceptsConnections(int port, int ms) {
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    do {
+        int fd = ::socket(AF_INET, SOCK_STREAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(static_cast<uint16_t>(port));
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        bool connected = ::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+        ::close(fd);
+        if (connected)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    } while (std::chrono::steady_clock::now() < end);
+    return false;
+}
+
+// A server program run as a child of the test, ended with it.
+class ServerProcess {
+public:
+    explicit ServerProcess(std::vector<std::string> argv) {
+        m_pid = ::fork();
+        if (m_pid == 0) {
+            std::vector<char*> args;
+            for (std::string& arg : argv)
+                args.push_back(arg.data());
+            args.push_back(nullptr);
+            ::execv(args[0], args.data());
+            ::_exit(127);
+        }
+    }
+    ~ServerProcess() {
+        if (m_pid <= 0)
+            return;
+        ::kill(m_pid, SIGTERM);
+        int status = 0;
+        ::waitpid(m_pid, &status, 0);
+    }
+    ServerProcess(const ServerProcess&) = delete;
+    ServerProcess& operator=(const ServerProcess&) = delete;
+
+    // Whether the program is still running.
+    bool running() { return m_pid > 0 && ::waitpid(m_pid, &m_status, WNOHANG) == 0; }
+
+private:
+    pid_t m_pid = -1;
+    int m_status = 0;
+};
+
+} // namespace quillan::test

@@ -29,19 +29,25 @@ std::filesystem::path modemScript(const LinuxDialUpOptions& options) {
 LinuxDialUp::LinuxDialUp(EventLoop& loop, LinuxDialUpOptions options)
     : m_loop(loop), m_options(std::move(options)), m_trace(m_options.trace), m_ender(loop),
       m_runFolder(m_options.pppdRunFolder, m_options.ownPeers, m_options.scanClock), m_phonebook(m_options.phonebook),
-      m_systemPeers(systemPeers(m_options.peersFolder, m_options.ownPeers)),
+      m_listedBeforePeers(m_phonebook.entries().size()),
       m_virtualModem(m_options.virtualModemProgram, modemScript(m_options), m_options.timeouts.modemStartMs) {
     // The dialer's own pppd, running or ending, is never an outside call.
     m_runFolder.ignored = [this](pid_t pid) { return (m_call && m_call->pppdPid() == pid) || m_ender.ending(pid); };
+    loadSystemPeers();
+}
+
+void LinuxDialUp::loadSystemPeers() {
+    m_systemPeers = systemPeers(m_options.peersFolder, m_options.ownPeers);
+    std::erase_if(m_systemPeers, [this](const std::string& name) { return m_phonebook.find(name) != nullptr; });
 }
 
 void LinuxDialUp::Refresh() {
     m_phonebook.reload();
-    m_systemPeers = systemPeers(m_options.peersFolder, m_options.ownPeers);
+    loadSystemPeers();
 }
 
 bool LinuxDialUp::isSystemPeers(const std::string& name) const {
-    return !m_phonebook.find(name) && std::find(m_systemPeers.begin(), m_systemPeers.end(), name) != m_systemPeers.end();
+    return std::find(m_systemPeers.begin(), m_systemPeers.end(), name) != m_systemPeers.end();
 }
 
 LinuxDialUp::~LinuxDialUp() {
@@ -61,11 +67,16 @@ const std::string& LinuxDialUp::Entry(std::int16_t index) {
     const auto& entries = m_phonebook.entries();
     if (index < 0)
         return none;
+    // The system's peers follow the entries the phonebook had at start; entries created since come
+    // last, so a created entry is always the last one listed.
+    const size_t before = std::min(m_listedBeforePeers, entries.size());
     auto at = static_cast<size_t>(index);
-    if (at < entries.size())
+    if (at < before)
         return entries[at].name;
-    at -= entries.size();
-    return at < m_systemPeers.size() ? m_systemPeers[at] : none;
+    if (at - before < m_systemPeers.size())
+        return m_systemPeers[at - before];
+    at -= m_systemPeers.size();
+    return at < entries.size() ? entries[at].name : none;
 }
 
 void LinuxDialUp::LoadEntry() {
@@ -105,6 +116,7 @@ void LinuxDialUp::runEditor(const PhonebookEntry& shown, std::string replacing) 
     if (!edited)
         return;
     m_editRefusal = replacing.empty() ? m_phonebook.append(edited->entry) : m_phonebook.replace(replacing, edited->entry);
+    loadSystemPeers(); // a peers file the phonebook now names is listed as its entry
     if (!m_editRefusal.empty() && editRefused)
         editRefused(m_editRefusal);
     if (m_editRefusal.empty() && edited->imported && dialerImported)

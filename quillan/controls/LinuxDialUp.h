@@ -83,6 +83,7 @@ private:
     void beginPeersCall(const std::string& peers);
     std::string preflight(const PhonebookEntry& entry) const;
     bool isSystemPeers(const std::string& name) const;
+    void loadSystemPeers();
     void post(std::int16_t state, const std::string& text);
     void deliver();
     void endCall();
@@ -94,6 +95,7 @@ private:
     ProcessEnder m_ender;
     PppdRunFolder m_runFolder;
     Phonebook m_phonebook;
+    size_t m_listedBeforePeers;
     std::vector<std::string> m_systemPeers;
     VirtualModemProcess m_virtualModem;
     std::string m_entryName;

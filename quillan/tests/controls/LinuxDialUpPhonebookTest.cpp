@@ -341,4 +341,13 @@ TEST_F(PhonebookSideTest, theSystemsPeersFollowThePhonebookReadOnly) {
     folder.write("peers/later", "");
     dialUp.Refresh();
     EXPECT_EQ(dialUp.Entry(2), "later");
+    // An entry created now is still the last one listed, and a peers file the phonebook names is its entry.
+    dialUp.entryEditor = [](const PhonebookEntry&, const std::vector<WvdialDialer>&) {
+        return std::optional<LinuxDialUp::EditedEntry>(
+            LinuxDialUp::EditedEntry{PhonebookEntry{"zeta", "5550111", "virtual"}, std::nullopt});
+    };
+    dialUp.CreateEntry();
+    ASSERT_EQ(dialUp.EntryCount(), 5);
+    EXPECT_EQ(dialUp.Entry(4), "zeta");
+    EXPECT_EQ(dialUp.Entry(3), "provider");
 }

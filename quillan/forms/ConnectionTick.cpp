@@ -28,7 +28,7 @@ void ConnectionTick::run() {
         showTime();
         keepAlive();
         if (m.settings.traymode == "true")
-            m_forms.get<frmStart>().setTrayTip("Elapsed Time - " + m.clock.text());
+            m_forms.get<frmStart>().setTrayTip("Elapsed Time - ", m.clock.text());
         remind();
         if (!triggerMail())
             return;

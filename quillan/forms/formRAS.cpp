@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cctype>
 #include <iterator>
+#include <string_view>
 
 namespace quillan {
 
@@ -20,15 +21,15 @@ QUILLAN_REGISTER_FORM(formRAS);
 
 namespace {
 
-// True when text holds word, ignoring case, starting after its first character.
-bool containsAfterFirst(const std::string& text, const std::string& word) {
+// True when text holds word, ignoring case, starting after its first character. Runs on every tick,
+// so it compares in place.
+bool containsAfterFirst(std::string_view text, std::string_view word) {
     if (text.size() < 2)
         return false;
-    auto lower = [](std::string s) {
-        std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-        return s;
-    };
-    return lower(text).find(lower(word), 1) != std::string::npos;
+    // Status lines are ASCII: a plain fold is enough, and far cheaper than the locale's.
+    auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    auto same = [&fold](char a, char b) { return fold(a) == fold(b); };
+    return std::search(text.begin() + 1, text.end(), word.begin(), word.end(), same) != text.end();
 }
 
 } // namespace
@@ -168,10 +169,10 @@ void formRAS::getconnections() {
         return;
     const std::int16_t count = mRAS1.EntryCount();
     for (std::int16_t i = 0; i < count; ++i) {
-        const std::string name = mRAS1.Entry(i);
+        const std::string& name = mRAS1.Entry(i);
         mRAS1.setEntryName(name);
         if (mRAS1.IsConnected() && name != m.currentprofile) {
-            adoptConnection(name);
+            adoptConnection(std::string(name));
             return;
         }
     }

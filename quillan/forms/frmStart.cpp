@@ -109,8 +109,9 @@ void frmStart::addTrayIcon() {
     services().tray.add(m_trayTip);
 }
 
-void frmStart::setTrayTip(const std::string& tip) {
-    m_trayTip = tip;
+void frmStart::setTrayTip(std::string_view tip, std::string_view more) {
+    // Set every second of a call: the tip's own buffer is reused.
+    m_trayTip.assign(tip).append(more);
     services().tray.modify(m_trayTip);
 }
 

@@ -12,6 +12,7 @@
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <string_view>
 
 namespace quillan {
 
@@ -67,7 +68,8 @@ public:
     // Into the tray: the icon is added and the console hidden. A desktop without a tray could never
     // give the console back, so there it is minimised instead and the user told why, once.
     void placeInTray();
-    void setTrayTip(const std::string& tip);
+    // The tip is tip followed by more.
+    void setTrayTip(std::string_view tip, std::string_view more = {});
 
     // The close box ends the program the way the exit commands do.
     void userClose() override;

@@ -31,7 +31,7 @@ public:
     void LoadEntry() override;
     void CreateEntry() override;
     void EditEntry() override { m_calls.push_back("EditEntry"); }
-    std::string Entry(std::int16_t index) override;
+    const std::string& Entry(std::int16_t index) override;
     void Refresh() override { m_calls.push_back("Refresh"); }
     PhonebookHealth phonebookHealth() override { return health; }
 

@@ -16,6 +16,7 @@
 #include <QThread>
 #include <QTimer>
 #include <QWidget>
+#include <cstdio>
 
 namespace quillan {
 
@@ -29,6 +30,11 @@ LinuxDialUpOptions dialUpOptions(const ProgramOptions& options) {
     LinuxDialUpOptions dialUp;
     dialUp.phonebook = options.phonebook;
     dialUp.pppdRunFolder = options.pppdRunDir;
+    dialUp.peersFolder = options.peersDir;
+    if (options.trace)
+        dialUp.trace = [](std::string_view line) {
+            std::fprintf(stderr, "quillan: %.*s\n", static_cast<int>(line.size()), line.data());
+        };
     dialUp.wvdialFiles = {"/etc/wvdial.conf", QDir::home().filePath(".wvdialrc").toStdString()};
     return dialUp;
 }

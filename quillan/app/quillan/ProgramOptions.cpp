@@ -55,7 +55,10 @@ ProgramOptions readProgramOptions(const QStringList& arguments) {
         "time-server", "Time server of the Net Toolkit, as HOST or HOST:PORT (default pool.ntp.org).", "HOST");
     const QCommandLineOption echoHost("echo-host", "Host the keep-alive echoes go to (default www.debian.org).",
                                       "HOST");
-    parser.addOptions({dataDir, phonebook, pppdRunDir, screenshots, demoPace, firstPaint, timeServer, echoHost});
+    const QCommandLineOption trace("trace", "Write every line to and from the modem, each state of the dialer and "
+                                            "pppd's messages to standard error (passwords masked).");
+    const QCommandLineOption peersDir("peers-dir", "Where the system's pppd peers are (default /etc/ppp/peers).", "DIR");
+    parser.addOptions({dataDir, phonebook, pppdRunDir, peersDir, screenshots, demoPace, firstPaint, timeServer, echoHost, trace});
     parser.process(arguments);
 
     ProgramOptions options;
@@ -65,6 +68,8 @@ ProgramOptions readProgramOptions(const QStringList& arguments) {
     options.standardDataDir = std::filesystem::equivalent(options.dataDir, standardDataDir(), error);
     options.phonebook =
         parser.isSet(phonebook) ? std::filesystem::path(parser.value(phonebook).toStdString()) : options.dataDir / "phonebook.ini";
+    if (parser.isSet(peersDir))
+        options.peersDir = parser.value(peersDir).toStdString();
     if (parser.isSet(pppdRunDir))
         options.pppdRunDir = parser.value(pppdRunDir).toStdString();
     if (parser.isSet(timeServer)) {
@@ -84,6 +89,7 @@ ProgramOptions readProgramOptions(const QStringList& arguments) {
     }
     if (parser.isSet(echoHost))
         options.echoHost = parser.value(echoHost).toStdString();
+    options.trace = parser.isSet(trace);
     if (parser.isSet(screenshots))
         options.screenshots = parser.value(screenshots).toStdString();
     bool paceIsNumber = false;

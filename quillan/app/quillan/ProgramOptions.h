@@ -17,10 +17,13 @@ struct ProgramOptions {
     bool standardDataDir = false;
     std::filesystem::path phonebook;
     std::filesystem::path pppdRunDir = "/run";
+    std::filesystem::path peersDir = "/etc/ppp/peers";
     // The net toolkit's time server and the keep-alive's echo target; empty for the built-in ones.
     std::string timeServer;
     int timePort = 123;
     std::string echoHost;
+    // The modem dialogue, the dialer's states and pppd's messages go to standard error.
+    bool trace = false;
     // Headless evidence: a picture of every window shown goes into this folder.
     std::optional<std::filesystem::path> screenshots;
     // How many times faster than life the demonstration of a screenshot run goes.

@@ -8,6 +8,7 @@ program=$1
 demo=$2
 here=$(dirname "$0")
 work=$(mktemp -d)
+mkdir -p "$work/peers"  # none of the machine's own pppd peers
 source "$here/x_session.sh"
 pid=""
 stop_leftovers() {
@@ -98,7 +99,7 @@ for row in "${cases[@]}"; do
   [ "$case_name" = with-tray ] && start_tray
   data="$work/$case_name"
   make_data_folder "$data" "$mode"
-  XDG_RUNTIME_DIR="$work/run" "$program" --data-dir "$data" >"$work/$case_name.out" 2>&1 &
+  XDG_RUNTIME_DIR="$work/run" "$program" --data-dir "$data" --peers-dir "$work/peers" >"$work/$case_name.out" 2>&1 &
   pid=$!
   connect || fail "the console did not come up"
   "$before" || fail "the call did not come up as expected"

@@ -211,12 +211,12 @@ TEST_F(DialingTest, theEntrysInitCommandsReachTheModem) {
     EXPECT_EQ(lastText(), "Disconnected: the modem rejected a command");
 }
 
-TEST_F(DialingTest, aMissingDeviceEndsTheDialWithTheSystemsReason) {
+TEST_F(DialingTest, aMissingDeviceEndsTheDialBeforeItStarts) {
     makeDialer("[Gone]\nPhoneNumber=1\nDevice=" + (folder.path() / "ttyNone").string() + "\n");
     ASSERT_TRUE(dial("Gone"));
-    EXPECT_EQ(states(), (States{0, kStateDisconnected}));
-    EXPECT_EQ(lastText(), "Disconnected: cannot open " + (folder.path() / "ttyNone").string() +
-                              ": No such file or directory");
+    EXPECT_EQ(states(), (States{kStateDisconnected}));
+    EXPECT_EQ(lastText(), "Disconnected: there is no modem at " + (folder.path() / "ttyNone").string() +
+                              ": check that it is plugged in and that the entry names it");
 }
 
 TEST_F(DialingTest, aFileThatIsNoSerialLineIsRefused) {

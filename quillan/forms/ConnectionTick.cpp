@@ -110,8 +110,8 @@ void ConnectionTick::noticeLineDrop() {
     m.connected = "false";
 }
 
-// Filled by the keep-alive and mail work; each stays a step of its own in the tick's order.
+// Filled by the keep-alive work; each stays a step of its own in the tick's order.
 void ConnectionTick::sendKeepAliveEcho() {}
-void ConnectionTick::startMailCheck() {}
+void ConnectionTick::startMailCheck() { m_forms.get<frmStart>().mailWatch().startCheck(); }
 
 } // namespace quillan

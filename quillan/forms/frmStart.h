@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MailWatch.h"
+
 #include "runtime/CommandButton.h"
 #include "runtime/Form.h"
 #include "runtime/Frame.h"
@@ -64,6 +66,8 @@ public:
     void addTrayIcon();
     void setTrayTip(const std::string& tip);
 
+    MailWatch& mailWatch() { return m_mailWatch; }
+
     // The close box ends the program the way the exit commands do.
     void userClose() override;
 
@@ -89,6 +93,7 @@ private:
     void timer_Timer();
 
     Forms& m_forms;
+    MailWatch m_mailWatch{m_forms};
     std::string m_trayTip;
     bool m_trayIconAdded = false;
 };

@@ -23,7 +23,7 @@ void ScriptedModalLoop::runModal(Form& form) {
 
 Harness::Harness(std::filesystem::path dataDir, std::time_t start)
     : clock(start), services{boxes, clock, pump, tray, modal, processes, std::move(dataDir), {&recorder}} {
-    forms = std::make_unique<Forms>(services, module1, dialUp);
+    forms = std::make_unique<Forms>(services, module1, dialUp, MailControls{mail, mail1});
 }
 
 } // namespace quillan

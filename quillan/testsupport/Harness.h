@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeDialUp.h"
+#include "FakeMail.h"
 #include "ManualClock.h"
 #include "RecordingMessageBoxes.h"
 #include "RecordingServices.h"
@@ -46,6 +47,10 @@ struct Harness {
     ScriptedModalLoop modal;
     RecordingProcessStarter processes{effects};
     FakeDialUp dialUp;
+    // What both mail controls count at their next check.
+    long mailbox = 0;
+    FakeMail mail{"mail", effects, mailbox};
+    FakeMail mail1{"mail1", effects, mailbox};
     FormEffectRecorder recorder{effects};
     Services services;
     Module1 module1;

@@ -5,6 +5,7 @@
 #include "DataFileCommands.h"
 #include "DialUpCommands.h"
 #include "FormTargets.h"
+#include "MailCommands.h"
 #include "ProgramCommands.h"
 #include "PropertyCommands.h"
 #include "ServiceCommands.h"
@@ -49,6 +50,7 @@ class Driver {
     DataFileCommands m_files;
     StateCommands m_state;
     ProgramCommands m_program;
+    MailCommands m_mail;
     bool m_quit = false;
     // Nesting of the command being run (modal windows nest), and that of the quit command.
     int m_depth = 0;

@@ -20,7 +20,7 @@ LinuxDialUpOptions dialUpOptions(const ProgramOptions& options) {
 Program::Program(const ProgramOptions& options)
     : m_tray(programIcon()),
       m_services{m_boxes, m_clock, m_pump, m_tray, m_modal, m_processes, options.dataDir, {&m_views, &m_modal, &m_end}},
-      m_dialUp(m_eventLoop, dialUpOptions(options)) {
+      m_dialUp(m_eventLoop, dialUpOptions(options)), m_mail(m_eventLoop), m_mail1(m_eventLoop) {
     m_dialUp.entryEditor = [this](const PhonebookEntry& entry) {
         std::vector<std::string> taken;
         for (std::int16_t i = 0; i < m_dialUp.EntryCount(); ++i)
@@ -28,7 +28,7 @@ Program::Program(const ProgramOptions& options)
                 taken.push_back(m_dialUp.Entry(i));
         return PhonebookEntryDialog::edit(entry, taken);
     };
-    m_forms = std::make_unique<Forms>(m_services, m_module1, m_dialUp);
+    m_forms = std::make_unique<Forms>(m_services, m_module1, m_dialUp, MailControls{m_mail, m_mail1});
     m_tray.message = [this](int message) {
         if (frmStart* console = m_forms->peek<frmStart>())
             console->trayMessage(message);

@@ -13,6 +13,7 @@
 #include "SystemClock.h"
 
 #include "controls/LinuxDialUp.h"
+#include "controls/Pop3Mail.h"
 #include "forms/Forms.h"
 #include "modules/Module1.h"
 #include "runtime/Services.h"
@@ -52,6 +53,8 @@ private:
     Services m_services;
     Module1 m_module1;
     LinuxDialUp m_dialUp;
+    Pop3Mail m_mail;
+    Pop3Mail m_mail1;
     std::unique_ptr<Forms> m_forms;
     bool m_started = false;
     // Declared last so that the windows go before the forms they show.

@@ -1,11 +1,19 @@
 #include "frmConfig.h"
 
+#include "ConnectActions.h"
 #include "FormCatalog.h"
 #include "Forms.h"
 #include "frmAlternateDial.h"
 #include "frmCloseConfig.h"
+#include "frmCreateShortcut.h"
 #include "frmDialSelected.h"
+#include "frmEditProfile.h"
+#include "frmWarnNewConnection.h"
+#include "frmMailSound.h"
+#include "frmProgramLauncher.h"
+#include "frmSound.h"
 #include "frmStart.h"
+#include "modules/ImportedProfile.h"
 #include "modules/Numeric.h"
 #include "modules/ProgramTitle.h"
 #include "modules/SettingsFile.h"
@@ -220,6 +228,14 @@ frmConfig::frmConfig(Forms& forms)
     optionConnectDefaultNo.Click = [this] { optionConnectDefaultNo_Click(); };
     cmdSave.Click = [this] { cmdSave_Click(); };
     cmdCloseConfigurationConsole.Click = [this] { cmdCloseConfigurationConsole_Click(); };
+    cmdNewProfile.Click = [this] { cmdNewProfile_Click(); };
+    cmdEditProfile.Click = [this] { cmdEditProfile_Click(); };
+    cmdProperties.Click = [this] { cmdProperties_Click(); };
+    cmdCreateShort.Click = [this] { cmdCreateShort_Click(); };
+    cmdLaunchPrograms.Click = [this] { m_forms.get<frmProgramLauncher>().show(); };
+    cmdShowSound.Click = [this] { m_forms.get<frmSound>().show(); };
+    cmdMailBrowseSound.Click = [this] { m_forms.get<frmMailSound>().show(); };
+    cmdLaunchBrowser.Click = [this] { LaunchBrowser(m_forms); };
 }
 
 void frmConfig::bindFlagBoxes() {
@@ -518,6 +534,34 @@ void frmConfig::cmdDial_Click() {
     dial.show();
 }
 
+void frmConfig::cmdNewProfile_Click() { m_forms.get<frmWarnNewConnection>().show(); }
+
+void frmConfig::cmdEditProfile_Click() {
+    const std::optional<std::string> name = selectedProfile();
+    if (!name)
+        return;
+    frmEditProfile& edit = m_forms.get<frmEditProfile>();
+    edit.fillFrom(*name);
+    edit.showModal();
+    // The console shows what the profile now holds.
+    listProfiles_Click();
+}
+
+void frmConfig::cmdProperties_Click() {
+    const std::string name = listProfiles.text();
+    if (name.empty()) {
+        services().boxes.show("Select a connection profile first!", MsgButtons::OK, MsgIcon::Exclamation, "Warning");
+        return;
+    }
+    DialUpControl& control = m_forms.dialUp();
+    control.setEntryName(name);
+    control.EditEntry();
+    applyImportedProfile(m_forms.m());
+    listProfiles_Click();
+}
+
+void frmConfig::cmdCreateShort_Click() { m_forms.get<frmCreateShortcut>().show(); }
+
 void frmConfig::cmdMakeDefault_Click() {
     const std::optional<std::string> name = selectedProfile();
     if (!name)
@@ -555,11 +599,7 @@ void frmConfig::cmdSave_Click() {
     try {
         saveSettings(services().dataDir / kSettingsFileName, m, textStartURL.text(), textRedialNumber.text());
     } catch (const SettingsFileError& error) {
-        services().boxes.show(
-            std::string(error.what()) +
-                "\n\nMake sure the folder can be written to and has free space, then press Save "
-                "again.",
-            MsgButtons::OK, MsgIcon::Critical, kProgramTitle);
+        services().boxes.show(error.what(), MsgButtons::OK, MsgIcon::Critical, kProgramTitle);
         return;
     }
     // Enabled only now: on a first run the console must not be left before a save has succeeded.

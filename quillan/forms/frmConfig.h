@@ -223,6 +223,10 @@ private:
     void optionConnectDefaultNo_Click();
     void cmdSave_Click();
     void cmdCloseConfigurationConsole_Click();
+    void cmdNewProfile_Click();
+    void cmdEditProfile_Click();
+    void cmdProperties_Click();
+    void cmdCreateShort_Click();
 
     Forms& m_forms;
     std::vector<FlagBox> m_flagBoxes;

@@ -1,11 +1,13 @@
 #pragma once
 
 #include "ConnectionClock.h"
+#include "ImportedProfile.h"
 #include "KeyedCollection.h"
 #include "SettingsRecord.h"
 
 #include <cstdint>
 #include <ctime>
+#include <optional>
 #include <string>
 #include <variant>
 #include <vector>
@@ -25,6 +27,8 @@ struct Module1 {
     std::string firstrun = "true";
     std::string newprofilepending = "false";
     std::int16_t profilecount = 0;
+    // Credentials the entry editor imported for the entry it just wrote, until its record takes them.
+    std::optional<ImportedProfile> importedprofile;
 
     std::string currentprofile;
     std::string dialing = "false";
@@ -66,6 +70,8 @@ void addDefaultProfile(KeyedCollection& profiledata, const std::string& name);
 std::vector<std::string> programDataKeys();
 // Adds the launcher records of a first run unless they are there already.
 void addDefaultPrograms(KeyedCollection& programdata);
+// The 15 keys of a profile's record: the name, then the name followed by each field word.
+std::vector<std::string> profileKeys(const std::string& profile);
 // Whether two profiles' records would share a key (the same name, or "ISP" and "ISPDomain").
 bool profileNamesClash(const std::string& a, const std::string& b);
 // The profile whose keys would collide with name's, or "" when name is safe to add.

@@ -4,7 +4,9 @@
 #include "CaptionBinding.h"
 #include "ClickableLabelBinding.h"
 #include "ComboBinding.h"
+#include "FolderListBinding.h"
 #include "ListBinding.h"
+#include "MultiLineTextBinding.h"
 #include "TabBinding.h"
 #include "TextBinding.h"
 #include "TimerBinding.h"
@@ -14,6 +16,9 @@
 #include "runtime/CheckBox.h"
 #include "runtime/ComboBox.h"
 #include "runtime/CommandButton.h"
+#include "runtime/DirListBox.h"
+#include "runtime/DriveListBox.h"
+#include "runtime/FileListBox.h"
 #include "runtime/Frame.h"
 #include "runtime/Label.h"
 #include "runtime/ListBox.h"
@@ -30,6 +35,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 
@@ -72,6 +78,7 @@ std::unique_ptr<ControlBinding> makeBinding(Control& control, QWidget* widget) {
     QCheckBox* checkWidget = nullptr;
     QRadioButton* radio = nullptr;
     QLineEdit* edit = nullptr;
+    QPlainTextEdit* lines = nullptr;
     QLabel* label = nullptr;
     QGroupBox* group = nullptr;
     QListWidget* list = nullptr;
@@ -85,6 +92,8 @@ std::unique_ptr<ControlBinding> makeBinding(Control& control, QWidget* widget) {
         return std::make_unique<ToggleBinding<OptionButton>>(*c, *radio);
     if (auto* c = as<TextBox>(control, widget, edit))
         return std::make_unique<TextBinding>(*c, *edit);
+    if (auto* c = as<TextBox>(control, widget, lines))
+        return std::make_unique<MultiLineTextBinding>(*c, *lines);
     if (auto* c = as<Label>(control, widget, label))
         return std::make_unique<ClickableLabelBinding<Label>>(*c, *label);
     if (auto* c = as<PictureBox>(control, widget, label))
@@ -95,6 +104,12 @@ std::unique_ptr<ControlBinding> makeBinding(Control& control, QWidget* widget) {
         return std::make_unique<ListBinding>(*c, *list);
     if (auto* c = as<ComboBox>(control, widget, combo))
         return std::make_unique<ComboBinding>(*c, *combo);
+    if (auto* c = as<DriveListBox>(control, widget, combo))
+        return std::make_unique<ComboBinding>(*c, *combo);
+    if (auto* c = as<DirListBox>(control, widget, list))
+        return std::make_unique<FolderListBinding>(*c, *list);
+    if (auto* c = as<FileListBox>(control, widget, list))
+        return std::make_unique<ListBinding>(*c, *list);
     if (auto* c = as<TabControl>(control, widget, tabs))
         return std::make_unique<TabBinding>(*c, *tabs);
     return nullptr;

@@ -2,6 +2,8 @@
 
 #include "QtText.h"
 
+#include "modules/Module1.h"
+
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QDir>
@@ -9,6 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -16,27 +19,61 @@
 namespace quillan {
 
 namespace {
-const int kSpeeds[] = {9600, 19200, 38400, 57600, 115200, 230400};
+const int kSpeeds[] = {9600, 19200, 38400, 57600, 115200, 230400, 460800};
 
-// The serial lines a modem may sit on, the virtual modem first.
+// The virtual modem, then the serial lines found, with the entry's own device kept first.
 QStringList deviceChoices(const QString& current) {
     QStringList devices{kVirtualDevice};
-    for (const char* pattern : {"ttyACM*", "ttyUSB*", "ttyS[0-3]"})
-        for (const QString& name : QDir("/dev").entryList({QString(pattern)}, QDir::System))
-            devices << "/dev/" + name;
+    devices << PhonebookEntryDialog::serialDevices();
     if (!current.isEmpty() && !devices.contains(current))
         devices.prepend(current);
     return devices;
 }
 } // namespace
 
+QStringList PhonebookEntryDialog::serialDevices(const QString& devFolder) {
+    // ttyS2 before ttyS10: by the name without its number, then by the number.
+    const auto byNumber = [](const QString& a, const QString& b) {
+        static const QRegularExpression number("(\\d+)$");
+        const QRegularExpressionMatch x = number.match(a), y = number.match(b);
+        const QString stemA = a.left(a.size() - x.capturedLength()), stemB = b.left(b.size() - y.capturedLength());
+        if (stemA != stemB || !x.hasMatch() || !y.hasMatch())
+            return a < b;
+        return x.captured(1).toULongLong() < y.captured(1).toULongLong();
+    };
+    const QDir::Filters nodes = QDir::System | QDir::Files | QDir::NoDotAndDotDot;
+    QStringList devices;
+    const QDir byId(devFolder + "/serial/by-id");
+    QStringList ids = byId.entryList(nodes);
+    std::sort(ids.begin(), ids.end(), byNumber);
+    for (const QString& name : ids)
+        devices << byId.filePath(name);
+    for (const char* pattern : {"ttyACM*", "ttyUSB*", "ttyS*"}) {
+        QStringList names = QDir(devFolder).entryList({QString(pattern)}, nodes);
+        std::sort(names.begin(), names.end(), byNumber);
+        for (const QString& name : names)
+            devices << devFolder + "/" + name;
+    }
+    return devices;
+}
+
 PhonebookEntryDialog::PhonebookEntryDialog(const PhonebookEntry& entry, std::vector<std::string> takenNames,
-                                           QWidget* parent)
-    : QDialog(parent), m_takenNames(std::move(takenNames)), m_name(new QLineEdit(toQt(entry.name))),
+                                           std::vector<WvdialDialer> dialers, QWidget* parent)
+    : QDialog(parent), m_takenNames(std::move(takenNames)), m_dialers(std::move(dialers)),
+      m_creating(entry.name.empty()), m_import(new QComboBox), m_name(new QLineEdit(toQt(entry.name))),
       m_number(new QLineEdit(toQt(entry.phoneNumber))), m_device(new QComboBox), m_speed(new QComboBox),
       m_init(new QLineEdit(toQt(entry.init))), m_ppp(new QComboBox), m_problem(new QLabel),
       m_buttons(new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel)) {
+    m_import->setObjectName("entryImport");
+    m_import->addItem("None: type the entry in");
+    for (const WvdialDialer& dialer : m_dialers)
+        m_import->addItem(toQt("[Dialer " + dialer.name + "]  " + dialer.phone));
     m_name->setObjectName("entryName");
+    // Quillan keeps a profile's user name, password and numbers under the entry's name.
+    if (!m_creating) {
+        m_name->setReadOnly(true);
+        m_name->setToolTip("The name stays: Quillan keeps this connection's user name and password under it.");
+    }
     m_number->setObjectName("entryNumber");
     setWindowTitle(entry.name.empty() ? "New Dial-Up Connection" : toQt(entry.name) + " Properties");
     m_device->setEditable(true);
@@ -53,6 +90,8 @@ PhonebookEntryDialog::PhonebookEntryDialog(const PhonebookEntry& entry, std::vec
     m_problem->setStyleSheet("color: #a40000");
 
     auto* form = new QFormLayout;
+    if (!m_dialers.empty())
+        form->addRow("I&mport from wvdial:", m_import);
     form->addRow("Connection &name:", m_name);
     form->addRow("&Phone number:", m_number);
     form->addRow("Modem &device:", m_device);
@@ -69,6 +108,7 @@ PhonebookEntryDialog::PhonebookEntryDialog(const PhonebookEntry& entry, std::vec
         connect(edit, &QLineEdit::textChanged, this, &PhonebookEntryDialog::check);
     connect(m_device, &QComboBox::currentTextChanged, this, &PhonebookEntryDialog::check);
     connect(m_speed, &QComboBox::currentTextChanged, this, &PhonebookEntryDialog::check);
+    connect(m_import, &QComboBox::activated, this, &PhonebookEntryDialog::importDialer);
     check();
     resize(420, sizeHint().height());
 }
@@ -89,10 +129,14 @@ QString PhonebookEntryDialog::problem() const {
     const PhonebookEntry edited = entry();
     if (edited.name.empty())
         return "Give the connection a name.";
-    if (edited.name.find_first_of("[]\r\n") != std::string::npos)
-        return "A connection name cannot hold [ or ].";
+    if (edited.name.find_first_of("]\r\n") != std::string::npos || edited.name.find_first_of("[;#") == 0)
+        return "A connection name cannot hold ] or start with [, ; or #.";
     if (std::find(m_takenNames.begin(), m_takenNames.end(), edited.name) != m_takenNames.end())
         return "Another connection has that name.";
+    for (const std::string& taken : m_takenNames)
+        if (profileNamesClash(edited.name, taken))
+            return toQt("Quillan would mix this connection's user name, password and numbers with those of " +
+                        taken + ". Choose another name.");
     if (edited.phoneNumber.empty())
         return "Enter the phone number to dial.";
     if (edited.device.empty())
@@ -108,12 +152,22 @@ void PhonebookEntryDialog::check() {
     m_buttons->button(QDialogButtonBox::Ok)->setEnabled(why.isEmpty());
 }
 
-std::optional<PhonebookEntry> PhonebookEntryDialog::edit(const PhonebookEntry& entry,
-                                                         std::vector<std::string> takenNames) {
-    PhonebookEntryDialog dialog(entry, std::move(takenNames));
-    if (dialog.exec() != QDialog::Accepted)
-        return std::nullopt;
-    return dialog.entry();
+void PhonebookEntryDialog::importDialer(int index) {
+    if (index <= 0 || static_cast<size_t>(index) > m_dialers.size()) {
+        m_imported.reset();
+        return;
+    }
+    const WvdialDialer& dialer = m_dialers[static_cast<size_t>(index - 1)];
+    const PhonebookEntry imported = dialer.phonebookEntry();
+    if (m_creating)
+        m_name->setText(toQt(imported.name));
+    m_number->setText(toQt(imported.phoneNumber));
+    m_device->setCurrentText(toQt(imported.device));
+    m_speed->setCurrentText(QString::number(imported.speed));
+    m_init->setText(toQt(imported.init));
+    m_ppp->setCurrentIndex(0);
+    m_imported = dialer;
+    check();
 }
 
 } // namespace quillan

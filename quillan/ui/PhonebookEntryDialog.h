@@ -1,6 +1,8 @@
 #pragma once
 
+#include "controls/LinuxDialUp.h"
 #include "controls/PhonebookEntry.h"
+#include "controls/WvdialDialer.h"
 
 #include <QDialog>
 
@@ -20,20 +22,32 @@ namespace quillan {
 class PhonebookEntryDialog : public QDialog {
     Q_OBJECT
 public:
-    // takenNames: the other entries' names, which this one may not take.
-    PhonebookEntryDialog(const PhonebookEntry& entry, std::vector<std::string> takenNames, QWidget* parent = nullptr);
+    // takenNames: the other entries' names, which this one may not take (nor one whose records would
+    // mix with theirs); dialers: what may be imported from the wvdial configuration.
+    PhonebookEntryDialog(const PhonebookEntry& entry, std::vector<std::string> takenNames,
+                         std::vector<WvdialDialer> dialers = {}, QWidget* parent = nullptr);
 
     PhonebookEntry entry() const;
+    // The dialer last imported into the boxes, if any.
+    const std::optional<WvdialDialer>& imported() const { return m_imported; }
     // Why the entry cannot be kept as it stands, or "".
     QString problem() const;
 
-    // Runs the dialog; the edited entry, or none when cancelled.
-    static std::optional<PhonebookEntry> edit(const PhonebookEntry& entry, std::vector<std::string> takenNames);
+    // The entry as the boxes hold it, with the dialer it was imported from.
+    LinuxDialUp::EditedEntry edited() const { return {entry(), m_imported}; }
+
+    // The serial lines a modem may sit on, found in devFolder: by-id names first, then ACM, USB and S lines.
+    static QStringList serialDevices(const QString& devFolder = "/dev");
 
 private:
     void check();
+    void importDialer(int index);
 
     std::vector<std::string> m_takenNames;
+    std::vector<WvdialDialer> m_dialers;
+    std::optional<WvdialDialer> m_imported;
+    bool m_creating;
+    QComboBox* m_import;
     QLineEdit* m_name;
     QLineEdit* m_number;
     QComboBox* m_device;

@@ -1,10 +1,12 @@
 #include "ControlCommands.h"
 
+#include "PathArguments.h"
 #include "ValueFormat.h"
 
 #include "runtime/CheckBox.h"
 #include "runtime/CommandButton.h"
 #include "runtime/Label.h"
+#include "runtime/DriveListBox.h"
 #include "runtime/ListBox.h"
 #include "runtime/MenuItem.h"
 #include "runtime/OptionButton.h"
@@ -81,6 +83,11 @@ int ControlCommands::lineOf(const ListControl& list, const std::string& referenc
 
 void ControlCommands::choose(const Words& args) {
     auto& list = m_targets.reachable<ListControl>(args[0], "a list");
+    // A drive is named by its root, relative ones inside the data folder.
+    if (dynamic_cast<DriveListBox*>(&list) && !args[1].empty() && args[1].front() != '#') {
+        list.userChoose(lineOf(list, args[0], insideDataFolder(m_dataDir, args[1])));
+        return;
+    }
     list.userChoose(lineOf(list, args[0], args[1]));
 }
 

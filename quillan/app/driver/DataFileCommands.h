@@ -15,8 +15,9 @@ class DataFileCommands {
     void addTo(CommandTable& table);
 
   private:
-    // A plain file name inside the data folder.
+    // A relative path inside the data folder, without "..".
     std::filesystem::path pathOf(const std::string& name) const;
+    void listFiles(const std::string& folder);
     void readFile(const std::string& name);
     void writeFile(const std::string& name, const std::string& content);
     // The permission bits in octal, e.g. 600.

@@ -11,6 +11,7 @@ namespace quillan {
 
 void DialUpCommands::addTo(CommandTable& table) {
     table.add("entry", "NAME NUMBER", [this](const Words& args) { entry(args); });
+    table.add("create-entry", "NAME NUMBER", [this](const Words& args) { createEntry(args); });
     table.add("remove-entry", "NAME", [this](const Words& args) { removeEntry(args); });
     table.add("online", "NAME yes|no", [this](const Words& args) { online(args); });
     table.add("progress", "STATE [TEXT]", [this](const Words& args) { progress(args); });
@@ -23,6 +24,10 @@ void DialUpCommands::entry(const Words& args) {
     if (std::any_of(entries.begin(), entries.end(), [&](const auto& e) { return e.name == args[0]; }))
         throw CommandError("the phonebook already holds " + args[0]);
     entries.push_back({args[0], args[1]});
+}
+
+void DialUpCommands::createEntry(const Words& args) {
+    m_dialUp.pendingNewEntries.push_back({args[0], args[1]});
 }
 
 void DialUpCommands::removeEntry(const Words& args) {

@@ -16,6 +16,8 @@ class DialUpCommands {
 
   private:
     void entry(const Words& args);
+    // What the next new-entry editor will have been filled in with.
+    void createEntry(const Words& args);
     void removeEntry(const Words& args);
     void online(const Words& args);
     void progress(const Words& args);

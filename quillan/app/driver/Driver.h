@@ -1,11 +1,13 @@
 #pragma once
 
 #include "CommandTable.h"
+#include "ConnectActionCommands.h"
 #include "ControlCommands.h"
 #include "DataFileCommands.h"
 #include "DialUpCommands.h"
 #include "FormTargets.h"
 #include "MailCommands.h"
+#include "NetCommands.h"
 #include "ProgramCommands.h"
 #include "PropertyCommands.h"
 #include "ServiceCommands.h"
@@ -44,6 +46,7 @@ class Driver {
     FormTargets m_targets;
     CommandTable m_commands;
     DialUpCommands m_dialUp;
+    NetCommands m_net;
     ControlCommands m_controls;
     PropertyCommands m_properties;
     ServiceCommands m_services;
@@ -51,6 +54,7 @@ class Driver {
     StateCommands m_state;
     ProgramCommands m_program;
     MailCommands m_mail;
+    ConnectActionCommands m_connectActions;
     bool m_quit = false;
     // Nesting of the command being run (modal windows nest), and that of the quit command.
     int m_depth = 0;

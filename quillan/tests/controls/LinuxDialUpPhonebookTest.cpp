@@ -17,10 +17,12 @@ namespace {
 
 class PhonebookSideTest : public ::testing::Test {
 protected:
-    LinuxDialUp& dialerWith(const std::string& phonebook) {
+    LinuxDialUp& dialerWith(const std::string& phonebook, std::vector<std::filesystem::path> wvdialFiles = {}) {
         LinuxDialUpOptions options;
         options.phonebook = folder.write("phonebook.ini", phonebook);
+        options.wvdialFiles = std::move(wvdialFiles);
         options.pppdRunFolder = folder.path();
+        options.peersFolder = folder.path() / "peers";
         dialer = std::make_unique<LinuxDialUp>(loop, options);
         return *dialer;
     }
@@ -35,6 +37,25 @@ protected:
         }
         children.push_back(pid);
         // Until it has started, the child still bears this program's name.
+        for (int tries = 0; tries < 400 && command(pid) != "pppd"; ++tries)
+            ::usleep(5000);
+        return pid;
+    }
+
+    // A process named pppd with the given arguments on its command line, as ps shows a call.
+    pid_t startPppdCalling(const std::vector<std::string>& args) {
+        if (!std::filesystem::exists(folder.path() / "pppd-sh"))
+            std::filesystem::copy_file("/bin/sh", folder.path() / "pppd-sh");
+        pid_t pid = ::fork();
+        if (pid == 0) {
+            std::vector<const char*> argv{"pppd", "-c", "while :; do sleep 1; done"};
+            for (const std::string& arg : args)
+                argv.push_back(arg.c_str());
+            argv.push_back(nullptr);
+            ::execv((folder.path() / "pppd-sh").c_str(), const_cast<char* const*>(argv.data()));
+            ::_exit(127);
+        }
+        children.push_back(pid);
         for (int tries = 0; tries < 400 && command(pid) != "pppd"; ++tries)
             ::usleep(5000);
         return pid;
@@ -59,6 +80,10 @@ protected:
     std::unique_ptr<LinuxDialUp> dialer;
     std::vector<pid_t> children;
 };
+
+std::optional<LinuxDialUp::EditedEntry> edited(const PhonebookEntry& entry) {
+    return LinuxDialUp::EditedEntry{entry, std::nullopt};
+}
 
 const char* kTwoEntries = "[Work]\nPhoneNumber=5550100\nDevice=virtual\n[Home]\nPhoneNumber=5550199\nDevice=virtual\n";
 
@@ -109,9 +134,9 @@ TEST_F(PhonebookSideTest, withoutAnEditorCreateAndEditChangeNothing) {
 
 TEST_F(PhonebookSideTest, aCreatedEntryIsListedLast) {
     LinuxDialUp& dialUp = dialerWith(kTwoEntries);
-    dialUp.entryEditor = [](const PhonebookEntry& blank) {
+    dialUp.entryEditor = [](const PhonebookEntry& blank, const std::vector<WvdialDialer>&) {
         EXPECT_TRUE(blank.name.empty());
-        return std::optional<PhonebookEntry>(PhonebookEntry{"Cafe", "5550123", "virtual", 115200, "", {}});
+        return edited(PhonebookEntry{"Cafe", "5550123", "virtual", 115200, "", {}});
     };
     dialUp.CreateEntry();
     EXPECT_EQ(dialUp.editRefusal(), "");
@@ -123,11 +148,13 @@ TEST_F(PhonebookSideTest, aCreatedEntryIsListedLast) {
 
 TEST_F(PhonebookSideTest, aCancelledOrRefusedNewEntryAddsNothing) {
     LinuxDialUp& dialUp = dialerWith(kTwoEntries);
-    dialUp.entryEditor = [](const PhonebookEntry&) { return std::optional<PhonebookEntry>(); };
+    dialUp.entryEditor = [](const PhonebookEntry&, const std::vector<WvdialDialer>&) {
+        return std::optional<LinuxDialUp::EditedEntry>();
+    };
     dialUp.CreateEntry();
     EXPECT_EQ(dialUp.EntryCount(), 2);
-    dialUp.entryEditor = [](const PhonebookEntry&) {
-        return std::optional<PhonebookEntry>(PhonebookEntry{"Work", "1", "virtual", 115200, "", {}});
+    dialUp.entryEditor = [](const PhonebookEntry&, const std::vector<WvdialDialer>&) {
+        return edited(PhonebookEntry{"Work", "1", "virtual", 115200, "", {}});
     };
     dialUp.CreateEntry();
     EXPECT_EQ(dialUp.EntryCount(), 2);
@@ -136,17 +163,78 @@ TEST_F(PhonebookSideTest, aCancelledOrRefusedNewEntryAddsNothing) {
 
 TEST_F(PhonebookSideTest, editingChangesTheSelectedEntryInPlace) {
     LinuxDialUp& dialUp = dialerWith(kTwoEntries);
-    dialUp.entryEditor = [](const PhonebookEntry& entry) {
+    dialUp.entryEditor = [](const PhonebookEntry& entry, const std::vector<WvdialDialer>&) {
         EXPECT_EQ(entry.name, "Work");
         PhonebookEntry changed = entry;
         changed.phoneNumber = "5550000";
-        return std::optional<PhonebookEntry>(changed);
+        return edited(changed);
     };
     dialUp.setEntryName("Work");
     dialUp.EditEntry();
     EXPECT_EQ(dialUp.Entry(0), "Work");
     dialUp.LoadEntry();
     EXPECT_EQ(dialUp.PhoneNumber(), "5550000");
+}
+
+// The system file with defaults and an inherited dialer, the user's file overriding one of its dialers.
+TEST_F(PhonebookSideTest, aDialerImportedFromWvdialBecomesAnEntryAndHandsOverItsCredentials) {
+    std::filesystem::create_directories(folder.path() / "etc");
+    const auto system = folder.write("etc/wvdial.conf", "[Dialer Defaults]\n"
+                                                        "Modem = /dev/ttyUSB0\n"
+                                                        "Baud = 460800\n"
+                                                        "Init1 = ATZ\n"
+                                                        "Init2 = ATQ0 V1 E1 S0=0 &C1 &D2\n"
+                                                        "; a comment = not a key\n"
+                                                        "Username = everyone\n"
+                                                        "Password = secret\n"
+                                                        "[Dialer isp]\n"
+                                                        "Phone = 5550100\n"
+                                                        "Phone1 = 5550101\n"
+                                                        "Phone3 = 5550103\n"
+                                                        "[Dialer Night]\n"
+                                                        "Inherits = ISP\n"
+                                                        "Init3 = AT+FCLASS=0\n"
+                                                        "[Dialer Unfinished]\n"
+                                                        "Modem = /dev/ttyS1\n");
+    const auto user = folder.write("wvdialrc", "[Dialer ISP]\nUsername = alice\nPassword = p=1 ;x\n");
+    LinuxDialUp& dialUp = dialerWith(kTwoEntries, {system, folder.path() / "absent.conf", user});
+    std::vector<WvdialDialer> offered;
+    dialUp.entryEditor = [&](const PhonebookEntry&, const std::vector<WvdialDialer>& dialers) {
+        offered = dialers;
+        const WvdialDialer& night = dialers.at(1);
+        return std::optional<LinuxDialUp::EditedEntry>({night.phonebookEntry(), night});
+    };
+    std::string importedFor;
+    WvdialDialer handedOver;
+    dialUp.dialerImported = [&](const std::string& entryName, const WvdialDialer& dialer) {
+        importedFor = entryName;
+        handedOver = dialer;
+    };
+    dialUp.CreateEntry();
+
+    ASSERT_EQ(offered.size(), 2u) << "a dialer without a phone number is not offered";
+    EXPECT_EQ(offered[0].name, "isp");
+    EXPECT_EQ(offered[0].username, "alice");
+    EXPECT_EQ(offered[0].password, "p=1 ;x");
+    EXPECT_EQ(dialUp.editRefusal(), "");
+    ASSERT_EQ(dialUp.EntryCount(), 3);
+    EXPECT_EQ(dialUp.Entry(2), "Night");
+    EXPECT_NE(folder.read("phonebook.ini").find("[Night]\nPhoneNumber=5550100\nDevice=/dev/ttyUSB0\nSpeed=460800\n"
+                                               "Init=ATQ0 V1 E1 S0=0 &C1 &D2 +FCLASS=0\n"),
+              std::string::npos)
+        << folder.read("phonebook.ini");
+    EXPECT_EQ(importedFor, "Night");
+    EXPECT_EQ(handedOver.username, "alice");
+    EXPECT_EQ(handedOver.alternates, (std::vector<std::string>{"5550101", "5550103"}));
+
+    // A refused entry hands over nothing, and the refusal is told.
+    importedFor.clear();
+    std::string refusal;
+    dialUp.editRefused = [&](const std::string& why) { refusal = why; };
+    dialUp.CreateEntry();
+    EXPECT_NE(dialUp.editRefusal(), "");
+    EXPECT_EQ(refusal, dialUp.editRefusal());
+    EXPECT_EQ(importedFor, "");
 }
 
 TEST_F(PhonebookSideTest, aLivePppdNamedByItsPidFileIsAConnection) {
@@ -188,4 +276,78 @@ TEST_F(PhonebookSideTest, unreadablePidFilesAndUnsafeNamesAreNoConnection) {
     EXPECT_FALSE(dialUp.IsConnected());
     dialUp.setEntryName("");
     EXPECT_FALSE(dialUp.IsConnected());
+}
+
+// Calls started outside the program are found by the pppd processes' own words, whatever the pid file.
+TEST_F(PhonebookSideTest, anOutsidePppdIsAdoptedByTheCallItsCommandLineNames) {
+    struct Case {
+        const char* pidFile;
+        std::vector<std::string> args;
+        const char* upEntry; // "" when no entry is up
+    };
+    const Case cases[] = {
+        {"ppp0.pid", {"call", "Home"}, "Home"},
+        {"ppp1.pid", {"nodetach", "linkname", "Home", "call", "isp"}, "Home"},
+        {"ppp2.pid", {"call", "quillan", "user", "bob", "ipparam", "Home"}, "Home"},
+        {"ppp-Work.pid", {"call", "other"}, "Work"},
+        {"ppp3.pid", {"call", "Elsewhere"}, ""},
+        {"ppp4.pid", {"/dev/ttyS0", "115200"}, ""},
+        {"pppx.pid", {"call", "Home"}, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pidFile);
+        LinuxDialUp& dialUp = dialerWith(kTwoEntries);
+        pid_t pppd = startPppdCalling(c.args);
+        std::ofstream(folder.path() / c.pidFile) << pppd << "\n";
+        for (const char* entry : {"Work", "Home"}) {
+            dialUp.setEntryName(entry);
+            EXPECT_EQ(dialUp.IsConnected(), std::string(c.upEntry) == entry) << entry;
+        }
+        std::filesystem::remove(folder.path() / c.pidFile);
+    }
+}
+
+TEST_F(PhonebookSideTest, anAdoptedCallThatEndsIsNoLongerUpThoughItsPidFileStays) {
+    LinuxDialUp& dialUp = dialerWith(kTwoEntries);
+    pid_t pppd = startPppdCalling({"call", "Home"});
+    std::ofstream(folder.path() / "ppp0.pid") << pppd << "\n";
+    dialUp.setEntryName("Home");
+    ASSERT_TRUE(dialUp.IsConnected());
+    ::kill(pppd, SIGKILL);
+    ::waitpid(pppd, nullptr, 0);
+    children.clear();
+    ::usleep(30000); // past the moment within which the entries of one scan share a look
+    EXPECT_FALSE(dialUp.IsConnected());
+}
+
+TEST_F(PhonebookSideTest, theSystemsPeersFollowThePhonebookReadOnly) {
+    std::filesystem::create_directories(folder.path() / "peers");
+    for (const char* name : {"provider", "quillan", "work~", ".hidden", "isp.dpkg-old", "zeta"})
+        folder.write(std::string("peers/") + name, "/dev/ttyS0\n");
+    LinuxDialUp& dialUp = dialerWith(kTwoEntries);
+    EXPECT_EQ(dialUp.EntryCount(), 4);
+    EXPECT_EQ(dialUp.Entry(2), "provider");
+    EXPECT_EQ(dialUp.Entry(3), "zeta");
+    bool edited = false;
+    dialUp.entryEditor = [&edited](const PhonebookEntry& entry, const std::vector<WvdialDialer>&) {
+        edited = true;
+        return std::optional<LinuxDialUp::EditedEntry>(LinuxDialUp::EditedEntry{entry, std::nullopt});
+    };
+    dialUp.setEntryName("provider");
+    dialUp.EditEntry();
+    EXPECT_FALSE(edited);
+    EXPECT_EQ(dialUp.editRefusal(), "provider is a connection of the system's pppd; change it in " +
+                                        (folder.path() / "peers" / "provider").string() + " as root");
+    folder.write("peers/later", "");
+    dialUp.Refresh();
+    EXPECT_EQ(dialUp.Entry(2), "later");
+    // An entry created now is still the last one listed, and a peers file the phonebook names is its entry.
+    dialUp.entryEditor = [](const PhonebookEntry&, const std::vector<WvdialDialer>&) {
+        return std::optional<LinuxDialUp::EditedEntry>(
+            LinuxDialUp::EditedEntry{PhonebookEntry{"zeta", "5550111", "virtual"}, std::nullopt});
+    };
+    dialUp.CreateEntry();
+    ASSERT_EQ(dialUp.EntryCount(), 5);
+    EXPECT_EQ(dialUp.Entry(4), "zeta");
+    EXPECT_EQ(dialUp.Entry(3), "provider");
 }

@@ -267,7 +267,7 @@ TEST_F(DriverTest, dataFiles_roundTripWithTheirLineEndsShown) {
         run("write-file cc1.txt \"one\\r\\n\\r\\ntwo\\nthree\"\nread-file cc1.txt\nread-file nothing.txt\n"
             "write-file ../escape.txt x\n"),
         ElementsAre("ok", R"("one")", R"("")", R"("two\nthree" (no CR LF))", "ok", "missing", "ok",
-                    "error: not a plain file name: ../escape.txt"));
+                    "error: not a path inside the data folder: ../escape.txt"));
     EXPECT_FALSE(std::filesystem::exists(folder.path().parent_path() / "escape.txt"));
 }
 

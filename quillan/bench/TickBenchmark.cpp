@@ -94,7 +94,7 @@ int run() {
     Services services{fakes.boxes, fakes.clock, fakes.pump,  tray, fakes.modal, fakes.processes, fakes.sound,
                       fakes.browser, fakes.drives, folder / "data", {}, {}};
     Module1 module1;
-    Forms forms(services, module1, dialUp, fakes.net);
+    Forms forms(services, module1, dialUp, fakes.net, MailControls{fakes.mail, fakes.mail1});
     forms.get<formRAS>().LoadEntries();
     // The scan adopts the outside call; from then on every tick is a tick of a call that is up.
     g_now += std::chrono::seconds(1);

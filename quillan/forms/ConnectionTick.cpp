@@ -121,7 +121,6 @@ void ConnectionTick::sendKeepAliveEcho() {
     console.vbWSACleanup();
 }
 
-// Filled by the mail work; it stays a step of its own in the tick's order.
-void ConnectionTick::startMailCheck() {}
+void ConnectionTick::startMailCheck() { m_forms.get<frmStart>().mailWatch().startCheck(); }
 
 } // namespace quillan

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MailWatch.h"
+
 #include "runtime/CommandButton.h"
 #include "runtime/Form.h"
 #include "runtime/Frame.h"
@@ -71,6 +73,8 @@ public:
     // The tip is tip followed by more.
     void setTrayTip(std::string_view tip, std::string_view more = {});
 
+    MailWatch& mailWatch() { return m_mailWatch; }
+
     // The close box ends the program the way the exit commands do.
     void userClose() override;
 
@@ -112,6 +116,7 @@ private:
     std::shared_ptr<std::uint32_t> m_destinationAddress = std::make_shared<std::uint32_t>(0);
     int m_ipOptionTimeToLive = 0;
     std::shared_ptr<int> m_replyCount = std::make_shared<int>(0);
+    MailWatch m_mailWatch{m_forms};
     std::string m_trayTip;
     bool m_trayIconAdded = false;
     bool m_missingTrayTold = false;

@@ -34,7 +34,7 @@ Harness::Harness(std::filesystem::path dataDir, std::time_t start)
                              dataDir,
                              {&recorder},
                              {dataDir / "applications", dataDir / "Desktop", {"quillan"}, "network-modem"}} {
-    forms = std::make_unique<Forms>(services, module1, dialUp, net);
+    forms = std::make_unique<Forms>(services, module1, dialUp, net, MailControls{mail, mail1});
 }
 
 } // namespace quillan

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "FakeDialUp.h"
+#include "FakeMail.h"
 #include "FakeFinger.h"
 #include "FakeHostLookup.h"
 #include "FakeIcmpEcho.h"
@@ -54,6 +55,10 @@ struct Harness {
     RecordingBrowser browser{effects};
     ListedDrives drives;
     FakeDialUp dialUp;
+    // What both mail controls count at their next check.
+    long mailbox = 0;
+    FakeMail mail{"mail", effects, mailbox};
+    FakeMail mail1{"mail1", effects, mailbox};
     FakeIcmpEcho echo{effects};
     FakeHostLookup hostLookup{effects};
     FakeFinger finger{effects};

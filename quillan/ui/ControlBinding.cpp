@@ -2,6 +2,7 @@
 
 #include "ButtonBinding.h"
 #include "CaptionBinding.h"
+#include "ClickableLabelBinding.h"
 #include "ComboBinding.h"
 #include "FolderListBinding.h"
 #include "ListBinding.h"
@@ -22,6 +23,7 @@
 #include "runtime/Label.h"
 #include "runtime/ListBox.h"
 #include "runtime/OptionButton.h"
+#include "runtime/PictureBox.h"
 #include "runtime/TabControl.h"
 #include "runtime/TextBox.h"
 #include "runtime/Timer.h"
@@ -93,7 +95,9 @@ std::unique_ptr<ControlBinding> makeBinding(Control& control, QWidget* widget) {
     if (auto* c = as<TextBox>(control, widget, lines))
         return std::make_unique<MultiLineTextBinding>(*c, *lines);
     if (auto* c = as<Label>(control, widget, label))
-        return std::make_unique<CaptionBinding>(*c, *label, [label](const QString& t) { label->setText(t); });
+        return std::make_unique<ClickableLabelBinding<Label>>(*c, *label);
+    if (auto* c = as<PictureBox>(control, widget, label))
+        return std::make_unique<ClickableLabelBinding<PictureBox>>(*c, *label);
     if (auto* c = as<Frame>(control, widget, group))
         return std::make_unique<CaptionBinding>(*c, *group, [group](const QString& t) { group->setTitle(t); });
     if (auto* c = as<ListBox>(control, widget, list))

@@ -1,5 +1,7 @@
 #include "FormView.h"
 
+#include "EnvelopePicture.h"
+
 #include "DesignedForms.h"
 #include "MenuBinding.h"
 #include "QtText.h"
@@ -133,12 +135,18 @@ void FormView::bindControls() {
 }
 
 void FormView::applyStandardIcons() {
-    // A design names its icons: one of the style's standard pixmaps, or the program's own icon.
+    // A design names its icons: one of the style's standard pixmaps, the program's own icon, or one
+    // of the pictures the program draws.
     const QMetaEnum pixmaps = QMetaEnum::fromType<QStyle::StandardPixmap>();
     for (QWidget* widget : m_window->findChildren<QWidget*>()) {
         const QByteArray name = widget->property("standardIcon").toByteArray();
         if (name.isEmpty())
             continue;
+        if (name == "Envelope") {
+            if (auto* label = qobject_cast<QLabel*>(widget))
+                label->setPixmap(envelopePicture(48));
+            continue;
+        }
         QIcon icon = QApplication::windowIcon();
         if (name != "ProgramIcon") {
             bool known = false;

@@ -5,10 +5,12 @@
 
 #include "runtime/CheckBox.h"
 #include "runtime/CommandButton.h"
+#include "runtime/Label.h"
 #include "runtime/DriveListBox.h"
 #include "runtime/ListBox.h"
 #include "runtime/MenuItem.h"
 #include "runtime/OptionButton.h"
+#include "runtime/PictureBox.h"
 #include "runtime/TabControl.h"
 #include "runtime/TextBox.h"
 
@@ -46,6 +48,10 @@ void ControlCommands::click(const std::string& reference) {
         box->userClick();
     else if (auto* option = dynamic_cast<OptionButton*>(&control))
         option->userClick();
+    else if (auto* label = dynamic_cast<Label*>(&control))
+        label->userClick();
+    else if (auto* picture = dynamic_cast<PictureBox*>(&control))
+        picture->userClick();
     else
         throw CommandError(reference + " cannot be clicked");
 }

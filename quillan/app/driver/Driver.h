@@ -6,6 +6,7 @@
 #include "DataFileCommands.h"
 #include "DialUpCommands.h"
 #include "FormTargets.h"
+#include "MailCommands.h"
 #include "NetCommands.h"
 #include "ProgramCommands.h"
 #include "PropertyCommands.h"
@@ -52,6 +53,7 @@ class Driver {
     DataFileCommands m_files;
     StateCommands m_state;
     ProgramCommands m_program;
+    MailCommands m_mail;
     ConnectActionCommands m_connectActions;
     bool m_quit = false;
     // Nesting of the command being run (modal windows nest), and that of the quit command.

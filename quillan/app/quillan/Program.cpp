@@ -66,7 +66,7 @@ Program::Program(const ProgramOptions& options)
                  userDesktopPlaces(launcherCommand(options), kDesktopIcon)},
       m_dialUp(m_eventLoop, dialUpOptions(options)), m_resolver(m_eventLoop), m_echo(m_eventLoop, m_resolver),
       m_hostLookup(m_resolver), m_finger(m_eventLoop, m_resolver), m_whois(m_eventLoop, m_resolver),
-      m_time(m_eventLoop, m_resolver, timeOptions(options)), m_net{m_echo, m_hostLookup, m_finger, m_whois, m_time} {
+      m_time(m_eventLoop, m_resolver, timeOptions(options)), m_net{m_echo, m_hostLookup, m_finger, m_whois, m_time}, m_mail(m_eventLoop), m_mail1(m_eventLoop) {
     m_dialUp.entryEditor = [this](const PhonebookEntry& entry, const std::vector<WvdialDialer>& dialers) {
         std::vector<std::string> taken;
         for (std::int16_t i = 0; i < m_dialUp.EntryCount(); ++i)
@@ -89,7 +89,7 @@ Program::Program(const ProgramOptions& options)
     };
     if (!options.echoHost.empty())
         m_net.echoHost = options.echoHost;
-    m_forms = std::make_unique<Forms>(m_services, m_module1, m_dialUp, m_net);
+    m_forms = std::make_unique<Forms>(m_services, m_module1, m_dialUp, m_net, MailControls{m_mail, m_mail1});
     m_tray.message = [this](int message) {
         if (frmStart* console = m_forms->peek<frmStart>())
             console->trayMessage(message);

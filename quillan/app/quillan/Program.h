@@ -22,6 +22,7 @@
 #include "controls/LinuxWhoIs.h"
 #include "controls/NetControls.h"
 #include "controls/SntpTime.h"
+#include "controls/Pop3Mail.h"
 #include "forms/Forms.h"
 #include "modules/Module1.h"
 #include "runtime/MountTable.h"
@@ -81,6 +82,8 @@ private:
     LinuxWhoIs m_whois;
     SntpTime m_time;
     NetControls m_net;
+    Pop3Mail m_mail;
+    Pop3Mail m_mail1;
     std::unique_ptr<Forms> m_forms;
     bool m_started = false;
     int m_endAttempts = 0;

@@ -2,8 +2,8 @@
 
 #include "catcher/AddressParser.h"
 #include "catcher/TextUtil.h"
-#include "module/RegistryPaths.h"
-#include "module/resource.h"
+#include "catcher/RegistryPaths.h"
+#include "catcher/StringIds.h"
 
 namespace ie2bl {
 
@@ -25,6 +25,8 @@ StartDecision ClickFilter::Start(const char16_t* address, bool hasSink) {
     if (address == nullptr || !hasSink)
         return StartDecision::UseDefault;
     const std::string text = m_host.toSystemCodePage(address);
+    // Each key this decision reads is opened once for all of its values.
+    ConfigStore::Batch batch(m_config);
 
     if (m_host.isKeyHeld(ModifierKey::Shift))
         return StartDecision::UseDefault;

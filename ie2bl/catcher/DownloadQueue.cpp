@@ -2,8 +2,8 @@
 
 #include "catcher/AddressParser.h"
 #include "catcher/TextUtil.h"
-#include "module/RegistryPaths.h"
-#include "module/resource.h"
+#include "catcher/RegistryPaths.h"
+#include "catcher/StringIds.h"
 
 #include <string>
 
@@ -31,6 +31,8 @@ std::optional<int> DownloadQueue::AddAsAlternate(const std::string& address) {
     if (fileName.empty())
         return std::nullopt;
 
+    // One open of the queue key for the whole scan.
+    ConfigStore::Batch batch(m_config);
     for (int slot = 0; slot < kSlots; ++slot) {
         const std::string queued = m_config.ReadConfigText(paths::kFileQueue, slotValueName("Get", slot), "");
         if (queued == address) {

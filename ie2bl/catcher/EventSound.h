@@ -1,6 +1,6 @@
 #pragma once
 
-#include "module/CatcherStrings.h"
+#include "catcher/CatcherStrings.h"
 
 namespace ie2bl {
 

@@ -1,7 +1,7 @@
 #include "catcher/ExtensionLists.h"
 
 #include "catcher/TextUtil.h"
-#include "module/RegistryPaths.h"
+#include "catcher/RegistryPaths.h"
 
 namespace ie2bl {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "module/ConfigStore.h"
+#include "catcher/ConfigStore.h"
 
 #include <mutex>
 #include <string>

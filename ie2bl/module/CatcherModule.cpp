@@ -1,6 +1,6 @@
 #include "module/CatcherModule.h"
 
-#include "catcher/Ie2Brisklet.h"
+#include "module/Ie2Brisklet.h"
 #include "module/ClassFactory.h"
 #include "module/Identities.h"
 #include "module/ModulePaths.h"

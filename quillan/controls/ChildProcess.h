@@ -28,6 +28,8 @@ public:
     pid_t pid() const { return m_pid; }
     // The wait status once the program has ended, without waiting for it.
     std::optional<int> ended();
+    // Gives the started program up to whoever ends it (see ProcessEnder).
+    pid_t release() { return std::exchange(m_pid, -1); }
     // Asks the program to end, waits a little, then kills it. Returns its wait status.
     std::optional<int> stop(int graceMs = 300);
 

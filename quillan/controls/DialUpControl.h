@@ -1,5 +1,7 @@
 #pragma once
 
+#include "PhonebookHealth.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -39,10 +41,12 @@ public:
     // Runs the new-entry editor and returns when it closes; a created entry is listed last.
     virtual void CreateEntry() = 0;
     virtual void EditEntry() = 0;
-    // Name of the entry at a zero-based index below EntryCount.
-    virtual std::string Entry(std::int16_t index) = 0;
+    // Name of the entry at a zero-based index below EntryCount ("" otherwise); valid until the next Refresh.
+    virtual const std::string& Entry(std::int16_t index) = 0;
     // Re-reads the phonebook.
     virtual void Refresh() = 0;
+    // How the last reading of the phonebook went; an unreadable one lists no entry.
+    virtual PhonebookHealth phonebookHealth() { return {}; }
 
     std::function<void(std::int16_t connectState)> Progress;
 };

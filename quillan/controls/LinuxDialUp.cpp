@@ -2,7 +2,11 @@
 
 #include "DialStatus.h"
 #include "DialableNumber.h"
-#include "PppdPidFile.h"
+#include "PppdSession.h"
+#include "ModemCall.h"
+#include "PeersCall.h"
+#include "PppdPreflight.h"
+#include "SystemPeers.h"
 
 #include <algorithm>
 #include <limits>
@@ -24,8 +28,28 @@ std::filesystem::path modemScript(const LinuxDialUpOptions& options) {
 } // namespace
 
 LinuxDialUp::LinuxDialUp(EventLoop& loop, LinuxDialUpOptions options)
-    : m_loop(loop), m_options(std::move(options)), m_phonebook(m_options.phonebook),
-      m_virtualModem(m_options.virtualModemProgram, modemScript(m_options), m_options.timeouts.modemStartMs) {}
+    : m_loop(loop), m_options(std::move(options)), m_trace(m_options.trace), m_ender(loop),
+      m_runFolder(m_options.pppdRunFolder, m_options.ownPeers, m_options.scanClock), m_phonebook(m_options.phonebook),
+      m_listedBeforePeers(m_phonebook.entries().size()),
+      m_virtualModem(m_options.virtualModemProgram, modemScript(m_options), m_options.timeouts.modemStartMs) {
+    // The dialer's own pppd, running or ending, is never an outside call.
+    m_runFolder.ignored = [this](pid_t pid) { return (m_call && m_call->pppdPid() == pid) || m_ender.ending(pid); };
+    loadSystemPeers();
+}
+
+void LinuxDialUp::loadSystemPeers() {
+    m_systemPeers = systemPeers(m_options.peersFolder, m_options.ownPeers);
+    std::erase_if(m_systemPeers, [this](const std::string& name) { return m_phonebook.find(name) != nullptr; });
+}
+
+void LinuxDialUp::Refresh() {
+    m_phonebook.reload();
+    loadSystemPeers();
+}
+
+bool LinuxDialUp::isSystemPeers(const std::string& name) const {
+    return std::find(m_systemPeers.begin(), m_systemPeers.end(), name) != m_systemPeers.end();
+}
 
 LinuxDialUp::~LinuxDialUp() {
     endCall();
@@ -34,25 +58,44 @@ LinuxDialUp::~LinuxDialUp() {
 }
 
 std::int16_t LinuxDialUp::EntryCount() {
-    size_t count = std::min<size_t>(m_phonebook.entries().size(), std::numeric_limits<std::int16_t>::max());
+    size_t count = std::min<size_t>(m_phonebook.entries().size() + m_systemPeers.size(),
+                                    std::numeric_limits<std::int16_t>::max());
     return static_cast<std::int16_t>(count);
 }
 
-std::string LinuxDialUp::Entry(std::int16_t index) {
+const std::string& LinuxDialUp::Entry(std::int16_t index) {
+    static const std::string none;
     const auto& entries = m_phonebook.entries();
-    return index >= 0 && static_cast<size_t>(index) < entries.size() ? entries[static_cast<size_t>(index)].name
-                                                                      : "";
+    if (index < 0)
+        return none;
+    // The system's peers follow the entries the phonebook had at start; entries created since come
+    // last, so a created entry is always the last one listed.
+    const size_t before = std::min(m_listedBeforePeers, entries.size());
+    auto at = static_cast<size_t>(index);
+    if (at < before)
+        return entries[at].name;
+    if (at - before < m_systemPeers.size())
+        return m_systemPeers[at - before];
+    at -= m_systemPeers.size();
+    return at < entries.size() ? entries[at].name : none;
+}
+
+std::string LinuxDialUp::PhoneNumber() {
+    if (m_phoneNumber)
+        return *m_phoneNumber;
+    const PhonebookEntry* entry = m_phonebook.find(m_entryName);
+    return entry ? entry->phoneNumber : "";
 }
 
 void LinuxDialUp::LoadEntry() {
-    if (const PhonebookEntry* entry = m_phonebook.find(m_entryName))
-        m_phoneNumber = entry->phoneNumber;
+    // Back to the entry's own number, read when it is dialed.
+    m_phoneNumber.reset();
 }
 
 bool LinuxDialUp::IsConnected() {
     if (m_call && m_call->isUp() && m_callEntry == m_entryName)
         return true;
-    return pppdPidFileIsLive(m_options.pppdRunFolder, m_entryName);
+    return m_runFolder.isUp(m_entryName);
 }
 
 void LinuxDialUp::CreateEntry() {
@@ -64,6 +107,13 @@ void LinuxDialUp::CreateEntry() {
 void LinuxDialUp::EditEntry() {
     m_editRefusal.clear();
     const PhonebookEntry* entry = m_phonebook.find(m_entryName);
+    if (isSystemPeers(m_entryName)) {
+        m_editRefusal = m_entryName + " is a connection of the system's pppd; change it in " +
+                        (m_options.peersFolder / m_entryName).string() + " as root";
+        if (editRefused)
+            editRefused(m_editRefusal);
+        return;
+    }
     // Copies: writing the phonebook re-reads its entries.
     if (entryEditor && entry)
         runEditor(PhonebookEntry(*entry), std::string(entry->name));
@@ -74,6 +124,7 @@ void LinuxDialUp::runEditor(const PhonebookEntry& shown, std::string replacing) 
     if (!edited)
         return;
     m_editRefusal = replacing.empty() ? m_phonebook.append(edited->entry) : m_phonebook.replace(replacing, edited->entry);
+    loadSystemPeers(); // a peers file the phonebook now names is listed as its entry
     if (!m_editRefusal.empty() && editRefused)
         editRefused(m_editRefusal);
     if (m_editRefusal.empty() && edited->imported && dialerImported)
@@ -83,7 +134,7 @@ void LinuxDialUp::runEditor(const PhonebookEntry& shown, std::string replacing) 
 void LinuxDialUp::Dial() {
     endCall(); // a new dial replaces whatever is going on
     std::string user = m_domain.empty() || m_userName.empty() ? m_userName : m_domain + "\\" + m_userName;
-    DialRequest request{m_entryName, m_phoneNumber, user, m_password};
+    DialRequest request{m_entryName, PhoneNumber(), user, m_password};
     m_begin = m_loop.singleShot(restBeforeOpening(), [this, request] {
         m_begin = 0;
         beginCall(request);
@@ -99,6 +150,11 @@ int LinuxDialUp::restBeforeOpening() const {
 }
 
 void LinuxDialUp::beginCall(const DialRequest& request) {
+    m_trace.setSecret(request.password);
+    if (isSystemPeers(request.entryName)) {
+        beginPeersCall(request.entryName);
+        return;
+    }
     const PhonebookEntry* entry = m_phonebook.find(request.entryName);
     if (!entry) {
         post(kStateDisconnected, DialStatus::disconnected("there is no phonebook entry called " + request.entryName));
@@ -109,6 +165,13 @@ void LinuxDialUp::beginCall(const DialRequest& request) {
         post(kStateDisconnected, DialStatus::disconnected(number ? "there is no phone number to dial"
                                                                  : "the phone number holds characters a modem "
                                                                    "cannot dial"));
+        return;
+    }
+    if (entry->usesPpp() && request.password.size() > PppdSession::kLongestPassword) {
+        post(kStateDisconnected,
+             DialStatus::disconnected("the password is longer than the " +
+                                      std::to_string(PppdSession::kLongestPassword) +
+                                      " characters pppd can take; shorten it with Edit Profile"));
         return;
     }
     std::string device = entry->device;
@@ -124,23 +187,62 @@ void LinuxDialUp::beginCall(const DialRequest& request) {
         return;
     }
 
+    if (std::string refusal = preflight(*entry); !refusal.empty()) {
+        post(kStateDisconnected, DialStatus::disconnected(refusal));
+        return;
+    }
+
     const DialTimeouts& timeouts = m_options.timeouts;
     CallPlan plan;
     plan.device = device;
     plan.speed = entry->speed;
+    plan.lockFolder = m_options.lockFolder;
     plan.dial = DialPlan{entry->init, *number, timeouts.commandMs, timeouts.dialMs};
     plan.ppp = entry->usesPpp();
-    plan.pppd = PppdPlan{m_options.pppdProgram.string(), entry->name, request.user, request.password, entry->speed,
-                         entry->isVirtual()};
+    plan.pppd.program = m_options.pppdProgram.string();
+    plan.pppd.peers = m_options.ownPeers;
+    plan.pppd.entry = entry->name;
+    plan.pppd.user = request.user;
+    plan.pppd.password = request.password;
+    plan.pppd.speed = entry->speed;
+    plan.pppd.localLine = entry->isVirtual();
     plan.pppTimeoutMs = timeouts.pppMs;
     m_callEntry = entry->name;
     m_call = std::make_unique<ModemCall>(
-        m_loop, std::move(plan), [this](std::int16_t state, const std::string& text) { post(state, text); },
+        m_loop, m_ender, m_trace, std::move(plan),
+        [this](std::int16_t state, const std::string& text) { post(state, text); },
         [this] { m_lineClosedAt = std::chrono::steady_clock::now(); });
     m_call->start();
 }
 
+std::string LinuxDialUp::preflight(const PhonebookEntry& entry) const {
+    if (!entry.isVirtual())
+        if (std::string refusal = PppdPreflight::checkLine(entry.device); !refusal.empty())
+            return refusal;
+    if (!entry.usesPpp())
+        return "";
+    return PppdPreflight{m_options.pppdProgram, m_options.peersFolder, m_options.ownPeers}.check(m_options.ownPeers);
+}
+
+void LinuxDialUp::beginPeersCall(const std::string& peers) {
+    PppdPreflight checks{m_options.pppdProgram, m_options.peersFolder, m_options.ownPeers};
+    if (std::string refusal = checks.check(peers); !refusal.empty()) {
+        post(kStateDisconnected, DialStatus::disconnected(refusal));
+        return;
+    }
+    PppdPlan plan;
+    plan.program = m_options.pppdProgram.string();
+    plan.peers = peers;
+    plan.lineOptions = false;
+    m_callEntry = peers;
+    const DialTimeouts& timeouts = m_options.timeouts;
+    m_call = std::make_unique<PeersCall>(m_loop, m_ender, m_trace, std::move(plan), timeouts.dialMs + timeouts.pppMs,
+                                         [this](std::int16_t state, const std::string& text) { post(state, text); });
+    m_call->start();
+}
+
 void LinuxDialUp::post(std::int16_t state, const std::string& text) {
+    m_trace.state(state, text);
     m_reports.push_back(Report{state, text});
     if (!m_delivery)
         m_delivery = m_loop.singleShot(0, [this] { deliver(); });

@@ -1,9 +1,12 @@
 #pragma once
 
+#include "DialCall.h"
+#include "DialTrace.h"
 #include "DialUpControl.h"
 #include "LinuxDialUpOptions.h"
-#include "ModemCall.h"
 #include "Phonebook.h"
+#include "PppdRunFolder.h"
+#include "ProcessEnder.h"
 #include "VirtualModemProcess.h"
 #include "WvdialDialer.h"
 #include "runtime/EventLoop.h"
@@ -16,8 +19,9 @@
 namespace quillan {
 
 // The dial-up control on Linux: the phonebook file, a Hayes modem dialogue on a serial line or on
-// the virtual modem, and pppd. Progress is raised from the event loop, never inside a member call,
-// and HangUp ends every report of the call it ends.
+// the virtual modem, and pppd through the dialer's own peers file; after the phonebook's entries, the
+// system's pppd peers files, dialed as `pon NAME` would. Progress is raised from the event loop, never
+// inside a member call, and HangUp ends every report of the call it ends.
 class LinuxDialUp : public DialUpControl {
 public:
     // What the entry editor gives back: the entry, and the dialer it was imported from if any.
@@ -35,7 +39,8 @@ public:
     LinuxDialUp(const LinuxDialUp&) = delete;
     LinuxDialUp& operator=(const LinuxDialUp&) = delete;
 
-    std::string PhoneNumber() override { return m_phoneNumber; }
+    // The number written last, or the entry's own number when none was written since LoadEntry.
+    std::string PhoneNumber() override;
     void setPhoneNumber(const std::string& number) override { m_phoneNumber = number; }
     void setUserName(const std::string& name) override { m_userName = name; }
     void setPassword(const std::string& password) override { m_password = password; }
@@ -49,8 +54,9 @@ public:
     void LoadEntry() override;
     void CreateEntry() override;
     void EditEntry() override;
-    std::string Entry(std::int16_t index) override;
-    void Refresh() override { m_phonebook.reload(); }
+    const std::string& Entry(std::int16_t index) override;
+    void Refresh() override;
+    PhonebookHealth phonebookHealth() override { return m_phonebook.health(); }
 
     // Without an editor, CreateEntry and EditEntry leave the phonebook as it is.
     EntryEditor entryEditor;
@@ -76,6 +82,10 @@ private:
     // Shows the editor and writes what it gives back; replacing names the entry edited, "" for a new one.
     void runEditor(const PhonebookEntry& shown, std::string replacing);
     void beginCall(const DialRequest& request);
+    void beginPeersCall(const std::string& peers);
+    std::string preflight(const PhonebookEntry& entry) const;
+    bool isSystemPeers(const std::string& name) const;
+    void loadSystemPeers();
     void post(std::int16_t state, const std::string& text);
     void deliver();
     void endCall();
@@ -83,17 +93,22 @@ private:
 
     EventLoop& m_loop;
     LinuxDialUpOptions m_options;
+    DialTrace m_trace;
+    ProcessEnder m_ender;
+    PppdRunFolder m_runFolder;
     Phonebook m_phonebook;
+    size_t m_listedBeforePeers;
+    std::vector<std::string> m_systemPeers;
     VirtualModemProcess m_virtualModem;
     std::string m_entryName;
-    std::string m_phoneNumber;
+    std::optional<std::string> m_phoneNumber;
     std::string m_userName;
     std::string m_password;
     std::string m_domain;
     std::string m_statusText;
     std::string m_editRefusal;
 
-    std::unique_ptr<ModemCall> m_call;
+    std::unique_ptr<DialCall> m_call;
     std::string m_callEntry;
     EventLoop::Id m_begin = 0;
     std::deque<Report> m_reports;

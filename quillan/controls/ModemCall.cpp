@@ -1,16 +1,23 @@
 #include "ModemCall.h"
 
 #include "DialStatus.h"
+#include "ModemManagerHint.h"
 #include "controls/DialUpControl.h"
 
 namespace quillan {
 
 namespace {
 constexpr int kCarrierCheckMs = 1000;
-}
 
-ModemCall::ModemCall(EventLoop& loop, CallPlan plan, Report report, std::function<void()> lineClosed)
-    : m_loop(loop), m_plan(std::move(plan)), m_report(std::move(report)), m_lineClosed(std::move(lineClosed)),
+std::string withModemManagerHint(const std::string& reason) {
+    std::string hint = modemManagerHint();
+    return hint.empty() ? reason : reason + ". " + hint;
+}
+} // namespace
+
+ModemCall::ModemCall(EventLoop& loop, ProcessEnder& ender, DialTrace& trace, CallPlan plan, Report report,
+                     std::function<void()> lineClosed)
+    : m_loop(loop), m_ender(ender), m_trace(trace), m_plan(std::move(plan)), m_report(std::move(report)), m_lineClosed(std::move(lineClosed)),
       m_dialogue(*this, m_plan.dial) {}
 
 ModemCall::~ModemCall() {
@@ -20,8 +27,8 @@ ModemCall::~ModemCall() {
 
 void ModemCall::start() {
     m_report(dialstate::kOpenPort, DialStatus::openingPort(m_plan.device));
-    if (std::string error = m_port.open(m_plan.device, m_plan.speed); !error.empty()) {
-        fail(error);
+    if (std::string error = m_port.open(m_plan.device, m_plan.speed, m_plan.lockFolder); !error.empty()) {
+        fail(m_port.wasBusy() ? withModemManagerHint(error) : error);
         return;
     }
     m_report(dialstate::kPortOpened, DialStatus::portOpened());
@@ -32,6 +39,8 @@ void ModemCall::start() {
 void ModemCall::readLine() {
     bool eof = false;
     std::string bytes = m_port.read(eof);
+    if (!bytes.empty())
+        m_trace.fromModem(bytes);
     m_dialogue.feed(bytes);
     if (!eof || m_over)
         return;
@@ -43,7 +52,10 @@ void ModemCall::readLine() {
 }
 
 void ModemCall::sendToModem(std::string_view bytes) {
-    if (!m_over && !m_port.write(bytes))
+    if (m_over)
+        return;
+    m_trace.toModem(bytes);
+    if (!m_port.write(bytes))
         fail("the modem does not take commands");
 }
 
@@ -94,9 +106,12 @@ void ModemCall::startPpp() {
     // pppd owns the line from here; keep the descriptor only to drop DTR at the end.
     m_loop.unwatch(m_watch);
     m_watch = 0;
-    m_pppd = std::make_unique<PppdSession>(
-        m_loop, PppdSession::Events{[this] { pppAuthenticated(); }, [this] { pppLinkUp(); },
-                                    [this](const std::string& reason) { pppEnded(reason); }});
+    PppdSession::Events events;
+    events.authenticated = [this] { pppAuthenticated(); };
+    events.linkUp = [this] { pppLinkUp(); };
+    events.ended = [this](const std::string& reason) { pppEnded(reason); };
+    m_pppd = std::make_unique<PppdSession>(m_loop, m_ender, std::move(events));
+    m_pppd->logged = [this](std::string_view line) { m_trace.pppd(line); };
     if (std::string error = m_pppd->start(m_plan.pppd, m_port.fd()); !error.empty()) {
         fail("pppd could not be started: " + error);
         return;
@@ -130,7 +145,11 @@ void ModemCall::pppEnded(const std::string& reason) {
         fail("pppd: " + reason);
 }
 
-void ModemCall::dialFailed(DialFailure failure) { fail(DialStatus::reason(failure)); }
+void ModemCall::dialFailed(DialFailure failure) {
+    std::string reason = DialStatus::reason(failure);
+    bool strange = failure == DialFailure::NotResponding || failure == DialFailure::CommandRejected;
+    fail(strange ? withModemManagerHint(reason) : reason);
+}
 
 void ModemCall::carrierLost() {
     m_up = false;

@@ -1,6 +1,8 @@
 #include "Phonebook.h"
 
 #include "runtime/AtomicFile.h"
+#include "runtime/RegularFile.h"
+#include "runtime/TextLines.h"
 
 #include <sys/stat.h>
 #include <system_error>
@@ -8,8 +10,8 @@
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <fstream>
 #include <sstream>
+#include <unordered_map>
 
 namespace quillan {
 
@@ -49,20 +51,6 @@ IniLine classify(std::string_view raw) {
     if (equals == std::string_view::npos)
         return {};
     return {IniLine::Kind::Value, trimmed(line.substr(0, equals)), trimmed(line.substr(equals + 1))};
-}
-
-// Lines end at LF, CR LF or a lone CR.
-std::vector<std::string_view> splitLines(std::string_view text) {
-    std::vector<std::string_view> lines;
-    while (!text.empty()) {
-        size_t end = text.find_first_of("\r\n");
-        lines.push_back(text.substr(0, end));
-        if (end == std::string_view::npos)
-            break;
-        size_t next = end + (text.compare(end, 2, "\r\n") == 0 ? 2 : 1);
-        text.remove_prefix(next);
-    }
-    return lines;
 }
 
 int parseSpeed(std::string_view text) {
@@ -118,25 +106,30 @@ bool holdsLineBreak(const std::string& text) { return text.find_first_of("\r\n")
 
 } // namespace
 
-Phonebook::Phonebook(std::filesystem::path path) : m_path(std::move(path)) { reload(); }
+Phonebook::Phonebook(std::filesystem::path path) : m_path(std::move(path)) {
+    const std::string name = m_path.filename().string();
+    const auto folder = m_path.has_parent_path() ? m_path.parent_path() : std::filesystem::path(".");
+    removeLeftoverTemporaries(folder, [&name](std::string_view candidate) { return candidate == name; });
+    reload();
+}
 
-std::vector<PhonebookEntry> Phonebook::parse(std::string_view text) {
+std::vector<PhonebookEntry> Phonebook::parse(std::string_view text, std::vector<std::string>* repeated) {
     std::vector<PhonebookEntry> entries;
+    std::unordered_map<std::string_view, size_t> indexOf; // views into text, which outlives the map
     PhonebookEntry* current = nullptr;
-    for (std::string_view raw : splitLines(text)) {
+    for (std::string_view raw : splitLines(withoutByteOrderMark(text))) {
         IniLine line = classify(raw);
         if (line.kind == IniLine::Kind::Section) {
             current = nullptr;
             if (line.name.empty())
                 continue;
-            auto same = std::find_if(entries.begin(), entries.end(),
-                                     [&](const PhonebookEntry& e) { return e.name == line.name; });
-            if (same == entries.end()) {
+            const auto [same, added] = indexOf.emplace(line.name, entries.size());
+            if (added) {
                 entries.push_back(PhonebookEntry{std::string(line.name), {}, {}, kDefaultSpeed, {}, {}});
-                current = &entries.back();
-            } else {
-                current = &*same; // a repeated section adds to the first one
+            } else if (repeated && std::find(repeated->begin(), repeated->end(), line.name) == repeated->end()) {
+                repeated->emplace_back(line.name);
             }
+            current = &entries[same->second]; // a repeated section adds to the first one
         } else if (line.kind == IniLine::Kind::Value && current) {
             applyKey(*current, line.name, line.value);
         }
@@ -144,7 +137,12 @@ std::vector<PhonebookEntry> Phonebook::parse(std::string_view text) {
     return entries;
 }
 
-void Phonebook::reload() { m_entries = parse(readText()); }
+void Phonebook::reload() {
+    m_entries.clear();
+    const std::optional<std::string> text = readText();
+    if (text)
+        m_entries = parse(*text, &m_health.repeated);
+}
 
 const PhonebookEntry* Phonebook::find(std::string_view name) const {
     for (const PhonebookEntry& entry : m_entries)
@@ -153,11 +151,21 @@ const PhonebookEntry* Phonebook::find(std::string_view name) const {
     return nullptr;
 }
 
-std::string Phonebook::readText() const {
-    std::ifstream in(m_path, std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+std::optional<std::string> Phonebook::readText() {
+    m_health = PhonebookHealth{m_path.string(), {}, false, {}};
+    try {
+        std::string text = readRegularFile(m_path);
+        if (const std::string reason = notPlainTextReason(text); !reason.empty()) {
+            m_health.unreadable = reason;
+            return std::nullopt;
+        }
+        return text;
+    } catch (const FileReadError& error) {
+        m_health.missing = error.missing();
+        if (!error.missing())
+            m_health.unreadable = error.what();
+        return error.missing() ? std::optional<std::string>("") : std::nullopt;
+    }
 }
 
 std::string Phonebook::refusal(const PhonebookEntry& entry, const std::string& replacing) const {
@@ -191,11 +199,19 @@ std::string Phonebook::store(const std::string& text) {
     return error;
 }
 
+std::string Phonebook::unreadableRefusal() const {
+    return "the phonebook " + m_path.string() + " cannot be read (" + m_health.unreadable +
+           "), so Quillan leaves it as it is";
+}
+
 std::string Phonebook::append(const PhonebookEntry& entry) {
-    reload();
+    std::optional<std::string> old = readText();
+    if (!old)
+        return unreadableRefusal();
+    m_entries = parse(*old, &m_health.repeated);
     if (std::string why = refusal(entry, {}); !why.empty())
         return why;
-    std::string text = readText();
+    std::string text = std::move(*old);
     if (!text.empty() && text.back() != '\n')
         text += '\n';
     if (!text.empty())
@@ -204,16 +220,22 @@ std::string Phonebook::append(const PhonebookEntry& entry) {
 }
 
 std::string Phonebook::replace(const std::string& name, const PhonebookEntry& entry) {
-    reload();
+    const std::optional<std::string> old = readText();
+    if (!old)
+        return unreadableRefusal();
+    m_entries = parse(*old, &m_health.repeated);
     if (!find(name))
         return "there is no entry called " + name;
+    const auto& repeated = m_health.repeated;
+    if (std::find(repeated.begin(), repeated.end(), name) != repeated.end())
+        return "the phonebook has more than one [" + name + "] section; remove all but one of them in " +
+               m_path.string() + " first, or the change would not be the one used";
     if (std::string why = refusal(entry, name); !why.empty())
         return why;
-    std::string old = readText();
     std::string text;
     enum { Before, Inside, After } where = Before;
     std::string kept; // lines of the old section the new one keeps: comments and unknown keys
-    for (std::string_view raw : splitLines(old)) {
+    for (std::string_view raw : splitLines(withoutByteOrderMark(*old))) {
         IniLine line = classify(raw);
         if (line.kind == IniLine::Kind::Section && where == Before && line.name == name) {
             where = Inside;

@@ -39,13 +39,24 @@ std::string_view exitMeaning(int code) {
 
 } // namespace
 
-std::vector<PppdOutput::Event> PppdOutput::feed(std::string_view bytes) {
+std::vector<PppdOutput::Event> PppdOutput::feed(std::string_view bytes,
+                                                const std::function<void(std::string_view line)>& logged) {
     std::vector<Event> events;
-    m_lines.feed(bytes, [&](const LineReader::Line& line) { onLine(line.text, events); });
+    m_lines.feed(bytes, [&](const LineReader::Line& line) {
+        if (logged)
+            logged(line.text);
+        onLine(line.text, events);
+    });
     return events;
 }
 
 void PppdOutput::onLine(std::string_view line, std::vector<Event>& events) {
+    if (line.starts_with("Serial connection established"))
+        events.push_back(Event::SerialConnected);
+    if (line.starts_with("Connect: "))
+        events.push_back(Event::Negotiating);
+    if (line.starts_with("Using interface ") && m_interface.empty())
+        m_interface = line.substr(16);
     if (line.find("authentication succeeded") != std::string_view::npos)
         events.push_back(Event::Authenticated);
     if (line.starts_with("local  IP address") || line.starts_with("local IP address"))

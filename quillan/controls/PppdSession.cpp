@@ -38,19 +38,22 @@ struct Pipe {
 } // namespace
 
 std::vector<std::string> PppdSession::arguments(const PppdPlan& plan) {
-    std::vector<std::string> args{"nodetach", "logfd", "2", "noauth", "noipdefault", "defaultroute", "usepeerdns"};
+    // Only options a user in the group dip may give; the privileged ones are in the peers file.
+    std::vector<std::string> args{"call", plan.peers, "nodetach", "logfd", "2"};
+    if (!plan.lineOptions)
+        return args;
     if (plan.localLine)
         args.insert(args.end(), {"local", "nocrtscts"});
     else
         args.insert(args.end(), {"modem", "crtscts"});
     if (plan.speed > 0)
         args.push_back(std::to_string(plan.speed));
-    if (!plan.linkName.empty() && plan.linkName.find('/') == std::string::npos)
-        args.insert(args.end(), {"linkname", plan.linkName});
     if (!plan.user.empty())
         args.insert(args.end(), {"user", plan.user});
     if (!plan.password.empty())
-        args.insert(args.end(), {"plugin", "passwordfd.so", "passwordfd", std::to_string(kPasswordFd)});
+        args.insert(args.end(), {"passwordfd", std::to_string(kPasswordFd)});
+    if (!plan.entry.empty())
+        args.insert(args.end(), {"ipparam", plan.entry});
     return args;
 }
 
@@ -60,13 +63,18 @@ std::string PppdSession::start(const PppdPlan& plan, int lineFd) {
     Pipe password;
     if (!log.open() || !password.open())
         return std::strerror(errno);
-    // A password is far shorter than a pipe's buffer, so this write never waits.
+    if (plan.password.size() > kLongestPassword)
+        return "the password is longer than the " + std::to_string(kLongestPassword) + " characters pppd takes";
+    // Far shorter than a pipe's buffer, so it fits at once; never let the write wait all the same.
+    ::fcntl(password.write, F_SETFL, O_NONBLOCK);
     if (::write(password.write, plan.password.data(), plan.password.size()) !=
         static_cast<ssize_t>(plan.password.size()))
         return std::strerror(errno);
     Pipe::closeEnd(password.write);
 
-    std::vector<ChildProcess::Descriptor> descriptors{{0, lineFd}, {1, log.write}, {2, log.write}};
+    std::vector<ChildProcess::Descriptor> descriptors{{1, log.write}, {2, log.write}};
+    if (lineFd >= 0)
+        descriptors.emplace_back(0, lineFd);
     if (!plan.password.empty())
         descriptors.emplace_back(kPasswordFd, password.read);
     if (std::string error = m_process.start(plan.program, arguments(plan), descriptors); !error.empty())
@@ -85,8 +93,11 @@ void PppdSession::readLog() {
     if (n < 0 && (errno == EAGAIN || errno == EINTR))
         return;
     if (n > 0) {
-        for (PppdOutput::Event event : m_output.feed(std::string_view(buffer, static_cast<size_t>(n)))) {
-            auto& report = event == PppdOutput::Event::Authenticated ? m_events.authenticated : m_events.linkUp;
+        for (PppdOutput::Event event : m_output.feed(std::string_view(buffer, static_cast<size_t>(n)), logged)) {
+            auto& report = event == PppdOutput::Event::SerialConnected ? m_events.serialConnected
+                           : event == PppdOutput::Event::Negotiating   ? m_events.negotiating
+                           : event == PppdOutput::Event::Authenticated ? m_events.authenticated
+                                                                       : m_events.linkUp;
             if (report)
                 report();
         }
@@ -104,7 +115,7 @@ void PppdSession::awaitExit(int attemptsLeft) {
         return;
     }
     if (!status)
-        status = m_process.stop();
+        m_ender.end(m_process.release());
     if (m_events.ended)
         m_events.ended(m_output.reason(status.value_or(0)));
 }
@@ -121,7 +132,7 @@ void PppdSession::stop() {
     if (m_exitCheck)
         m_loop.cancel(m_exitCheck);
     m_exitCheck = 0;
-    m_process.stop();
+    m_ender.end(m_process.release());
 }
 
 } // namespace quillan

@@ -1,7 +1,11 @@
 #include "SerialPort.h"
 
+#include "DialStatus.h"
+#include "LineHolder.h"
+
 #include <fcntl.h>
 #include <poll.h>
+#include <sys/file.h>
 #include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
@@ -31,18 +35,45 @@ speed_t baudFor(int speed) {
 
 constexpr int kWriteWaitMs = 2000;
 
+std::string refusalToOpen(const std::string& device, int error, bool& busy) {
+    if (error == EBUSY) {
+        busy = true;
+        std::string holder = lineHolder(device);
+        return device + " is in use by " + (holder.empty() ? "another program" : holder) +
+               "; end that program or wait until it is done";
+    }
+    if (error == EACCES || error == EPERM)
+        return "you may not use " + device + ": " + DialStatus::joinGroup("dialout");
+    return "cannot open " + device + ": " + std::strerror(error);
+}
+
 } // namespace
 
-std::string SerialPort::open(const std::string& device, int speed) {
+std::string SerialPort::open(const std::string& device, int speed, const std::filesystem::path& lockFolder) {
     close();
+    m_busy = false;
+    if (std::string refusal = m_lock.acquire(lockFolder, device); !refusal.empty()) {
+        m_busy = true;
+        return refusal;
+    }
     int fd = ::open(device.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0)
-        return "cannot open " + device + ": " + std::strerror(errno);
+    if (fd < 0) {
+        int error = errno;
+        m_lock.release();
+        return refusalToOpen(device, error, m_busy);
+    }
     termios tio{};
     if (::tcgetattr(fd, &tio) != 0) {
         std::string why = device + " is not a serial line: " + std::strerror(errno);
         ::close(fd);
+        m_lock.release();
         return why;
+    }
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 || ::ioctl(fd, TIOCEXCL) != 0) {
+        int error = errno;
+        ::close(fd);
+        m_lock.release();
+        return refusalToOpen(device, error == EWOULDBLOCK ? EBUSY : error, m_busy);
     }
     ::cfmakeraw(&tio);
     tio.c_cflag |= CLOCAL | CREAD | HUPCL;
@@ -53,6 +84,7 @@ std::string SerialPort::open(const std::string& device, int speed) {
     if (::tcsetattr(fd, TCSANOW, &tio) != 0) {
         std::string why = "cannot set up " + device + ": " + std::strerror(errno);
         ::close(fd);
+        m_lock.release();
         return why;
     }
     ::tcflush(fd, TCIOFLUSH); // nothing left over from an earlier user of the line
@@ -116,6 +148,7 @@ void SerialPort::close() {
     dropDtr();
     ::close(m_fd);
     m_fd = -1;
+    m_lock.release();
 }
 
 } // namespace quillan

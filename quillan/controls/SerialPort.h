@@ -1,12 +1,16 @@
 #pragma once
 
+#include "UucpLock.h"
+
+#include <filesystem>
 #include <string>
 #include <string_view>
 
 namespace quillan {
 
-// A serial line in raw mode, opened without blocking and without waiting for a carrier.
-// Closing it drops DTR, which hangs a modem up.
+// A serial line in raw mode, opened without blocking and without waiting for a carrier, and held for
+// this program alone: the system's lock file, flock and TIOCEXCL. Closing it drops DTR, which hangs a
+// modem up.
 class SerialPort {
 public:
     SerialPort() = default;
@@ -14,8 +18,10 @@ public:
     SerialPort(const SerialPort&) = delete;
     SerialPort& operator=(const SerialPort&) = delete;
 
-    // Returns "" or the reason the port could not be opened.
-    std::string open(const std::string& device, int speed);
+    // Returns "" or the reason the port could not be opened, naming the program that holds it.
+    std::string open(const std::string& device, int speed, const std::filesystem::path& lockFolder);
+    // Whether the last refusal of open was a line held by another program.
+    bool wasBusy() const { return m_busy; }
     bool isOpen() const { return m_fd >= 0; }
     int fd() const { return m_fd; }
     // False when the device refused the bytes or went away.
@@ -30,6 +36,8 @@ public:
 
 private:
     int m_fd = -1;
+    UucpLock m_lock;
+    bool m_busy = false;
 };
 
 } // namespace quillan

@@ -1,5 +1,6 @@
 #include "CallProcedures.h"
 
+#include "ConnectActions.h"
 #include "Forms.h"
 #include "frmConfig.h"
 #include "formRAS.h"
@@ -110,7 +111,7 @@ void CallProcedures::startDial(const DialCredentials& credentials, DialKind kind
         m.currentprofile = credentials.profile;
     control.Dial();
     if (kind != DialKind::AutoDial)
-        launchPrograms("Begin");
+        LaunchPrograms(m_forms, "Begin");
     if (kind == DialKind::Selected)
         m.currentprofile = credentials.profile;
     setDialCommandsEnabled(false);
@@ -204,16 +205,33 @@ void CallProcedures::exitProgram() {
                                           MsgButtons::YesNoCancel, MsgIcon::Question, "Exiting Quillan");
         if (answer == MsgAnswer::Cancel)
             return;
-        if (answer == MsgAnswer::Yes) {
-            m.exiting = "true";
-            m_forms.get<frmStart>().timer.setEnabled(false);
-            m_forms.dialUp().HangUp();
-            endCallRecord();
-            returnToIdle("Hang up on " + m.currentprofile, true);
-        }
+        if (answer == MsgAnswer::Yes)
+            hangUpForExit();
     }
     m.exiting = "true";
     unloadEverything();
+}
+
+void CallProcedures::endSession() {
+    Module1& m = m_forms.m();
+    if (m.connected == "true" && !m.currentprofile.empty()) {
+        hangUpForExit();
+    } else if (m.dialing == "true") {
+        // A dial or a waiting redial must not go on with nobody left to count it.
+        m.userhangup = "true";
+        m_forms.dialUp().HangUp();
+    }
+    m.exiting = "true";
+    unloadEverything();
+}
+
+void CallProcedures::hangUpForExit() {
+    Module1& m = m_forms.m();
+    m.exiting = "true";
+    m_forms.get<frmStart>().timer.setEnabled(false);
+    m_forms.dialUp().HangUp();
+    endCallRecord();
+    returnToIdle("Hang up on " + m.currentprofile, true);
 }
 
 void CallProcedures::unloadEverything() {
@@ -229,30 +247,22 @@ void CallProcedures::unloadEverything() {
 void CallProcedures::connectedActions() {
     Module1& m = m_forms.m();
     frmStart& console = m_forms.get<frmStart>();
-    playConnectSound();
+    PlayConnectSound(m_forms);
     m.connected = "true";
     m.dialing = "false";
     m_forms.get<formRAS>().redial = 0;
     m.starttime = m_forms.services().clock.now();
     if (m.settings.launchbrowser == "true")
-        openBrowser();
+        LaunchBrowser(m_forms);
     if (m.settings.traymode == "true") {
-        console.addTrayIcon();
-        console.hide();
+        console.placeInTray();
     } else if (m.settings.minimizemode == "true") {
         console.setWindowState(WindowState::Minimized);
     }
     if (m.settings.displaytimer == "true")
         m_forms.get<frmTimerConsole>().show();
     console.addStatus("Connected to : " + m.currentprofile);
-    launchPrograms("End");
-}
-
-// Filled by the sound, browser and launcher work: each is a step of its own in the call's order.
-void CallProcedures::playConnectSound() {}
-void CallProcedures::openBrowser() {}
-void CallProcedures::launchPrograms(const char* moment) {
-    (void)moment;
+    LaunchPrograms(m_forms, "End");
 }
 
 } // namespace quillan

@@ -55,6 +55,9 @@ class CallProcedures {
     void reminderHangUp();
     // The exit commands: offer to end a call that is up, then unload every window.
     void exitProgram();
+    // The program is told to end (logout, a termination signal): a call that is up is hung up and
+    // accounted as the exit's Yes answer does, a dial under way is stopped, then every window unloads.
+    void endSession();
 
     // What follows the connected state: sound, clock start, browser, window state, timer window, programs.
     void connectedActions();
@@ -75,12 +78,9 @@ class CallProcedures {
   private:
     void dialDefault(DialKind kind);
     void endLine(bool disablePopHangup);
+    void hangUpForExit();
     void unloadEverything();
     void reportLogError(const MonthlyLogError& error);
-
-    void playConnectSound();
-    void openBrowser();
-    void launchPrograms(const char* moment);
 
     Forms& m_forms;
 };

@@ -28,7 +28,7 @@ void ConnectionTick::run() {
         showTime();
         keepAlive();
         if (m.settings.traymode == "true")
-            m_forms.get<frmStart>().setTrayTip("Elapsed Time - " + m.clock.text());
+            m_forms.get<frmStart>().setTrayTip("Elapsed Time - ", m.clock.text());
         remind();
         if (!triggerMail())
             return;
@@ -110,8 +110,17 @@ void ConnectionTick::noticeLineDrop() {
     m.connected = "false";
 }
 
-// Filled by the keep-alive and mail work; each stays a step of its own in the tick's order.
-void ConnectionTick::sendKeepAliveEcho() {}
-void ConnectionTick::startMailCheck() {}
+void ConnectionTick::sendKeepAliveEcho() {
+    frmStart& console = m_forms.get<frmStart>();
+    console.vbWSAStartup();
+    console.vbGetHostByName();
+    console.vbIcmpCreateFile();
+    console.setTimeToLive(255);
+    console.vbIcmpSendEcho();
+    console.vbIcmpCloseHandle();
+    console.vbWSACleanup();
+}
+
+void ConnectionTick::startMailCheck() { m_forms.get<frmStart>().mailWatch().startCheck(); }
 
 } // namespace quillan

@@ -11,8 +11,8 @@ std::vector<FormCatalogEntry>& formCatalog() {
     return catalog;
 }
 
-Forms::Forms(Services& services, Module1& module1, DialUpControl& dialUp)
-    : m_services(services), m_module1(module1), m_dialUp(dialUp) {
+Forms::Forms(Services& services, Module1& module1, DialUpControl& dialUp, NetControls& net, MailControls mail)
+    : m_services(services), m_module1(module1), m_dialUp(dialUp), m_net(net), m_mail(mail) {
     for (const FormCatalogEntry& entry : formCatalog()) {
         auto make = entry.make;
         m_slots[entry.name] = std::make_unique<FormSlot>(entry.name, [this, make] { return make(*this); });

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "controls/DialUpControl.h"
+#include "controls/MailControls.h"
+#include "controls/NetControls.h"
 #include "modules/Module1.h"
 #include "runtime/FormSlot.h"
 #include "runtime/Services.h"
@@ -17,12 +19,14 @@ namespace quillan {
 // with the shared state and the outside controls they all use.
 class Forms {
 public:
-    Forms(Services& services, Module1& module1, DialUpControl& dialUp);
+    Forms(Services& services, Module1& module1, DialUpControl& dialUp, NetControls& net, MailControls mail);
     ~Forms();
 
     Services& services() const { return m_services; }
     Module1& m() const { return m_module1; }
     DialUpControl& dialUp() const { return m_dialUp; }
+    const MailControls& mail() const { return m_mail; }
+    NetControls& net() const { return m_net; }
 
     template <class T> T& get() { return static_cast<T&>(slot(T::kName).get()); }
     template <class T> T* peek() { return static_cast<T*>(slot(T::kName).peek()); }
@@ -37,6 +41,8 @@ private:
     Services& m_services;
     Module1& m_module1;
     DialUpControl& m_dialUp;
+    NetControls& m_net;
+    MailControls m_mail;
     std::map<std::string, std::unique_ptr<FormSlot>> m_slots;
     std::vector<std::string> m_order;
 };

@@ -114,9 +114,7 @@ void LimitWarnings::checkCost(const std::string& on, std::string& warned, const 
 }
 
 void LimitWarnings::warn(const std::string& message) {
-    frmWarn& window = m_forms.get<frmWarn>();
-    window.labelWarn.setCaption(message);
-    window.show();
+    m_forms.get<frmWarn>().showWarning(message);
 }
 
 } // namespace quillan

@@ -12,6 +12,8 @@
 
 #include <algorithm>
 #include <cctype>
+#include <iterator>
+#include <string_view>
 
 namespace quillan {
 
@@ -19,15 +21,15 @@ QUILLAN_REGISTER_FORM(formRAS);
 
 namespace {
 
-// True when text holds word, ignoring case, starting after its first character.
-bool containsAfterFirst(const std::string& text, const std::string& word) {
+// True when text holds word, ignoring case, starting after its first character. Runs on every tick,
+// so it compares in place.
+bool containsAfterFirst(std::string_view text, std::string_view word) {
     if (text.size() < 2)
         return false;
-    auto lower = [](std::string s) {
-        std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
-        return s;
-    };
-    return lower(text).find(lower(word), 1) != std::string::npos;
+    // Status lines are ASCII: a plain fold is enough, and far cheaper than the locale's.
+    auto fold = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    auto same = [&fold](char a, char b) { return fold(a) == fold(b); };
+    return std::search(text.begin() + 1, text.end(), word.begin(), word.end(), same) != text.end();
 }
 
 } // namespace
@@ -38,19 +40,32 @@ formRAS::formRAS(Forms& forms)
     timerredial.Tick = [this] { timerredial_Timer(); };
 }
 
-void formRAS::addToProfileLists(const std::string& name) {
-    m_forms.get<frmConfig>().listProfiles.addItem(name);
-    m_forms.get<frmConnectNoDefault>().listdialchoose.addItem(name);
+formRAS::ListedKeys formRAS::listedKeys() {
+    ListedKeys keys;
+    for (const std::string& listed : m_forms.get<frmConfig>().listProfiles.items())
+        for (std::string& key : profileKeys(listed))
+            keys.emplace(std::move(key), listed);
+    return keys;
 }
 
-bool formRAS::acceptsProfileName(const std::string& name) {
+void formRAS::addToProfileLists(const std::string& name, ListedKeys& listed) {
+    m_forms.get<frmConfig>().listProfiles.addItem(name);
+    m_forms.get<frmConnectNoDefault>().listdialchoose.addItem(name);
+    for (std::string& key : profileKeys(name))
+        listed.emplace(std::move(key), name);
+}
+
+bool formRAS::acceptsProfileName(const std::string& name, const ListedKeys& listed) {
     std::string clash;
     const std::string recorded = profileKeyClash(m_forms.m().profiledata, name);
     if (recorded != name)
         clash = recorded;
-    for (const std::string& listed : m_forms.get<frmConfig>().listProfiles.items())
-        if (clash.empty() && listed != name && profileNamesClash(listed, name))
-            clash = listed;
+    // Looked up key by key, so that a long phonebook is not compared name with name.
+    for (const std::string& key : profileKeys(name)) {
+        const auto owner = listed.find(key);
+        if (clash.empty() && owner != listed.end() && owner->second != name)
+            clash = owner->second;
+    }
     if (clash.empty())
         return true;
     // Their records would share keys, and the settings file could not be read back.
@@ -61,17 +76,48 @@ bool formRAS::acceptsProfileName(const std::string& name) {
     return false;
 }
 
+bool formRAS::checkPhonebook() {
+    const PhonebookHealth health = mRAS1.phonebookHealth();
+    const Module1& m = m_forms.m();
+    const size_t profiles = m.profiledata.count() / (1 + std::size(kProfileFields));
+    std::string problem;
+    if (!health.unreadable.empty())
+        problem = "Quillan cannot read the phonebook \"" + health.file + "\": " + health.unreadable + ".";
+    else if (health.missing && m.firstrun == "false" && profiles > 0)
+        problem = "The phonebook \"" + health.file + "\" is missing, but Quillan's settings hold " +
+                  std::to_string(profiles) + " connection profiles.";
+    if (!problem.empty()) {
+        m_forms.services().boxes.show(problem + "\n\nYour connection profiles are kept and the phonebook is not "
+                                                "changed. Put the phonebook back (or name it with --phonebook) "
+                                                "and start Quillan again.",
+                                      MsgButtons::OK, MsgIcon::Critical, kProgramTitle);
+        return false;
+    }
+    for (const std::string& name : health.repeated) {
+        if (std::find(m_toldRepeated.begin(), m_toldRepeated.end(), name) != m_toldRepeated.end())
+            continue;
+        m_toldRepeated.push_back(name);
+        m_forms.services().boxes.show("The phonebook \"" + health.file + "\" has more than one [" + name +
+                                          "] section. Quillan uses them as one entry and will not change it "
+                                          "until all but one of them are removed from the file.",
+                                      MsgButtons::OK, MsgIcon::Exclamation, kProgramTitle);
+    }
+    return true;
+}
+
 void formRAS::LoadEntries() {
     Module1& m = m_forms.m();
     mRAS1.Refresh();
+    m_phonebookUntrusted = !checkPhonebook();
     if (m.newprofilepending == "true") {
         const std::int16_t count = mRAS1.EntryCount();
         if (count != m.profilecount) {
             const std::string name = mRAS1.Entry(static_cast<std::int16_t>(count - 1));
             m.newprofilepending = "false";
-            if (!acceptsProfileName(name))
+            ListedKeys listed = listedKeys();
+            if (!acceptsProfileName(name, listed))
                 return;
-            addToProfileLists(name);
+            addToProfileLists(name, listed);
             ++m.profilecount;
             addDefaultProfile(m.profiledata, name);
             return;
@@ -81,18 +127,21 @@ void formRAS::LoadEntries() {
     if (m.firstrun == "true")
         addDefaultPrograms(m.programdata);
     const std::int16_t count = mRAS1.EntryCount();
+    ListedKeys listed = listedKeys();
     for (std::int16_t i = 0; i < count; ++i) {
         const std::string name = mRAS1.Entry(i);
-        if (m.newprofilepending != "false" || !acceptsProfileName(name))
+        if (m.newprofilepending != "false" || !acceptsProfileName(name, listed))
             continue;
         if (m.firstrun == "true")
             addDefaultProfile(m.profiledata, name);
-        addToProfileLists(name);
+        addToProfileLists(name, listed);
         ++m.profilecount;
     }
 }
 
 void formRAS::reconcileProfiles(std::int16_t settingsProfileCount) {
+    if (m_phonebookUntrusted)
+        return;
     MessageBoxes& boxes = m_forms.services().boxes;
     auto& listProfiles = m_forms.get<frmConfig>().listProfiles;
     const int phonebookCount = listProfiles.listCount();
@@ -120,10 +169,10 @@ void formRAS::getconnections() {
         return;
     const std::int16_t count = mRAS1.EntryCount();
     for (std::int16_t i = 0; i < count; ++i) {
-        const std::string name = mRAS1.Entry(i);
+        const std::string& name = mRAS1.Entry(i);
         mRAS1.setEntryName(name);
         if (mRAS1.IsConnected() && name != m.currentprofile) {
-            adoptConnection(name);
+            adoptConnection(std::string(name));
             return;
         }
     }

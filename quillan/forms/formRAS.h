@@ -6,6 +6,8 @@
 
 #include <cstdint>
 #include <string>
+#include <unordered_map>
+#include <vector>
 
 namespace quillan {
 
@@ -28,7 +30,8 @@ public:
 
     // Reads the phonebook entries into the profile lists (and records, on a first run).
     void LoadEntries();
-    // Start-up: compares the profiles read from the settings file with the phonebook.
+    // Start-up: compares the profiles read from the settings file with the phonebook, unless the
+    // phonebook could not be read.
     void reconcileProfiles(std::int16_t settingsProfileCount);
     // Adopts a connection made outside the program, or notices that the program's own has gone.
     void getconnections();
@@ -41,9 +44,15 @@ protected:
     void Form_Unload() override { mRAS1.Progress = nullptr; }
 
 private:
+    // The keys of the listed profiles' records, each with its profile.
+    using ListedKeys = std::unordered_map<std::string, std::string>;
     // Refuses, with a message, a name whose records would collide with another profile's.
-    bool acceptsProfileName(const std::string& name);
-    void addToProfileLists(const std::string& name);
+    bool acceptsProfileName(const std::string& name, const ListedKeys& listed);
+    ListedKeys listedKeys();
+    void addToProfileLists(const std::string& name, ListedKeys& listed);
+    // Tells the user when the phonebook could not be read (or is missing while profiles exist) or has
+    // a section twice; true when it can be trusted to list every entry.
+    bool checkPhonebook();
     void adoptConnection(const std::string& name);
     void noticeDrop();
     void recordReplacedCall();
@@ -58,6 +67,10 @@ private:
 
     Forms& m_forms;
     std::int16_t m_tickCount = 0;
+    // The last reading of the phonebook could not be trusted: reconciling against it would lose profiles.
+    bool m_phonebookUntrusted = false;
+    // Repeated phonebook sections the user has been told about.
+    std::vector<std::string> m_toldRepeated;
 };
 
 } // namespace quillan

@@ -1,5 +1,6 @@
 #include "frmConfig.h"
 
+#include "ConnectActions.h"
 #include "FormCatalog.h"
 #include "Forms.h"
 #include "frmAlternateDial.h"
@@ -8,6 +9,9 @@
 #include "frmDialSelected.h"
 #include "frmEditProfile.h"
 #include "frmWarnNewConnection.h"
+#include "frmMailSound.h"
+#include "frmProgramLauncher.h"
+#include "frmSound.h"
 #include "frmStart.h"
 #include "modules/ImportedProfile.h"
 #include "modules/Numeric.h"
@@ -229,6 +233,10 @@ frmConfig::frmConfig(Forms& forms)
     cmdEditProfile.Click = [this] { cmdEditProfile_Click(); };
     cmdProperties.Click = [this] { cmdProperties_Click(); };
     cmdCreateShort.Click = [this] { cmdCreateShort_Click(); };
+    cmdLaunchPrograms.Click = [this] { m_forms.get<frmProgramLauncher>().show(); };
+    cmdShowSound.Click = [this] { m_forms.get<frmSound>().show(); };
+    cmdMailBrowseSound.Click = [this] { m_forms.get<frmMailSound>().show(); };
+    cmdLaunchBrowser.Click = [this] { LaunchBrowser(m_forms); };
 }
 
 void frmConfig::bindFlagBoxes() {
@@ -595,11 +603,7 @@ void frmConfig::cmdSave_Click() {
     try {
         saveSettings(services().dataDir / kSettingsFileName, m, textStartURL.text(), textRedialNumber.text());
     } catch (const SettingsFileError& error) {
-        services().boxes.show(
-            std::string(error.what()) +
-                "\n\nMake sure the folder can be written to and has free space, then press Save "
-                "again.",
-            MsgButtons::OK, MsgIcon::Critical, kProgramTitle);
+        services().boxes.show(error.what(), MsgButtons::OK, MsgIcon::Critical, kProgramTitle);
         return;
     }
     // Enabled only now: on a first run the console must not be left before a save has succeeded.

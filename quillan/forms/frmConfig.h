@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MailTest.h"
+
 #include "modules/SettingsRecord.h"
 #include "runtime/CheckBox.h"
 #include "runtime/CommandButton.h"
@@ -229,6 +231,8 @@ private:
     Forms& m_forms;
     std::vector<FlagBox> m_flagBoxes;
     std::vector<NumericBox> m_numericBoxes;
+    // Last, as it wires controls declared above.
+    MailTest m_mailTest{m_forms, *this};
 };
 
 } // namespace quillan

@@ -1,6 +1,7 @@
 #include "frmStart.h"
 
 #include "CallProcedures.h"
+#include "DataFolderCare.h"
 #include "ConnectionTick.h"
 #include "FormCatalog.h"
 #include "Forms.h"
@@ -10,8 +11,13 @@
 #include "frmConfig.h"
 #include "frmCreateShortcut.h"
 #include "frmDeleteProfile.h"
+#include "frmNetToolkit.h"
+#include "frmMailSound.h"
+#include "frmProgramLauncher.h"
+#include "frmSound.h"
 #include "modules/ProgramTitle.h"
 #include "modules/SettingsFile.h"
+#include "runtime/RegularFile.h"
 
 namespace quillan {
 
@@ -59,6 +65,7 @@ frmStart::frmStart(Forms& forms)
 
     cmdConfiguration.Click = [this] { cmdConfiguration_Click(); };
     cmdAbout.Click = [this] { m_forms.get<frmAbout>().show(); };
+    cmdNetTools.Click = [this] { m_forms.get<frmNetToolkit>().show(); };
     cmdStartHelp.Click = [this] { m_forms.get<frmHelpStart>().show(); };
     Command1.Click = [this] { Command1_Click(); };
     Command2.Click = [this] { m_forms.get<formRAS>().getconnections(); };
@@ -75,6 +82,31 @@ frmStart::frmStart(Forms& forms)
     timer.Tick = [this] { timer_Timer(); };
 }
 
+// 32 letters: a to w, then a to i.
+static constexpr const char* kEchoPayload = "abcdefghijklmnopqrstuvwabcdefghi";
+static constexpr int kEchoRequests = 5;
+static constexpr int kEchoTimeoutMs = 2700;
+
+void frmStart::vbWSAStartup() { m_forms.net().echo.WSAStartup(); }
+
+void frmStart::vbGetHostByName() {
+    m_forms.net().echo.gethostbyname(m_forms.net().echoHost,
+                                     [destination = m_destinationAddress](std::uint32_t address) { *destination = address; });
+}
+
+void frmStart::vbIcmpCreateFile() { m_forms.net().echo.IcmpCreateFile(); }
+
+// Each request goes out once the one before has its reply or its time-out; the window stays free.
+void frmStart::vbIcmpSendEcho() {
+    for (int attempt = 1; attempt <= kEchoRequests; ++attempt)
+        m_forms.net().echo.IcmpSendEcho(m_destinationAddress, kEchoPayload, m_ipOptionTimeToLive, kEchoTimeoutMs,
+                                        [count = m_replyCount](int replies) { *count = replies; });
+}
+
+void frmStart::vbIcmpCloseHandle() { m_forms.net().echo.IcmpCloseHandle(); }
+
+void frmStart::vbWSACleanup() { m_forms.net().echo.WSACleanup(); }
+
 void frmStart::addStatus(const std::string& line) {
     listConnectionStatus.addItem(line);
     listConnectionStatus.setListIndex(listConnectionStatus.listCount() - 1);
@@ -85,16 +117,30 @@ void frmStart::addTrayIcon() {
     services().tray.add(m_trayTip);
 }
 
-void frmStart::setTrayTip(const std::string& tip) {
-    m_trayTip = tip;
+void frmStart::setTrayTip(std::string_view tip, std::string_view more) {
+    // Set every second of a call: the tip's own buffer is reused.
+    m_trayTip.assign(tip).append(more);
     services().tray.modify(m_trayTip);
 }
 
 void frmStart::cmdConfiguration_Click() { m_forms.get<frmConfig>().show(); }
 
-void frmStart::Command1_Click() {
-    addTrayIcon();
-    hide();
+void frmStart::Command1_Click() { placeInTray(); }
+
+void frmStart::placeInTray() {
+    if (services().tray.available()) {
+        addTrayIcon();
+        hide();
+        return;
+    }
+    if (!m_missingTrayTold) {
+        m_missingTrayTold = true;
+        services().boxes.show("This desktop has no notification area, so Quillan cannot place its icon in the "
+                              "system tray. Its console is minimised instead: bring it back from the task bar, "
+                              "or by starting Quillan again.",
+                              MsgButtons::OK, MsgIcon::Information, kProgramTitle);
+    }
+    setWindowState(WindowState::Minimized);
 }
 
 void frmStart::Command3_Click() {
@@ -127,8 +173,9 @@ void frmStart::trayMessage(int message) {
 }
 
 void frmStart::Form_Resize() {
-    // A minimised console leaves the task bar, so the tray icon must be there to bring it back.
-    if (windowState() != WindowState::Minimized)
+    // A minimised console leaves the task bar, so the tray icon must be there to bring it back; without a
+    // tray it stays in the task bar.
+    if (windowState() != WindowState::Minimized || !services().tray.available())
         return;
     if (!m_trayIconAdded)
         addTrayIcon();
@@ -161,8 +208,11 @@ void frmStart::Form_Load() {
     m.profilecount = 0;
     m.clearWarnedFlags();
 
+    if (const std::string told = tidyDataFolder(services().dataDir); !told.empty())
+        services().boxes.show(told, MsgButtons::OK, MsgIcon::Exclamation, kProgramTitle);
     const auto settingsFile = services().dataDir / kSettingsFileName;
-    if (fileExists(settingsFile)) {
+    // Anything in the file's place is read, so that a folder or a broken file is reported, not welcomed.
+    if (!nothingAt(settingsFile)) {
         try {
             loadSavedSettings(settingsFile);
         } catch (const SettingsFileError& error) {
@@ -233,7 +283,14 @@ void frmStart::loadSavedSettings(const std::filesystem::path& file) {
         listConnectionStatus.setVisible(false);
     }
     config.applySettings();
+    applyConnectActionSettings();
     ras.reconcileProfiles(loaded.profileCount);
+}
+
+void frmStart::applyConnectActionSettings() {
+    m_forms.get<frmProgramLauncher>().applyProgramData();
+    m_forms.get<frmSound>().applySettings();
+    m_forms.get<frmMailSound>().applySettings();
 }
 
 void frmStart::startFirstRun() {
@@ -243,6 +300,7 @@ void frmStart::startFirstRun() {
     config.cmdDialAlternate.setEnabled(false);
     config.cmdCloseConfigurationConsole.setEnabled(false);
     m_forms.get<formRAS>().LoadEntries();
+    applyConnectActionSettings();
     config.show();
     hide();
 }

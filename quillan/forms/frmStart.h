@@ -1,5 +1,7 @@
 #pragma once
 
+#include "MailWatch.h"
+
 #include "runtime/CommandButton.h"
 #include "runtime/Form.h"
 #include "runtime/Frame.h"
@@ -8,8 +10,11 @@
 #include "runtime/MenuItem.h"
 #include "runtime/Timer.h"
 
+#include <cstdint>
 #include <filesystem>
+#include <memory>
 #include <string>
+#include <string_view>
 
 namespace quillan {
 
@@ -62,10 +67,25 @@ public:
     // The tray icon record's tip, kept for the whole run.
     const std::string& trayTip() const { return m_trayTip; }
     void addTrayIcon();
-    void setTrayTip(const std::string& tip);
+    // Into the tray: the icon is added and the console hidden. A desktop without a tray could never
+    // give the console back, so there it is minimised instead and the user told why, once.
+    void placeInTray();
+    // The tip is tip followed by more.
+    void setTrayTip(std::string_view tip, std::string_view more = {});
+
+    MailWatch& mailWatch() { return m_mailWatch; }
 
     // The close box ends the program the way the exit commands do.
     void userClose() override;
+
+    // The keep-alive echo, in the order the tick calls them.
+    void vbWSAStartup();
+    void vbGetHostByName();
+    void vbIcmpCreateFile();
+    void setTimeToLive(int ttl) { m_ipOptionTimeToLive = ttl; }
+    void vbIcmpSendEcho();
+    void vbIcmpCloseHandle();
+    void vbWSACleanup();
 
 protected:
     void Form_Load() override;
@@ -79,6 +99,8 @@ private:
     void restore();
     void loadSavedSettings(const std::filesystem::path& file);
     void startFirstRun();
+    // The launcher and sound windows show the loaded (or first-run) settings.
+    void applyConnectActionSettings();
 
     // Calls: connect, hang-up, exit and the one-second tick.
     void cmdConnectDefault_Click();
@@ -89,8 +111,15 @@ private:
     void timer_Timer();
 
     Forms& m_forms;
+    // Kept from the last lookup that found the keep-alive target. Shared with the burst's steps, which
+    // may still be under way when the console goes at exit.
+    std::shared_ptr<std::uint32_t> m_destinationAddress = std::make_shared<std::uint32_t>(0);
+    int m_ipOptionTimeToLive = 0;
+    std::shared_ptr<int> m_replyCount = std::make_shared<int>(0);
+    MailWatch m_mailWatch{m_forms};
     std::string m_trayTip;
     bool m_trayIconAdded = false;
+    bool m_missingTrayTold = false;
 };
 
 // Designed sizes of the console, in pixels.

@@ -16,6 +16,12 @@ public:
 
     Label labelWarn{*this, "labelWarn"};
     CommandButton cmdWarnClose{*this, "cmdWarnClose"};
+
+    // Shows the window with this text, replacing an earlier one's.
+    void showWarning(const std::string& text) {
+        labelWarn.setCaption(text);
+        show();
+    }
 };
 
 } // namespace quillan

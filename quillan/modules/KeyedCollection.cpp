@@ -3,10 +3,13 @@
 namespace quillan {
 
 long KeyedCollection::find(const std::string& key) const {
-    for (size_t i = 0; i < m_items.size(); ++i)
-        if (m_items[i].first == key)
-            return static_cast<long>(i);
-    return -1;
+    const auto found = m_positions.find(key);
+    return found == m_positions.end() ? -1 : static_cast<long>(found->second);
+}
+
+void KeyedCollection::renumberFrom(size_t first) {
+    for (size_t i = first; i < m_items.size(); ++i)
+        m_positions[m_items[i].first] = i;
 }
 
 std::optional<std::string> KeyedCollection::item(const std::string& key) const {
@@ -20,6 +23,7 @@ bool KeyedCollection::insertAt(size_t position, const std::string& key, const st
     if (contains(key))
         return false;
     m_items.insert(m_items.begin() + static_cast<long>(position), Item{key, value});
+    renumberFrom(position);
     return true;
 }
 
@@ -41,7 +45,9 @@ bool KeyedCollection::remove(const std::string& key) {
     long i = find(key);
     if (i < 0)
         return false;
+    m_positions.erase(key);
     m_items.erase(m_items.begin() + i);
+    renumberFrom(static_cast<size_t>(i));
     return true;
 }
 

@@ -2,6 +2,7 @@
 
 #include <optional>
 #include <string>
+#include <unordered_map>
 #include <utility>
 #include <vector>
 
@@ -14,6 +15,11 @@ public:
     using Item = std::pair<std::string, std::string>; // key, value
 
     bool contains(const std::string& key) const { return find(key) >= 0; }
+    // Where the key is in items(), or nullopt.
+    std::optional<size_t> position(const std::string& key) const {
+        const long i = find(key);
+        return i < 0 ? std::nullopt : std::optional<size_t>(static_cast<size_t>(i));
+    }
     std::optional<std::string> item(const std::string& key) const;
     // The value, or "" when the key is missing.
     std::string value(const std::string& key) const { return item(key).value_or(""); }
@@ -25,7 +31,10 @@ public:
     bool remove(const std::string& key);
     // Removes the item and adds it again with the new value at the same place.
     bool replace(const std::string& key, const std::string& value);
-    void clear() { m_items.clear(); }
+    void clear() {
+        m_items.clear();
+        m_positions.clear();
+    }
 
     size_t count() const { return m_items.size(); }
     const std::vector<Item>& items() const { return m_items; }
@@ -33,8 +42,12 @@ public:
 private:
     long find(const std::string& key) const;
     bool insertAt(size_t position, const std::string& key, const std::string& value);
+    // Positions from first on have moved.
+    void renumberFrom(size_t first);
 
     std::vector<Item> m_items;
+    // Where each key is in m_items, so that look-ups and adds at the end take constant time.
+    std::unordered_map<std::string, size_t> m_positions;
 };
 
 } // namespace quillan

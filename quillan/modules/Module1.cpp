@@ -34,31 +34,41 @@ void addDefaultPrograms(KeyedCollection& programdata) {
         programdata.add(keys[i], kProgramFields[i % std::size(kProgramFields)].second);
 }
 
+std::vector<std::string> profileKeys(const std::string& profile) {
+    std::vector<std::string> keys{profile};
+    for (const char* field : kProfileFields)
+        keys.push_back(profile + field);
+    return keys;
+}
+
 bool profileNamesClash(const std::string& a, const std::string& b) {
     if (a == b)
         return true;
     // Equal keys need one name to begin with the other; most pairs are passed over here.
     if (!a.starts_with(b) && !b.starts_with(a))
         return false;
-    auto keysOf = [](const std::string& profile) {
-        std::vector<std::string> keys{profile};
-        for (const char* field : kProfileFields)
-            keys.push_back(profile + field);
-        return keys;
-    };
-    for (const auto& own : keysOf(a))
-        for (const auto& other : keysOf(b))
+    for (const auto& own : profileKeys(a))
+        for (const auto& other : profileKeys(b))
             if (own == other)
                 return true;
     return false;
 }
 
 std::string profileKeyClash(const KeyedCollection& profiledata, const std::string& name) {
-    const auto& items = profiledata.items();
-    // Records are 15 consecutive items, each opened by its name item.
-    for (size_t i = 0; i < items.size(); i += 1 + std::size(kProfileFields))
-        if (profileNamesClash(items[i].first, name))
-            return items[i].first;
+    // Every item is a key of some profile, so a clash is one of name's keys being there already; the
+    // record holding it (15 consecutive items) is opened by its name item.
+    constexpr size_t kRecordSize = 1 + std::size(kProfileFields);
+    auto ownerOf = [&](const std::string& key) -> std::string {
+        const auto position = profiledata.position(key);
+        if (!position)
+            return "";
+        return profiledata.items()[*position - *position % kRecordSize].first;
+    };
+    if (std::string owner = ownerOf(name); !owner.empty())
+        return owner;
+    for (const char* field : kProfileFields)
+        if (std::string owner = ownerOf(name + field); !owner.empty())
+            return owner;
     return "";
 }
 

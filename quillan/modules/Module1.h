@@ -70,6 +70,8 @@ void addDefaultProfile(KeyedCollection& profiledata, const std::string& name);
 std::vector<std::string> programDataKeys();
 // Adds the launcher records of a first run unless they are there already.
 void addDefaultPrograms(KeyedCollection& programdata);
+// The 15 keys of a profile's record: the name, then the name followed by each field word.
+std::vector<std::string> profileKeys(const std::string& profile);
 // Whether two profiles' records would share a key (the same name, or "ISP" and "ISPDomain").
 bool profileNamesClash(const std::string& a, const std::string& b);
 // The profile whose keys would collide with name's, or "" when name is safe to add.

@@ -1,8 +1,8 @@
 #include "MonthlyLog.h"
 
 #include "runtime/AtomicFile.h"
+#include "runtime/RegularFile.h"
 #include "Numeric.h"
-#include "SettingsFile.h"
 #include "TextFile.h"
 
 #include <algorithm>
@@ -17,7 +17,7 @@ namespace {
 constexpr long long kInt32Min = std::numeric_limits<std::int32_t>::min();
 constexpr long long kInt32Max = std::numeric_limits<std::int32_t>::max();
 
-[[noreturn]] void fail(const std::filesystem::path& file, const char* doing, const std::system_error& error) {
+[[noreturn]] void fail(const std::filesystem::path& file, const char* doing, const std::exception& error) {
     throw MonthlyLogError("The monthly log \"" + file.string() + "\" could not be " + doing + ": " +
                           error.what() + ".");
 }
@@ -27,19 +27,18 @@ void readLog(Module1& m, const std::filesystem::path& dataDir, const std::string
     const auto file = dataDir / name;
     std::vector<LogLine> lines;
     long long total = 0;
-    if (fileExists(file)) {
-        std::string contents;
-        try {
-            contents = readFileContents(file);
-        } catch (const std::system_error& error) {
+    std::string contents;
+    try {
+        contents = readRegularFile(file);
+    } catch (const FileReadError& error) {
+        if (!error.missing())
             fail(file, "read", error);
-        }
-        for (const auto line : splitLines(contents)) {
-            lines.emplace_back(std::string(line));
-            if (const auto seconds = toNumber(line))
-                total += static_cast<long long>(
-                    std::clamp(std::nearbyint(*seconds), double(kInt32Min), double(kInt32Max)));
-        }
+    }
+    for (const auto line : splitLines(contents)) {
+        lines.emplace_back(std::string(line));
+        if (const auto seconds = toNumber(line))
+            total += static_cast<long long>(
+                std::clamp(std::nearbyint(*seconds), double(kInt32Min), double(kInt32Max)));
     }
     m.monthlylog = std::move(lines);
     m.monthlytotal = static_cast<std::int32_t>(std::clamp(total, kInt32Min, kInt32Max));

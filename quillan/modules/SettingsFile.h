@@ -42,5 +42,8 @@ LoadedSettings loadSettingsText(std::string_view contents, const std::filesystem
 // when a value holds a line break (the file could not be read back).
 void saveSettings(const std::filesystem::path& file, const Module1& m, const std::string& startUrlBoxText,
                   const std::string& redialBoxText);
+// The text saveSettings writes, refused the same way; file only names it in messages.
+std::string settingsFileText(const std::filesystem::path& file, const Module1& m, const std::string& startUrlBoxText,
+                             const std::string& redialBoxText);
 
 } // namespace quillan

@@ -1,6 +1,9 @@
 #include "AtomicFile.h"
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <string>
 #include <sys/stat.h>
@@ -12,6 +15,22 @@ namespace quillan {
 
 namespace {
 
+constexpr const char* kTemporaryMark = ".quillan-new-";
+constexpr size_t kRandomLength = 6;
+
+// mkstemp's six letters and digits; earlier versions put them straight after the file's name.
+bool isRandomPart(std::string_view text) {
+    return text.size() == kRandomLength &&
+           std::all_of(text.begin(), text.end(), [](unsigned char c) { return std::isalnum(c); });
+}
+
+// An earlier version's "<name>.XXXXXX" is told from a user's own "<name>.backup" by its mixed
+// letters: mkstemp's letters are all lower case about once in two hundred times.
+bool isEarlierTemporaryPart(std::string_view text) {
+    return isRandomPart(text) &&
+           std::any_of(text.begin(), text.end(), [](unsigned char c) { return !std::islower(c); });
+}
+
 [[noreturn]] void fail(const char* step) {
     throw std::system_error(errno, std::generic_category(), step);
 }
@@ -19,7 +38,8 @@ namespace {
 // Closes the descriptor and removes the temporary file unless the rename took place.
 class TemporaryFile {
   public:
-    explicit TemporaryFile(const std::filesystem::path& target) : m_name(target.string() + ".XXXXXX") {
+    explicit TemporaryFile(const std::filesystem::path& target)
+        : m_name(target.string() + kTemporaryMark + "XXXXXX") {
         std::vector<char> pattern(m_name.begin(), m_name.end());
         pattern.push_back('\0');
         m_fd = mkstemp(pattern.data());
@@ -100,6 +120,28 @@ void writeFileAtomically(const std::filesystem::path& file, std::string_view con
     temporary.flushAndClose();
     temporary.renameTo(target);
     syncFolder(target);
+}
+
+int removeLeftoverTemporaries(const std::filesystem::path& folder,
+                              const std::function<bool(std::string_view name)>& isTarget) {
+    std::error_code error;
+    std::filesystem::directory_iterator entries(folder, error);
+    int removed = 0;
+    for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
+        const std::string name = entries->path().filename().string();
+        const std::string_view view = name;
+        const size_t mark = view.rfind(kTemporaryMark);
+        const size_t dot = view.rfind('.');
+        const bool ours =
+            (mark != std::string_view::npos && isRandomPart(view.substr(mark + std::strlen(kTemporaryMark))) &&
+             isTarget(view.substr(0, mark))) ||
+            (dot != std::string_view::npos && isEarlierTemporaryPart(view.substr(dot + 1)) &&
+             isTarget(view.substr(0, dot)));
+        std::error_code ignored;
+        if (ours && entries->is_regular_file(ignored) && std::filesystem::remove(entries->path(), ignored))
+            ++removed;
+    }
+    return removed;
 }
 
 } // namespace quillan

@@ -22,6 +22,13 @@ void Form::setWindowState(WindowState state) {
     Form_Resize();
 }
 
+void Form::setMousePointer(int pointer) {
+    if (pointer == m_mousePointer)
+        return;
+    m_mousePointer = pointer;
+    changed(FormProperty::MousePointer);
+}
+
 void Form::setHeight(int height) {
     if (height == m_height)
         return;

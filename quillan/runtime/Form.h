@@ -13,6 +13,10 @@ class MenuItem;
 
 enum class WindowState { Normal = 0, Minimized = 1, Maximized = 2 };
 
+// The mouse pointer shown over a window.
+inline constexpr int kPointerDefault = 0;
+inline constexpr int kPointerHourglass = 11;
+
 // A window of the classic runtime: it owns its controls (members of the subclass), loads once,
 // is shown modeless or modal, hidden, and unloaded; an unloaded form is replaced by a fresh one.
 class Form {
@@ -36,6 +40,8 @@ public:
     void setWindowState(WindowState state);
     int height() const { return m_height; }
     void setHeight(int height);
+    int mousePointer() const { return m_mousePointer; }
+    void setMousePointer(int pointer);
     CommandButton* defaultButton() const { return m_defaultButton; }
     void setDefaultButton(CommandButton& button);
 
@@ -73,6 +79,7 @@ private:
     std::string m_name;
     std::string m_caption;
     int m_height;
+    int m_mousePointer = kPointerDefault;
     bool m_loaded = false;
     bool m_unloaded = false;
     bool m_visible = false;

@@ -9,7 +9,10 @@ std::string ListControl::text() const {
 }
 
 void ListControl::addItem(const std::string& item) {
+    if (listCount() >= kMaxListItems)
+        throw ListFull();
     m_items.push_back(item);
+    m_appended = true;
     changed(Property::List);
 }
 
@@ -17,6 +20,7 @@ void ListControl::removeItem(int index) {
     if (index < 0 || index >= listCount())
         throw std::out_of_range("list index out of range");
     m_items.erase(m_items.begin() + index);
+    m_appended = false;
     itemRemoved(index);
     if (m_listIndex == index)
         m_listIndex = -1;
@@ -25,8 +29,19 @@ void ListControl::removeItem(int index) {
     changed(Property::List);
 }
 
+void ListControl::setItems(std::vector<std::string> items) {
+    if (items.size() > static_cast<size_t>(kMaxListItems))
+        items.resize(static_cast<size_t>(kMaxListItems));
+    m_items = std::move(items);
+    m_appended = false;
+    m_listIndex = -1;
+    cleared();
+    changed(Property::List);
+}
+
 void ListControl::clear() {
     m_items.clear();
+    m_appended = false;
     m_listIndex = -1;
     cleared();
     changed(Property::List);

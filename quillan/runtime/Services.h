@@ -1,12 +1,15 @@
 #pragma once
 
+#include "BrowserLauncher.h"
 #include "Clock.h"
 #include "DesktopPlaces.h"
+#include "DriveSource.h"
 #include "EventPump.h"
 #include "FormObserver.h"
 #include "MessageBoxes.h"
 #include "ModalLoop.h"
 #include "ProcessStarter.h"
+#include "SoundPlayer.h"
 #include "TrayIcon.h"
 
 #include <filesystem>
@@ -22,6 +25,9 @@ struct Services {
     TrayIcon& tray;
     ModalLoop& modal;
     ProcessStarter& processes;
+    SoundPlayer& sound;
+    BrowserLauncher& browser;
+    DriveSource& drives;
     // The folder that holds the settings file, the reminder flag and the monthly logs.
     std::filesystem::path dataDir;
     std::vector<FormObserver*> observers;

@@ -8,6 +8,8 @@ namespace quillan {
 class TrayIcon {
 public:
     virtual ~TrayIcon() = default;
+    // Whether the desktop has a notification area to show the icon in (many have none).
+    virtual bool available() = 0;
     virtual void add(const std::string& tip) = 0;
     virtual void modify(const std::string& tip) = 0;
     virtual void remove(const std::string& tip) = 0;

@@ -31,8 +31,9 @@ public:
     void LoadEntry() override;
     void CreateEntry() override;
     void EditEntry() override { m_calls.push_back("EditEntry"); }
-    std::string Entry(std::int16_t index) override;
+    const std::string& Entry(std::int16_t index) override;
     void Refresh() override { m_calls.push_back("Refresh"); }
+    PhonebookHealth phonebookHealth() override { return health; }
 
     // Raises Progress(state) with StatusText = text.
     void raise(std::int16_t state, const std::string& text);
@@ -41,6 +42,8 @@ public:
 
     std::vector<PhonebookEntry> entries;
     std::map<std::string, bool> online;
+    // What phonebookHealth reports, as if the phonebook file had been read so.
+    PhonebookHealth health;
     // Appended by the next CreateEntry, as if the user had filled in the new-entry editor.
     std::vector<PhonebookEntry> pendingNewEntries;
 

@@ -28,10 +28,13 @@ Harness::Harness(std::filesystem::path dataDir, std::time_t start)
                              tray,
                              modal,
                              processes,
+                             sound,
+                             browser,
+                             drives,
                              dataDir,
                              {&recorder},
                              {dataDir / "applications", dataDir / "Desktop", {"quillan"}, "network-modem"}} {
-    forms = std::make_unique<Forms>(services, module1, dialUp);
+    forms = std::make_unique<Forms>(services, module1, dialUp, net, MailControls{mail, mail1});
 }
 
 } // namespace quillan

@@ -1,6 +1,12 @@
 #pragma once
 
 #include "FakeDialUp.h"
+#include "FakeMail.h"
+#include "FakeFinger.h"
+#include "FakeHostLookup.h"
+#include "FakeIcmpEcho.h"
+#include "FakeTime.h"
+#include "FakeWhoIs.h"
 #include "ManualClock.h"
 #include "RecordingMessageBoxes.h"
 #include "RecordingServices.h"
@@ -33,7 +39,7 @@ public:
     std::function<void(Form&)> body;
 };
 
-// The whole program headless: real forms and modules, recording services, a fake dial-up control,
+// The whole program headless: real forms and modules, recording services, fake dial-up and net controls,
 // a manual clock and a data folder of the caller's choice.
 struct Harness {
     explicit Harness(std::filesystem::path dataDir, std::time_t start = parseLocalTime("2026-01-15 10:00:00"));
@@ -45,7 +51,20 @@ struct Harness {
     RecordingTray tray{effects};
     ScriptedModalLoop modal;
     RecordingProcessStarter processes{effects};
+    RecordingSoundPlayer sound{effects};
+    RecordingBrowser browser{effects};
+    ListedDrives drives;
     FakeDialUp dialUp;
+    // What both mail controls count at their next check.
+    long mailbox = 0;
+    FakeMail mail{"mail", effects, mailbox};
+    FakeMail mail1{"mail1", effects, mailbox};
+    FakeIcmpEcho echo{effects};
+    FakeHostLookup hostLookup{effects};
+    FakeFinger finger{effects};
+    FakeWhoIs whois{effects};
+    FakeTime time{effects};
+    NetControls net{echo, hostLookup, finger, whois, time};
     FormEffectRecorder recorder{effects};
     Services services;
     Module1 module1;

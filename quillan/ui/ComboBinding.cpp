@@ -6,7 +6,7 @@
 
 namespace quillan {
 
-ComboBinding::ComboBinding(ComboBox& combo, QComboBox& widget) : ControlBinding(combo, &widget), m_combo(combo) {
+ComboBinding::ComboBinding(ListControl& combo, QComboBox& widget) : ControlBinding(combo, &widget), m_combo(combo) {
     QObject::connect(&widget, &QComboBox::activated, [this](int index) {
         if (index < m_combo.listCount())
             user([this, index] { m_combo.userChoose(index); }, Property::ListIndex);
@@ -26,6 +26,8 @@ void ComboBinding::refresh(Property property, bool initial) {
     }
     if (property == Property::ListIndex)
         combo->setCurrentIndex(m_combo.listIndex());
+    if ((property == Property::ListIndex || property == Property::Text) && combo->isEditable())
+        combo->setEditText(toQt(m_combo.text()));
     ControlBinding::refresh(property, initial);
 }
 

@@ -6,15 +6,16 @@
 
 namespace quillan {
 
-class ComboBox;
+class ListControl;
 
+// A drop-down list (a combo box or a drive list); an editable widget also shows a text no line holds.
 class ComboBinding : public ControlBinding {
 public:
-    ComboBinding(ComboBox& combo, QComboBox& widget);
+    ComboBinding(ListControl& combo, QComboBox& widget);
     void refresh(Property property, bool initial) override;
 
 private:
-    ComboBox& m_combo;
+    ListControl& m_combo;
 };
 
 } // namespace quillan

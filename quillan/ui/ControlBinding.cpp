@@ -2,8 +2,11 @@
 
 #include "ButtonBinding.h"
 #include "CaptionBinding.h"
+#include "ClickableLabelBinding.h"
 #include "ComboBinding.h"
+#include "FolderListBinding.h"
 #include "ListBinding.h"
+#include "MultiLineTextBinding.h"
 #include "TabBinding.h"
 #include "TextBinding.h"
 #include "TimerBinding.h"
@@ -13,10 +16,14 @@
 #include "runtime/CheckBox.h"
 #include "runtime/ComboBox.h"
 #include "runtime/CommandButton.h"
+#include "runtime/DirListBox.h"
+#include "runtime/DriveListBox.h"
+#include "runtime/FileListBox.h"
 #include "runtime/Frame.h"
 #include "runtime/Label.h"
 #include "runtime/ListBox.h"
 #include "runtime/OptionButton.h"
+#include "runtime/PictureBox.h"
 #include "runtime/TabControl.h"
 #include "runtime/TextBox.h"
 #include "runtime/Timer.h"
@@ -28,6 +35,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QRadioButton>
 #include <QTabWidget>
 
@@ -70,6 +78,7 @@ std::unique_ptr<ControlBinding> makeBinding(Control& control, QWidget* widget) {
     QCheckBox* checkWidget = nullptr;
     QRadioButton* radio = nullptr;
     QLineEdit* edit = nullptr;
+    QPlainTextEdit* lines = nullptr;
     QLabel* label = nullptr;
     QGroupBox* group = nullptr;
     QListWidget* list = nullptr;
@@ -83,14 +92,24 @@ std::unique_ptr<ControlBinding> makeBinding(Control& control, QWidget* widget) {
         return std::make_unique<ToggleBinding<OptionButton>>(*c, *radio);
     if (auto* c = as<TextBox>(control, widget, edit))
         return std::make_unique<TextBinding>(*c, *edit);
+    if (auto* c = as<TextBox>(control, widget, lines))
+        return std::make_unique<MultiLineTextBinding>(*c, *lines);
     if (auto* c = as<Label>(control, widget, label))
-        return std::make_unique<CaptionBinding>(*c, *label, [label](const QString& t) { label->setText(t); });
+        return std::make_unique<ClickableLabelBinding<Label>>(*c, *label);
+    if (auto* c = as<PictureBox>(control, widget, label))
+        return std::make_unique<ClickableLabelBinding<PictureBox>>(*c, *label);
     if (auto* c = as<Frame>(control, widget, group))
         return std::make_unique<CaptionBinding>(*c, *group, [group](const QString& t) { group->setTitle(t); });
     if (auto* c = as<ListBox>(control, widget, list))
         return std::make_unique<ListBinding>(*c, *list);
     if (auto* c = as<ComboBox>(control, widget, combo))
         return std::make_unique<ComboBinding>(*c, *combo);
+    if (auto* c = as<DriveListBox>(control, widget, combo))
+        return std::make_unique<ComboBinding>(*c, *combo);
+    if (auto* c = as<DirListBox>(control, widget, list))
+        return std::make_unique<FolderListBinding>(*c, *list);
+    if (auto* c = as<FileListBox>(control, widget, list))
+        return std::make_unique<ListBinding>(*c, *list);
     if (auto* c = as<TabControl>(control, widget, tabs))
         return std::make_unique<TabBinding>(*c, *tabs);
     return nullptr;

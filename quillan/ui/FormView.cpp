@@ -1,6 +1,8 @@
 #include "FormView.h"
 
 #include "DesignTexts.h"
+#include "EnvelopePicture.h"
+
 #include "DesignedForms.h"
 #include "MenuBinding.h"
 #include "QtText.h"
@@ -43,9 +45,32 @@ bool partOfCompositeWidget(const QWidget& widget) {
             return true;
     return false;
 }
+
+
+std::map<QStyle::StandardPixmap, QIcon>& madeIcons() {
+    static std::map<QStyle::StandardPixmap, QIcon> icons;
+    return icons;
+}
+
+void forgetIcons() {
+    madeIcons().clear();
+}
+
+// The style's standard icons, made once and shared by every window; they go with the application.
+QIcon standardIcon(QStyle::StandardPixmap pixmap) {
+    auto& made = madeIcons();
+    if (made.empty())
+        qAddPostRoutine(forgetIcons);
+    auto it = made.find(pixmap);
+    if (it == made.end())
+        it = made.emplace(pixmap, QApplication::style()->standardIcon(pixmap)).first;
+    return it->second;
+}
 } // namespace
 
-FormView::FormView(Form& form) : m_form(form), m_window(new QWidget), m_modelHeight(form.height()) {
+FormView::FormView(Form& form) : FormView(form, form.height()) {}
+
+FormView::FormView(Form& form, int designHeight) : m_form(form), m_window(new QWidget), m_modelHeight(designHeight) {
     if (!buildDesignedForm(form.name(), *m_window)) {
         delete m_window;
         throw std::runtime_error("no design for the window " + form.name());
@@ -59,6 +84,8 @@ FormView::FormView(Form& form) : m_form(form), m_window(new QWidget), m_modelHei
     buildMenus();
     bindControls();
     applyDefaultButton();
+    if (m_form.height() != m_modelHeight)
+        applyHeight();
 }
 
 FormView::~FormView() {
@@ -96,7 +123,8 @@ void FormView::buildMenus() {
 
 void FormView::bindControls() {
     for (Control* control : m_form.controls()) {
-        if (dynamic_cast<MenuItem*>(control))
+        // Timers run on the form's own clocks, window or not.
+        if (dynamic_cast<MenuItem*>(control) || dynamic_cast<Timer*>(control))
             continue;
         QWidget* widget = m_window->findChild<QWidget*>(toQt(control->name()));
         auto binding = makeBinding(*control, widget);
@@ -110,19 +138,25 @@ void FormView::bindControls() {
 }
 
 void FormView::applyStandardIcons() {
-    // A design names its icons: one of the style's standard pixmaps, or the program's own icon.
+    // A design names its icons: one of the style's standard pixmaps, the program's own icon, or one
+    // of the pictures the program draws.
     const QMetaEnum pixmaps = QMetaEnum::fromType<QStyle::StandardPixmap>();
     for (QWidget* widget : m_window->findChildren<QWidget*>()) {
         const QByteArray name = widget->property("standardIcon").toByteArray();
         if (name.isEmpty())
             continue;
+        if (name == "Envelope") {
+            if (auto* label = qobject_cast<QLabel*>(widget))
+                label->setPixmap(envelopePicture(48));
+            continue;
+        }
         QIcon icon = QApplication::windowIcon();
         if (name != "ProgramIcon") {
             bool known = false;
             const int value = pixmaps.keyToValue(name.constData(), &known);
             if (!known)
                 continue;
-            icon = widget->style()->standardIcon(static_cast<QStyle::StandardPixmap>(value));
+            icon = standardIcon(static_cast<QStyle::StandardPixmap>(value));
         }
         if (auto* button = qobject_cast<QAbstractButton*>(widget))
             button->setIcon(icon);
@@ -197,6 +231,12 @@ void FormView::formChanged(FormProperty property) {
         m_window->activateWindow();
         break;
     case FormProperty::PopupMenu: popup(m_form.popupMenu()); break;
+    case FormProperty::MousePointer:
+        if (m_form.mousePointer() == kPointerHourglass)
+            m_window->setCursor(Qt::WaitCursor);
+        else
+            m_window->unsetCursor();
+        break;
     }
 }
 

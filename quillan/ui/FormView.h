@@ -26,8 +26,10 @@ class MenuItem;
 class FormView : public QObject {
     Q_OBJECT
 public:
-    // Throws std::runtime_error when the form has no design.
+    // Throws std::runtime_error when the form has no design. `designHeight` is the model's height that the
+    // design stands for; a model changed since then (a window built on first show) is followed at once.
     explicit FormView(Form& form);
+    FormView(Form& form, int designHeight);
     ~FormView() override;
 
     Form& form() const { return m_form; }

@@ -1,5 +1,6 @@
 #include "ProgramIcon.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPixmap>
@@ -35,13 +36,22 @@ QPixmap drawIcon(int size) {
     painter.drawRoundedRect(QRectF(42, 38, 14, 10), 3, 3);
     return pixmap;
 }
+
+QIcon* g_icon = nullptr;
 } // namespace
 
 QIcon programIcon() {
-    QIcon icon;
-    for (int size : {16, 22, 32, 48, 64})
-        icon.addPixmap(drawIcon(size));
-    return icon;
+    // Drawn once, shared by the windows and the tray icon, and let go with the application.
+    if (!g_icon) {
+        g_icon = new QIcon;
+        for (int size : {16, 22, 32, 48, 64})
+            g_icon->addPixmap(drawIcon(size));
+        qAddPostRoutine([] {
+            delete g_icon;
+            g_icon = nullptr;
+        });
+    }
+    return *g_icon;
 }
 
 } // namespace quillan

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "FormTimers.h"
 #include "FormView.h"
 
 #include "runtime/FormObserver.h"
@@ -9,8 +10,10 @@
 
 namespace quillan {
 
-// Gives every form its window when the form comes to life, passes the model's notices on to it, and
-// lets the window go when the form unloads.
+// Gives a form its timers' clocks when it comes to life and its window when it is first shown (or opens
+// a pop-up menu), passes the model's notices on to them, and lets both go when the form unloads. A form
+// that stays hidden keeps only its model and clocks: the window, built later, starts from the model as
+// it then is.
 class QtFormObserver : public FormObserver {
 public:
     QtFormObserver() = default;
@@ -22,14 +25,22 @@ public:
     void formChanged(Form& form, FormProperty property) override;
     void controlChanged(Control& control, Property property) override;
 
-    // The window of a loaded form, or null.
+    // The window of a loaded form that has been shown, or null.
     FormView* view(const Form& form) const;
 
     // Told when a window has been painted after being shown.
     std::function<void(Form&, QWidget&)> windowExposed;
 
 private:
-    std::map<const Form*, FormView*> m_views;
+    struct Window {
+        int designHeight = 0; // the model's height before its load handler ran
+        FormView* view = nullptr;
+        FormTimers* timers = nullptr;
+    };
+
+    FormView& build(Form& form, Window& window);
+
+    std::map<const Form*, Window> m_windows;
 };
 
 } // namespace quillan

@@ -2,8 +2,6 @@
 
 #include "QtText.h"
 
-#include <cstdio>
-
 namespace quillan {
 
 int trayMessageFor(QSystemTrayIcon::ActivationReason reason) {
@@ -15,26 +13,32 @@ int trayMessageFor(QSystemTrayIcon::ActivationReason reason) {
     }
 }
 
-QtTrayIcon::QtTrayIcon(const QIcon& icon) : m_icon(icon) {
-    QObject::connect(&m_icon, &QSystemTrayIcon::activated, [this](QSystemTrayIcon::ActivationReason reason) {
-        const int number = trayMessageFor(reason);
-        if (number && message)
-            message(number);
-    });
+QtTrayIcon::QtTrayIcon(const QIcon& icon) : m_image(icon) {}
+
+QSystemTrayIcon& QtTrayIcon::icon() {
+    if (!m_icon) {
+        m_icon = std::make_unique<QSystemTrayIcon>(m_image);
+        QObject::connect(m_icon.get(), &QSystemTrayIcon::activated, [this](QSystemTrayIcon::ActivationReason reason) {
+            const int number = trayMessageFor(reason);
+            if (number && message)
+                message(number);
+        });
+    }
+    return *m_icon;
 }
+
+bool QtTrayIcon::available() { return QSystemTrayIcon::isSystemTrayAvailable(); }
 
 void QtTrayIcon::add(const std::string& tip) {
-    if (!QSystemTrayIcon::isSystemTrayAvailable() && !m_missingTrayTold) {
-        m_missingTrayTold = true;
-        std::fprintf(stderr, "Quillan: this desktop shows no tray icons; start Quillan again to bring back its "
-                             "console.\n");
-    }
-    m_icon.setToolTip(toQt(tip));
-    m_icon.show();
+    icon().setToolTip(toQt(tip));
+    icon().show();
 }
 
-void QtTrayIcon::modify(const std::string& tip) { m_icon.setToolTip(toQt(tip)); }
+void QtTrayIcon::modify(const std::string& tip) { icon().setToolTip(toQt(tip)); }
 
-void QtTrayIcon::remove(const std::string&) { m_icon.hide(); }
+void QtTrayIcon::remove(const std::string&) {
+    if (m_icon)
+        m_icon->hide();
+}
 
 } // namespace quillan

@@ -5,6 +5,7 @@
 #include <QSystemTrayIcon>
 
 #include <functional>
+#include <memory>
 
 namespace quillan {
 
@@ -15,6 +16,7 @@ int trayMessageFor(QSystemTrayIcon::ActivationReason reason);
 class QtTrayIcon : public TrayIcon {
 public:
     explicit QtTrayIcon(const QIcon& icon);
+    bool available() override;
     void add(const std::string& tip) override;
     void modify(const std::string& tip) override;
     void remove(const std::string& tip) override;
@@ -23,8 +25,11 @@ public:
     std::function<void(int message)> message;
 
 private:
-    QSystemTrayIcon m_icon;
-    bool m_missingTrayTold = false;
+    // Made on first use: a tray icon asks the desktop's session bus at once, which start-up need not wait for.
+    QSystemTrayIcon& icon();
+
+    QIcon m_image;
+    std::unique_ptr<QSystemTrayIcon> m_icon;
 };
 
 } // namespace quillan

@@ -2,6 +2,8 @@
 
 #include "runtime/Timer.h"
 
+#include <algorithm>
+
 namespace quillan {
 
 TimerBinding::TimerBinding(Timer& timer) : ControlBinding(timer, nullptr), m_timer(timer) {
@@ -16,12 +18,20 @@ TimerBinding::TimerBinding(Timer& timer) : ControlBinding(timer, nullptr), m_tim
     });
 }
 
+namespace {
+int g_pace = 1;
+} // namespace
+
+void TimerBinding::setPace(int pace) {
+    g_pace = std::max(pace, 1);
+}
+
 void TimerBinding::refresh(Property property, bool initial) {
     (void)initial;
     if (property != Property::Enabled && property != Property::Interval)
         return;
     if (m_timer.enabled() && m_timer.interval() > 0)
-        m_clock.start(m_timer.interval());
+        m_clock.start(std::max(m_timer.interval() / g_pace, 1));
     else
         m_clock.stop();
 }

@@ -15,6 +15,9 @@ public:
     explicit TimerBinding(Timer& timer);
     void refresh(Property property, bool initial) override;
 
+    // For a demonstration run faster than life: every form timer ticks `pace` times as often.
+    static void setPace(int pace);
+
 private:
     Timer& m_timer;
     QTimer m_clock;

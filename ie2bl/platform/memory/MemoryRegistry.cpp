@@ -19,42 +19,86 @@ MemoryRegistry::ValueId MemoryRegistry::idOf(const std::string& key, const std::
     return {folded(key), folded(name)};
 }
 
-std::optional<std::vector<std::uint8_t>>
-MemoryRegistry::queryValue(const std::string& key, const std::string& name, std::size_t capacity) {
+KeyHandle MemoryRegistry::openKey(const std::string& path, KeyAccess access) {
     std::lock_guard guard(m_lock);
-    auto found = m_values.find(idOf(key, name));
-    if (found == m_values.end() || found->second.size() > capacity)
-        return std::nullopt;
-    return found->second;
+    const std::string key = folded(path);
+    if (access == KeyAccess::Query) {
+        ++m_traffic.queryOpens;
+        if (m_keys.count(key) == 0)
+            return 0;
+    } else {
+        ++m_traffic.writeOpens;
+        if (m_writesFail)
+            return 0;
+        m_keys.insert(key);
+    }
+    const KeyHandle handle = m_nextHandle++;
+    m_open[handle] = {key, access};
+    return handle;
 }
 
-void MemoryRegistry::store(const std::string& key, const std::string& name, std::vector<std::uint8_t> bytes) {
+void MemoryRegistry::closeKey(KeyHandle key) {
     std::lock_guard guard(m_lock);
-    if (m_writesFail)
-        return;
+    m_open.erase(key);
+}
+
+const MemoryRegistry::OpenKey* MemoryRegistry::openedAs(KeyHandle key, KeyAccess access) const {
+    const auto found = m_open.find(key);
+    return found != m_open.end() && found->second.access == access ? &found->second : nullptr;
+}
+
+bool MemoryRegistry::queryValue(KeyHandle key, const std::string& name, std::size_t limit, std::string& bytes) {
+    std::lock_guard guard(m_lock);
+    ++m_traffic.reads;
+    const OpenKey* open = openedAs(key, KeyAccess::Query);
+    if (open == nullptr)
+        return false;
+    const auto found = m_values.find({open->path, folded(name)});
+    if (found == m_values.end() || found->second.size() > limit)
+        return false;
+    // Like the system: a value larger than the buffer asks for a second call.
+    if (found->second.size() > bytes.size())
+        ++m_traffic.reads;
+    bytes = found->second;
+    return true;
+}
+
+void MemoryRegistry::setValue(KeyHandle key, const std::string& name, ValueType, std::string_view bytes) {
+    std::lock_guard guard(m_lock);
+    ++m_traffic.writes;
+    const OpenKey* open = openedAs(key, KeyAccess::SetValue);
+    if (open != nullptr && !m_writesFail)
+        m_values[{open->path, folded(name)}] = std::string(bytes);
+}
+
+void MemoryRegistry::deleteValue(KeyHandle key, const std::string& name) {
+    std::lock_guard guard(m_lock);
+    ++m_traffic.writes;
+    const OpenKey* open = openedAs(key, KeyAccess::SetValue);
+    if (open != nullptr && !m_writesFail)
+        m_values.erase({open->path, folded(name)});
+}
+
+void MemoryRegistry::store(const std::string& key, const std::string& name, std::string bytes) {
+    std::lock_guard guard(m_lock);
+    m_keys.insert(folded(key));
     m_values[idOf(key, name)] = std::move(bytes);
 }
 
 void MemoryRegistry::setText(const std::string& key, const std::string& name, const std::string& text) {
-    store(key, name, std::vector<std::uint8_t>(text.begin(), text.end()));
+    store(key, name, text);
 }
 
 void MemoryRegistry::setNumber(const std::string& key, const std::string& name, std::uint32_t number) {
-    std::vector<std::uint8_t> bytes(4);
+    std::string bytes(4, '\0');
     for (std::size_t i = 0; i < bytes.size(); ++i)
-        bytes[i] = static_cast<std::uint8_t>(number >> (8 * i));
+        bytes[i] = static_cast<char>(number >> (8 * i));
     store(key, name, std::move(bytes));
 }
 
 void MemoryRegistry::setBytes(const std::string& key, const std::string& name,
                               std::vector<std::uint8_t> bytes) {
-    store(key, name, std::move(bytes));
-}
-
-void MemoryRegistry::deleteValue(const std::string& key, const std::string& name) {
-    std::lock_guard guard(m_lock);
-    if (!m_writesFail)
-        m_values.erase(idOf(key, name));
+    store(key, name, std::string(bytes.begin(), bytes.end()));
 }
 
 void MemoryRegistry::setWritesFail(bool fail) {
@@ -68,17 +112,31 @@ bool MemoryRegistry::hasValue(const std::string& key, const std::string& name) c
 }
 
 std::string MemoryRegistry::text(const std::string& key, const std::string& name) const {
+    const std::string stored = bytes(key, name);
+    return std::string(stored.begin(), std::find(stored.begin(), stored.end(), '\0'));
+}
+
+std::string MemoryRegistry::bytes(const std::string& key, const std::string& name) const {
     std::lock_guard guard(m_lock);
-    auto found = m_values.find(idOf(key, name));
-    if (found == m_values.end())
-        return {};
-    const auto& bytes = found->second;
-    return std::string(bytes.begin(), std::find(bytes.begin(), bytes.end(), 0));
+    const auto found = m_values.find(idOf(key, name));
+    return found == m_values.end() ? std::string() : found->second;
 }
 
 std::size_t MemoryRegistry::valueCount() const {
     std::lock_guard guard(m_lock);
     return m_values.size();
+}
+
+MemoryRegistry::Traffic MemoryRegistry::traffic() const {
+    std::lock_guard guard(m_lock);
+    Traffic traffic = m_traffic;
+    traffic.stillOpen = static_cast<int>(m_open.size());
+    return traffic;
+}
+
+void MemoryRegistry::resetTraffic() {
+    std::lock_guard guard(m_lock);
+    m_traffic = {};
 }
 
 } // namespace ie2bl

@@ -6,56 +6,49 @@ namespace ie2bl {
 
 namespace {
 
-// Creates the key when missing; null when that fails.
-HKEY openForWriting(const std::string& key) {
-    HKEY handle = nullptr;
-    if (RegCreateKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr, &handle,
-                        nullptr) != ERROR_SUCCESS)
-        return nullptr;
-    return handle;
+HKEY hkeyOf(KeyHandle key) {
+    return reinterpret_cast<HKEY>(key);
 }
 
 } // namespace
 
-std::optional<std::vector<std::uint8_t>>
-Win32Registry::queryValue(const std::string& key, const std::string& name, std::size_t capacity) {
+KeyHandle Win32Registry::openKey(const std::string& path, KeyAccess access) {
     HKEY handle = nullptr;
-    if (RegOpenKeyExA(HKEY_CURRENT_USER, key.c_str(), 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS)
-        return std::nullopt;
-    std::vector<std::uint8_t> bytes(capacity);
-    DWORD size = static_cast<DWORD>(capacity);
-    const LONG status = RegQueryValueExA(handle, name.c_str(), nullptr, nullptr, bytes.data(), &size);
-    RegCloseKey(handle);
-    if (status != ERROR_SUCCESS)
-        return std::nullopt;
-    bytes.resize(size);
-    return bytes;
+    const LONG status =
+        access == KeyAccess::Query
+            ? RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &handle)
+            : RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle,
+                              nullptr);
+    return status == ERROR_SUCCESS ? reinterpret_cast<KeyHandle>(handle) : 0;
 }
 
-void Win32Registry::setValue(const std::string& key, const std::string& name, unsigned long type,
-                             const void* data, std::size_t size) {
-    HKEY handle = openForWriting(key);
-    if (handle == nullptr)
-        return;
-    RegSetValueExA(handle, name.c_str(), 0, type, static_cast<const BYTE*>(data), static_cast<DWORD>(size));
-    RegCloseKey(handle);
+void Win32Registry::closeKey(KeyHandle key) {
+    RegCloseKey(hkeyOf(key));
 }
 
-void Win32Registry::setText(const std::string& key, const std::string& name, const std::string& text) {
-    setValue(key, name, REG_SZ, text.data(), text.size());
+bool Win32Registry::queryValue(KeyHandle key, const std::string& name, std::size_t limit, std::string& bytes) {
+    // A value too large for the buffer reports its size; it may grow again before the next try.
+    for (;;) {
+        DWORD size = static_cast<DWORD>(bytes.size());
+        const LONG status = RegQueryValueExA(hkeyOf(key), name.c_str(), nullptr, nullptr,
+                                             reinterpret_cast<BYTE*>(bytes.data()), &size);
+        if (status == ERROR_SUCCESS) {
+            bytes.resize(size);
+            return true;
+        }
+        if (status != ERROR_MORE_DATA || size > limit || size <= bytes.size())
+            return false;
+        bytes.resize(size);
+    }
 }
 
-void Win32Registry::setNumber(const std::string& key, const std::string& name, std::uint32_t number) {
-    const DWORD value = number;
-    setValue(key, name, REG_DWORD, &value, sizeof value);
+void Win32Registry::setValue(KeyHandle key, const std::string& name, ValueType type, std::string_view bytes) {
+    RegSetValueExA(hkeyOf(key), name.c_str(), 0, type == ValueType::Text ? REG_SZ : REG_DWORD,
+                   reinterpret_cast<const BYTE*>(bytes.data()), static_cast<DWORD>(bytes.size()));
 }
 
-void Win32Registry::deleteValue(const std::string& key, const std::string& name) {
-    HKEY handle = openForWriting(key);
-    if (handle == nullptr)
-        return;
-    RegDeleteValueA(handle, name.c_str());
-    RegCloseKey(handle);
+void Win32Registry::deleteValue(KeyHandle key, const std::string& name) {
+    RegDeleteValueA(hkeyOf(key), name.c_str());
 }
 
 } // namespace ie2bl

@@ -1,8 +1,8 @@
 // First byte picks keys and settings, the rest is the address (and, by flag, registry data).
 #include "catcher/AddressParser.h"
 #include "catcher/ClickFilter.h"
-#include "module/RegistryPaths.h"
-#include "module/resource.h"
+#include "catcher/RegistryPaths.h"
+#include "catcher/StringIds.h"
 #include "platform/memory/MemoryRegistry.h"
 #include "platform/memory/RecordingHost.h"
 

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "catcher/ClickFilter.h"
-#include "module/RegistryPaths.h"
-#include "module/resource.h"
+#include "catcher/RegistryPaths.h"
+#include "catcher/StringIds.h"
 #include "platform/memory/MemoryRegistry.h"
 #include "platform/memory/RecordingHost.h"
 

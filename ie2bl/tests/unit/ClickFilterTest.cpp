@@ -125,7 +125,39 @@ TEST_F(ClickFilterTest, charactersOutsideTheCodePage_becomeQueryMarksAndAreRefus
 TEST_F(ClickFilterTest, veryLongAddress_isHandedOffWhole) {
     const std::string address = "http://host/" + std::string(100000, 'd') + "/a.zip";
     EXPECT_EQ(start(address), StartDecision::HandedOff);
-    EXPECT_EQ(registry.queryValue(paths::kFileQueue, "FromNetscape", address.size())->size(), address.size());
+    EXPECT_EQ(registry.bytes(paths::kFileQueue, "FromNetscape"), address + '\0');
+}
+
+// What one Start costs the registry once the extension lists are cached: each key opened once,
+// for writing only when something is written, every value read once, nothing left open.
+TEST_F(ClickFilterTest, eachStart_opensEachKeyOnceAndReadsEachValueOnce) {
+    setConfigNumber("MonitoringEnabled", 1);
+    for (int slot = 0; slot < DownloadQueue::kSlots; ++slot)
+        queue(slot, "http://mirror/pub/file" + std::to_string(slot) + ".dat");
+    struct Case {
+        const char* address;
+        StartDecision decision;
+        int queryOpens, writeOpens, reads, writes;
+    };
+    const Case cases[] = {
+        // Resource file and version, WatchBrowser2, MonitoringEnabled, WatchSkipServers.
+        {"http://host/docs/intro.html", StartDecision::UseDefault, 1, 0, 5, 0},
+        // The same, then FromNetscape and the resource file and version once more.
+        {"http://host/files/setup.zip", StartDecision::HandedOff, 1, 1, 7, 1},
+        // The same five, WatchPromptOthers, FMLSameFilename and the 255 slots of the queue key.
+        {"http://host/files/archive.xyz", StartDecision::UseDefault, 2, 0, 262, 0},
+    };
+    start("http://host/warm.zip");
+    for (const Case& c : cases) {
+        registry.resetTraffic();
+        EXPECT_EQ(start(c.address), c.decision) << c.address;
+        const MemoryRegistry::Traffic traffic = registry.traffic();
+        EXPECT_EQ(traffic.queryOpens, c.queryOpens) << c.address;
+        EXPECT_EQ(traffic.writeOpens, c.writeOpens) << c.address;
+        EXPECT_EQ(traffic.reads, c.reads) << c.address;
+        EXPECT_EQ(traffic.writes, c.writes) << c.address;
+        EXPECT_EQ(traffic.stillOpen, 0) << c.address;
+    }
 }
 
 TEST_F(ClickFilterTest, monitorGoneBeforeHandOff_goesToTheBrowserButKeepsTheAddress) {

@@ -1,4 +1,4 @@
-#include "module/ConfigStore.h"
+#include "catcher/ConfigStore.h"
 #include "platform/memory/MemoryRegistry.h"
 
 #include <gtest/gtest.h>
@@ -47,14 +47,21 @@ TEST_F(ConfigStoreTest, textOfExactly1024BytesWithoutTerminator_isReadWhole) {
     EXPECT_EQ(config.ReadConfigText(kKey, "T", "dflt"), std::string(1024, 'x'));
 }
 
-TEST_F(ConfigStoreTest, textOf1025Bytes_givesDefault) {
-    registry.setText(kKey, "T", std::string(1025, 'x'));
-    EXPECT_EQ(config.ReadConfigText(kKey, "T", "dflt"), "dflt");
+// Texts of any length are read whole, the long ones in a second call at the size they report.
+TEST_F(ConfigStoreTest, textsOfAnyLength_areReadWhole) {
+    for (const std::size_t length : {std::size_t{1025}, std::size_t{4096}, std::size_t{70000}}) {
+        registry.setText(kKey, "T", std::string(length - 1, 'x') + "y");
+        registry.resetTraffic();
+        EXPECT_EQ(config.ReadConfigText(kKey, "T", "dflt"), std::string(length - 1, 'x') + "y") << length;
+        EXPECT_EQ(registry.traffic().reads, 2) << length;
+    }
 }
 
-TEST_F(ConfigStoreTest, writtenTextHasNoTerminatingZero) {
-    config.WriteConfigText(kKey, "T", std::string("abc"));
-    EXPECT_EQ(registry.queryValue(kKey, "T", 100)->size(), 3u);
+TEST_F(ConfigStoreTest, writtenText_carriesItsTerminatingZeroAndReadsBackAtAnyLength) {
+    const std::string text = std::string(3000, 'a') + "z";
+    config.WriteConfigText(kKey, "T", text);
+    EXPECT_EQ(registry.bytes(kKey, "T"), text + '\0');
+    EXPECT_EQ(config.ReadConfigText(kKey, "T", "dflt"), text);
 }
 
 TEST_F(ConfigStoreTest, writingNoText_deletesTheValue) {

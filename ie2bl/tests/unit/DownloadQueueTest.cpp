@@ -54,6 +54,22 @@ TEST_F(DownloadQueueTest, fullAlternateList_reportsSlotWithoutRecording) {
     EXPECT_EQ(host.beeps(), 1);
 }
 
+// Past 1024 bytes: a long queued address is still recognised, and a long alternate recorded
+// earlier is kept when the next mirror comes.
+TEST_F(DownloadQueueTest, longAddresses_areRecognisedAndKept) {
+    const std::string longQueued = "http://a/" + std::string(1100, 'q') + "/pkg.tar";
+    const std::string longMirror = "http://b/" + std::string(1100, 'm') + "/pkg.tar";
+    queue(6, longQueued);
+    EXPECT_EQ(downloads.AddAsAlternate(longQueued), 6);
+    EXPECT_FALSE(registry.hasValue(paths::kFileQueue, "AltURL06:0"));
+
+    EXPECT_EQ(downloads.AddAsAlternate(longMirror), 6);
+    EXPECT_EQ(downloads.AddAsAlternate("http://c/pkg.tar"), 6);
+    EXPECT_EQ(queueText("AltURL06:0"), longQueued);
+    EXPECT_EQ(queueText("AltURL06:1"), longMirror);
+    EXPECT_EQ(queueText("AltURL06:2"), "http://c/pkg.tar");
+}
+
 TEST_F(DownloadQueueTest, slotNumbersAboveNinetyNine_useThreeDigits) {
     queue(100, "http://a/late.arc");
     EXPECT_EQ(downloads.AddAsAlternate("http://b/late.arc"), 100);

@@ -20,7 +20,7 @@ std::string readHandOffAddress() {
         return "<no queue key>";
     DWORD size = 0;
     RegQueryValueExA(key, "FromNetscape", nullptr, nullptr, nullptr, &size);
-    // The catcher stores no terminating zero, so leave room for one.
+    // A writer need not have stored a terminating zero, so leave room for one.
     std::vector<char> text(size + 1, '\0');
     const LONG status =
         RegQueryValueExA(key, "FromNetscape", nullptr, nullptr, reinterpret_cast<BYTE*>(text.data()), &size);

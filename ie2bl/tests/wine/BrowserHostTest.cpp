@@ -38,6 +38,17 @@ std::string readText(const char* key, const char* name) {
     return std::string(text.c_str());
 }
 
+// The stored byte count, whatever the type.
+DWORD storedSize(const char* key, const char* name) {
+    HKEY handle = nullptr;
+    DWORD size = 0;
+    if (RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_QUERY_VALUE, &handle) != ERROR_SUCCESS)
+        return 0;
+    RegQueryValueExA(handle, name, nullptr, nullptr, nullptr, &size);
+    RegCloseKey(handle);
+    return size;
+}
+
 std::wstring widened(const std::string& text) {
     return std::wstring(text.begin(), text.end());
 }
@@ -171,6 +182,22 @@ void queuedFileTakesAMirror(HandOffs& handedOff) {
     expectBrowserFetches("http://second.mirror/dl/other.dat");
 }
 
+// Past the first read's 1024 bytes: the queued address is read whole, so the click is known,
+// and a mirror of it is written as a text with its terminating zero.
+void longQueuedAddressIsKnown(HandOffs& handedOff) {
+    winecheck::group("queued address of 1500 bytes");
+    const std::string queued = "http://first.mirror/" + std::string(1500, 'q') + "/long.dat";
+    const std::string mirror = "http://second.mirror/dl/long.dat";
+    setText(kQueueKey, "Get07", queued);
+    expectHandOff(queued, handedOff);
+    expectHandOff(mirror, handedOff);
+    CHECK(readText(kQueueKey, "AltURL07:0") == queued);
+    CHECK(readText(kQueueKey, "AltURL07:1") == mirror);
+    CHECK_EQ(static_cast<DWORD>(queued.size() + 1), storedSize(kQueueKey, "AltURL07:0"));
+    CHECK_EQ(static_cast<DWORD>(mirror.size() + 1), storedSize(kQueueKey, "FromNetscape"));
+    removeValue(kQueueKey, "Get07");
+}
+
 // Exactly the reader's 1024 bytes and no terminating zero, the last entry ending in the very last
 // byte. Stored untyped, since the system would add a zero to a text value on the way out.
 void setFullWatchList() {
@@ -224,6 +251,7 @@ int main() {
         modifierKeysSteerTheDecision(handedOff);
         queuedFileTakesAMirror(handedOff);
         longAddressIsHandedOffWhole(handedOff);
+        longQueuedAddressIsKnown(handedOff);
         fullWatchListIsReadToItsLastByte(handedOff);
         translatedTitleIsLookedFor(handedOff);
         manager.stop();

@@ -114,6 +114,11 @@ std::string CommandLine::usageErrorText() const {
     return m_program + ": " + m_error + "\nTry '" + m_program + " --help' for more information.\n";
 }
 
+CommandLine::Outcome CommandLine::refuse(std::string error) {
+    m_error = std::move(error);
+    return Outcome::UsageError;
+}
+
 std::optional<int> CommandLine::finish(Outcome outcome) const {
     switch (outcome) {
     case Outcome::Run: return std::nullopt;

@@ -34,6 +34,8 @@ public:
     std::string versionText() const;
     // What was wrong with the command line, followed by the hint to --help.
     std::string usageErrorText() const;
+    // A value the program itself finds wrong after parsing: a usage error like the parser's own.
+    Outcome refuse(std::string error);
 
     // Prints what the outcome asks for; the exit status of the program when it should end now.
     std::optional<int> finish(Outcome outcome) const;

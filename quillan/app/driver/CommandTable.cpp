@@ -12,6 +12,9 @@ void CommandTable::add(const std::string& name, const std::string& usage,
         ++command.maxArgs;
         if (word.front() != '[')
             command.minArgs = command.maxArgs;
+        // A last word such as [LINE...] takes any number of arguments.
+        if (word.find("...") != std::string::npos)
+            command.maxArgs = static_cast<size_t>(-1);
     }
     m_commands[name] = std::move(command);
 }

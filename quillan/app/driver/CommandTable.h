@@ -10,7 +10,7 @@ namespace quillan {
 using Words = std::vector<std::string>;
 
 // The driver's commands by name, each with its usage (argument names; optional ones in brackets)
-// from which the accepted number of arguments follows.
+// from which the accepted number of arguments follows; a word with "..." repeats.
 class CommandTable {
   public:
     enum class AfterEnd { Refused, Answered };

@@ -1,12 +1,16 @@
 #include "ControlCommands.h"
 
+#include "PathArguments.h"
 #include "ValueFormat.h"
 
 #include "runtime/CheckBox.h"
 #include "runtime/CommandButton.h"
+#include "runtime/Label.h"
+#include "runtime/DriveListBox.h"
 #include "runtime/ListBox.h"
 #include "runtime/MenuItem.h"
 #include "runtime/OptionButton.h"
+#include "runtime/PictureBox.h"
 #include "runtime/TabControl.h"
 #include "runtime/TextBox.h"
 
@@ -44,6 +48,10 @@ void ControlCommands::click(const std::string& reference) {
         box->userClick();
     else if (auto* option = dynamic_cast<OptionButton*>(&control))
         option->userClick();
+    else if (auto* label = dynamic_cast<Label*>(&control))
+        label->userClick();
+    else if (auto* picture = dynamic_cast<PictureBox*>(&control))
+        picture->userClick();
     else
         throw CommandError(reference + " cannot be clicked");
 }
@@ -75,6 +83,11 @@ int ControlCommands::lineOf(const ListControl& list, const std::string& referenc
 
 void ControlCommands::choose(const Words& args) {
     auto& list = m_targets.reachable<ListControl>(args[0], "a list");
+    // A drive is named by its root, relative ones inside the data folder.
+    if (dynamic_cast<DriveListBox*>(&list) && !args[1].empty() && args[1].front() != '#') {
+        list.userChoose(lineOf(list, args[0], insideDataFolder(m_dataDir, args[1])));
+        return;
+    }
     list.userChoose(lineOf(list, args[0], args[1]));
 }
 

@@ -3,6 +3,8 @@
 #include "CommandTable.h"
 #include "FormTargets.h"
 
+#include <filesystem>
+
 namespace quillan {
 
 class ListControl;
@@ -10,11 +12,13 @@ class ListControl;
 // What a user does to controls: click, type, choose, tick, switch pages, close a window.
 class ControlCommands {
   public:
-    explicit ControlCommands(const FormTargets& targets) : m_targets(targets) {}
+    ControlCommands(const FormTargets& targets, std::filesystem::path dataDir)
+        : m_targets(targets), m_dataDir(std::move(dataDir)) {}
     void addTo(CommandTable& table);
+    // A user's click on a reachable control.
+    void click(const std::string& reference);
 
   private:
-    void click(const std::string& reference);
     void type(const Words& args);
     void setText(const Words& args);
     void leave(const std::string& reference);
@@ -30,6 +34,7 @@ class ControlCommands {
     static int lineOf(const ListControl& list, const std::string& reference, const std::string& item);
 
     const FormTargets& m_targets;
+    std::filesystem::path m_dataDir;
 };
 
 } // namespace quillan

@@ -25,11 +25,10 @@ void DataFileCommands::addTo(CommandTable& table) {
 }
 
 std::filesystem::path DataFileCommands::pathOf(const std::string& name) const {
-    const std::filesystem::path path(name);
-    bool climbs = false;
-    for (const std::filesystem::path& part : path)
-        climbs = climbs || part == "..";
-    if (name.empty() || path.is_absolute() || climbs)
+    const std::filesystem::path path = std::filesystem::path(name).lexically_normal();
+    const bool inside = !name.empty() && path.is_relative() && !path.empty() && *path.begin() != ".." &&
+                        path.has_filename() && path.filename() != ".";
+    if (!inside)
         throw CommandError("not a path inside the data folder: " + name);
     return m_dataDir / path;
 }
@@ -80,11 +79,16 @@ void DataFileCommands::fileMode(const std::string& name) {
 }
 
 void DataFileCommands::writeFile(const std::string& name, const std::string& content) {
-    std::ofstream out(pathOf(name), std::ios::binary | std::ios::trunc);
+    const std::filesystem::path file = pathOf(name);
+    std::error_code error;
+    std::filesystem::create_directories(file.parent_path(), error);
+    std::ofstream out(file, std::ios::binary | std::ios::trunc);
     out << content;
     out.close();
     if (!out)
         throw CommandError("cannot write " + name);
+    // Readable by its owner only, as the program writes its own files.
+    std::filesystem::permissions(pathOf(name), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
 } // namespace quillan

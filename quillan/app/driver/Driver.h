@@ -1,10 +1,13 @@
 #pragma once
 
 #include "CommandTable.h"
+#include "ConnectActionCommands.h"
 #include "ControlCommands.h"
 #include "DataFileCommands.h"
 #include "DialUpCommands.h"
 #include "FormTargets.h"
+#include "MailCommands.h"
+#include "NetCommands.h"
 #include "ProgramCommands.h"
 #include "PropertyCommands.h"
 #include "ServiceCommands.h"
@@ -43,12 +46,15 @@ class Driver {
     FormTargets m_targets;
     CommandTable m_commands;
     DialUpCommands m_dialUp;
+    NetCommands m_net;
     ControlCommands m_controls;
     PropertyCommands m_properties;
     ServiceCommands m_services;
     DataFileCommands m_files;
     StateCommands m_state;
     ProgramCommands m_program;
+    MailCommands m_mail;
+    ConnectActionCommands m_connectActions;
     bool m_quit = false;
     // Nesting of the command being run (modal windows nest), and that of the quit command.
     int m_depth = 0;

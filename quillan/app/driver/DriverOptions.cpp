@@ -10,7 +10,7 @@ namespace {
 
 constexpr const char* kDefaultClock = "2026-01-15 10:00:00";
 constexpr const char* kUsage =
-    "usage: quillan-driver [--data-dir DIR] [--clock \"YYYY-MM-DD HH:MM:SS\"] [--echo]";
+    "usage: quillan-driver [--data-dir DIR] [--clock \"YYYY-MM-DD HH:MM:SS\"] [--echo] [--echo-host HOST]";
 
 std::time_t clockOf(const std::string& text) {
     const std::time_t t = parseLocalTime(text.c_str());
@@ -33,6 +33,8 @@ DriverOptions DriverOptions::parse(const std::vector<std::string>& args) {
             options.clock = clockOf(args[++i]);
         else if (arg == "--echo")
             options.echo = true;
+        else if (arg == "--echo-host" && hasValue)
+            options.echoHost = args[++i];
         else
             throw std::invalid_argument(kUsage);
     }

@@ -4,6 +4,9 @@
 
 #include "runtime/CheckBox.h"
 #include "runtime/CommandButton.h"
+#include "runtime/DirListBox.h"
+#include "runtime/DriveListBox.h"
+#include "runtime/FileListBox.h"
 #include "runtime/ListBox.h"
 #include "runtime/OptionButton.h"
 #include "runtime/TabControl.h"
@@ -42,6 +45,8 @@ void PropertyCommands::formProperty(const std::string& formName, const std::stri
         m_out << windowStateWord(form->windowState()) << '\n';
     else if (property == "height")
         m_out << form->height() << '\n';
+    else if (property == "mousepointer")
+        m_out << form->mousePointer() << '\n';
     else if (property == "defaultbutton")
         m_out << (form->defaultButton() ? form->defaultButton()->name() : "none") << '\n';
     else
@@ -98,6 +103,15 @@ void PropertyCommands::controlProperty(const std::string& reference, const std::
         for (int i = 0; i < list.listCount(); ++i)
             if (list.selected(i))
                 out << quoted(list.list(i)) << '\n';
+    } else if (p == "path") {
+        if (auto* folders = dynamic_cast<DirListBox*>(&control))
+            out << quoted(folders->path()) << '\n';
+        else
+            out << quoted(need<FileListBox>(control, reference, p).path()) << '\n';
+    } else if (p == "pattern") {
+        out << quoted(need<FileListBox>(control, reference, p).pattern()) << '\n';
+    } else if (p == "drive") {
+        out << quoted(need<DriveListBox>(control, reference, p).drive()) << '\n';
     } else if (p == "tab") {
         out << need<TabControl>(control, reference, p).tab() << '\n';
     } else if (p == "interval") {

@@ -21,6 +21,8 @@ void ServiceCommands::addTo(CommandTable& table) {
             static_cast<long>(parseInteger(args[0], "SECONDS", 0, std::numeric_limits<int>::max())));
     });
     table.add("timer", "FORM.TIMER [N]", [this](const Words& args) { timer(args); });
+    // From here on the desktop has no notification area; before, the recording tray stands for one.
+    table.add("tray-missing", "", [this](const Words&) { m_harness.tray.missing = true; });
 }
 
 void ServiceCommands::boxes() {

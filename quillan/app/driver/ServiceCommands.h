@@ -10,7 +10,7 @@
 namespace quillan {
 
 // The recording services and the virtual clock: message box answers and records, outside effects,
-// time and timers.
+// time and timers, and whether the desktop has a tray.
 class ServiceCommands {
   public:
     ServiceCommands(Harness& harness, const FormTargets& targets, std::ostream& out)

@@ -23,6 +23,10 @@ void StateCommands::state(const std::string& name) {
         m_out << (name == "redial" ? ras->redial : ras->ANindex) << '\n';
         return;
     }
+    if (const auto program = m_module1.programdata.item(name)) {
+        m_out << quoted(*program) << '\n';
+        return;
+    }
     const auto value = stateValue(m_module1, name);
     if (!value)
         throw CommandError("no state " + name);

@@ -1,6 +1,7 @@
 // quillan-driver: the program headless, driven by commands on standard input.
 #include "Driver.h"
 #include "DriverOptions.h"
+#include "MaskingBuffer.h"
 
 #include "testsupport/Harness.h"
 #include "testsupport/TemporaryFolder.h"
@@ -16,16 +17,26 @@ int main(int argc, char** argv) {
         std::unique_ptr<TemporaryFolder> scratch;
         std::filesystem::path dataDir;
         if (options.dataDir) {
-            dataDir = *options.dataDir;
+            // Absolute, so that a change of the current folder (cd) leaves it where it is.
+            dataDir = std::filesystem::absolute(*options.dataDir);
             std::filesystem::create_directories(dataDir);
         } else {
             scratch = std::make_unique<TemporaryFolder>("quillan-driver");
             dataDir = scratch->path();
         }
+        // Paths inside the data folder print as DATA/..., whichever folder this run has.
+        std::error_code error;
+        MaskingBuffer masked(*std::cout.rdbuf(),
+                             {std::filesystem::absolute(dataDir).string(),
+                              std::filesystem::canonical(dataDir, error).string()},
+                             "DATA");
+        std::ostream out(&masked);
         Harness harness(dataDir, options.clock);
         // The user's desktop, for the shortcuts the program puts there; its programs menu it makes itself.
         std::filesystem::create_directories(harness.services.desktop.desktop);
-        Driver driver(harness, std::cin, std::cout, options.echo);
+        if (options.echoHost)
+            harness.net.echoHost = *options.echoHost;
+        Driver driver(harness, std::cin, out, options.echo);
         driver.run();
         return 0;
     } catch (const std::exception& error) {

@@ -4,6 +4,7 @@
 #include "PhonebookEntryDialog.h"
 #include "ProgramIcon.h"
 
+#include "forms/CallProcedures.h"
 #include "forms/frmConfig.h"
 #include "forms/frmStart.h"
 #include "modules/ProgramTitle.h"
@@ -11,13 +12,29 @@
 #include <QCoreApplication>
 #include <QDir>
 
+#include <QApplication>
+#include <QThread>
+#include <QTimer>
+#include <QWidget>
+#include <cstdio>
+
 namespace quillan {
 
 namespace {
+// Windows that wait for an answer are closed one after another for about two seconds; then the end goes
+// ahead regardless.
+constexpr int kEndAttempts = 40;
+constexpr int kEndRetryMs = 50;
+
 LinuxDialUpOptions dialUpOptions(const ProgramOptions& options) {
     LinuxDialUpOptions dialUp;
     dialUp.phonebook = options.phonebook;
     dialUp.pppdRunFolder = options.pppdRunDir;
+    dialUp.peersFolder = options.peersDir;
+    if (options.trace)
+        dialUp.trace = [](std::string_view line) {
+            std::fprintf(stderr, "quillan: %.*s\n", static_cast<int>(line.size()), line.data());
+        };
     dialUp.wvdialFiles = {"/etc/wvdial.conf", QDir::home().filePath(".wvdialrc").toStdString()};
     return dialUp;
 }
@@ -32,13 +49,24 @@ std::vector<std::string> launcherCommand(const ProgramOptions& options) {
         command.insert(command.end(), {"--data-dir", std::filesystem::absolute(options.dataDir).string()});
     return command;
 }
+
+SntpOptions timeOptions(const ProgramOptions& options) {
+    SntpOptions time;
+    if (!options.timeServer.empty())
+        time.host = options.timeServer;
+    time.port = options.timePort;
+    return time;
+}
 } // namespace
 
 Program::Program(const ProgramOptions& options)
     : m_tray(programIcon()),
-      m_services{m_boxes, m_clock, m_pump, m_tray, m_modal, m_processes, options.dataDir, {&m_views, &m_modal, &m_end},
+      m_services{m_boxes, m_clock, m_pump, m_tray, m_modal, m_processes, m_sound, m_browser, m_drives,
+                 options.dataDir, {&m_views, &m_modal, &m_end},
                  userDesktopPlaces(launcherCommand(options), kDesktopIcon)},
-      m_dialUp(m_eventLoop, dialUpOptions(options)) {
+      m_dialUp(m_eventLoop, dialUpOptions(options)), m_resolver(m_eventLoop), m_echo(m_eventLoop, m_resolver),
+      m_hostLookup(m_resolver), m_finger(m_eventLoop, m_resolver), m_whois(m_eventLoop, m_resolver),
+      m_time(m_eventLoop, m_resolver, timeOptions(options)), m_net{m_echo, m_hostLookup, m_finger, m_whois, m_time}, m_mail(m_eventLoop), m_mail1(m_eventLoop) {
     m_dialUp.entryEditor = [this](const PhonebookEntry& entry, const std::vector<WvdialDialer>& dialers) {
         std::vector<std::string> taken;
         for (std::int16_t i = 0; i < m_dialUp.EntryCount(); ++i)
@@ -59,7 +87,9 @@ Program::Program(const ProgramOptions& options)
     m_dialUp.dialerImported = [this](const std::string& entryName, const WvdialDialer& dialer) {
         m_module1.importedprofile = ImportedProfile{entryName, dialer.username, dialer.password, dialer.alternates};
     };
-    m_forms = std::make_unique<Forms>(m_services, m_module1, m_dialUp);
+    if (!options.echoHost.empty())
+        m_net.echoHost = options.echoHost;
+    m_forms = std::make_unique<Forms>(m_services, m_module1, m_dialUp, m_net, MailControls{m_mail, m_mail1});
     m_tray.message = [this](int message) {
         if (frmStart* console = m_forms->peek<frmStart>())
             console->trayMessage(message);
@@ -79,6 +109,24 @@ void Program::restoreConsole() {
     } else if (frmStart* console = m_forms->peek<frmStart>()) {
         console->trayMessage(kTrayLeftUp);
     }
+}
+
+void Program::endSession() {
+    // Also during start-up: a window it opened may be waiting for an answer.
+    if (!m_forms->peek<frmStart>())
+        return;
+    // A window waiting for an answer runs a loop of its own; it is closed first, as the user would, so
+    // that the windows unload from the main loop and not under the feet of that window's handler.
+    QWidget* waiting = QApplication::activeModalWidget();
+    if (waiting || QThread::currentThread()->loopLevel() > 1) {
+        if (waiting)
+            waiting->close();
+        if (++m_endAttempts < kEndAttempts) {
+            QTimer::singleShot(kEndRetryMs, [this] { endSession(); });
+            return;
+        }
+    }
+    CallProcedures(*m_forms).endSession();
 }
 
 void Program::start() {

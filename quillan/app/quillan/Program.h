@@ -3,18 +3,29 @@
 #include "ProgramEnd.h"
 #include "ProgramOptions.h"
 
+#include "CanberraSoundPlayer.h"
+#include "GioBrowserLauncher.h"
 #include "QtEventLoop.h"
 #include "QtEventPump.h"
 #include "QtFormObserver.h"
 #include "QtMessageBoxes.h"
 #include "QtModalLoop.h"
-#include "QtProcessStarter.h"
+#include "LinuxProcessStarter.h"
 #include "QtTrayIcon.h"
 #include "SystemClock.h"
 
+#include "controls/AresHostLookup.h"
+#include "controls/AresResolver.h"
 #include "controls/LinuxDialUp.h"
+#include "controls/LinuxFinger.h"
+#include "controls/LinuxIcmpEcho.h"
+#include "controls/LinuxWhoIs.h"
+#include "controls/NetControls.h"
+#include "controls/SntpTime.h"
+#include "controls/Pop3Mail.h"
 #include "forms/Forms.h"
 #include "modules/Module1.h"
+#include "runtime/MountTable.h"
 #include "runtime/Services.h"
 
 #include <functional>
@@ -36,6 +47,9 @@ public:
     void start();
     // Brings the main console back, as a click on the tray icon does, once start-up is over.
     void restoreConsole();
+    // The program is told to end from outside (logout, a termination signal): a call that is up is hung
+    // up and accounted, then every window unloads, which ends the program.
+    void endSession();
 
     Forms& forms() { return *m_forms; }
     Module1& module1() { return m_module1; }
@@ -53,13 +67,26 @@ private:
     QtEventPump m_pump;
     QtTrayIcon m_tray;
     QtModalLoop m_modal;
-    QtProcessStarter m_processes;
+    LinuxProcessStarter m_processes;
+    CanberraSoundPlayer m_sound{CanberraSoundPlayer::programSoundFolders()};
+    GioBrowserLauncher m_browser;
+    MountTable m_drives;
     ProgramEnd m_end;
     Services m_services;
     Module1 m_module1;
     LinuxDialUp m_dialUp;
+    AresResolver m_resolver;
+    LinuxIcmpEcho m_echo;
+    AresHostLookup m_hostLookup;
+    LinuxFinger m_finger;
+    LinuxWhoIs m_whois;
+    SntpTime m_time;
+    NetControls m_net;
+    Pop3Mail m_mail;
+    Pop3Mail m_mail1;
     std::unique_ptr<Forms> m_forms;
     bool m_started = false;
+    int m_endAttempts = 0;
     // Declared last so that the windows go before the forms they show.
     QtFormObserver m_views;
 };

@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <system_error>
 
 namespace quillan {
@@ -59,13 +60,52 @@ CommandLine programCommandLine() {
           "folder of the settings, the monthly call logs and the phonebook (default $QUILLAN_DATA_DIR, "
           "else $XDG_CONFIG_HOME/quillan, else ~/.config/quillan)"},
          {"phonebook", "FILE", "phonebook file (default phonebook.ini in the data folder)"},
+         {"peers-dir", "DIR", "where the system's pppd peers are (default /etc/ppp/peers)"},
          {"pppd-run-dir", "DIR", "where pppd keeps its pid files (default /run)"},
-         {"screenshots", "DIR", "save a picture of every window shown into DIR, print each path, quit when done"}},
+         {"time-server", "HOST", "time server of the Net Toolkit, as HOST or HOST:PORT (default pool.ntp.org)"},
+         {"echo-host", "HOST", "host the keep-alive echoes go to (default www.debian.org)"},
+         {"trace", "",
+          "write every line to and from the modem, each state of the dialer and pppd's messages to standard "
+          "error (passwords masked)"},
+         {"screenshots", "DIR", "save a picture of every window shown into DIR, print each path, quit when done"},
+         {"demo-pace", "N",
+          "with --screenshots: run the demonstration N times faster (its pauses and the windows' timers)"},
+         {"quit-after-first-paint", "", "print when the first window has been painted and quit (start-up timing)"}},
         "See quillan(1) for the files, the environment and the groups a user needs to dial.\n");
 }
 
+namespace {
+// HOST, HOST:PORT, or [ADDRESS]:PORT for IPv6.
+void readTimeServer(std::string host, ProgramOptions& options) {
+    const std::size_t colon = host.rfind(':');
+    if (colon != std::string::npos && colon > 0 && (host.find(':') == colon || host.starts_with('['))) {
+        const std::string digits = host.substr(colon + 1);
+        char* end = nullptr;
+        const long port = digits.empty() ? 0 : std::strtol(digits.c_str(), &end, 10);
+        if (end && *end == '\0' && port > 0 && port < 65536) {
+            options.timePort = static_cast<int>(port);
+            host.resize(colon);
+        }
+    }
+    if (host.size() >= 2 && host.starts_with('[') && host.ends_with(']'))
+        host = host.substr(1, host.size() - 2);
+    options.timeServer = host;
+}
+
+int demoPace(const std::string& text) {
+    char* end = nullptr;
+    const long pace = std::strtol(text.c_str(), &end, 10);
+    if (text.empty() || *end != '\0' || pace < 1 || pace > kFastestDemoPace)
+        throw UsageError("--demo-pace takes a whole number from 1 to " + std::to_string(kFastestDemoPace));
+    return static_cast<int>(pace);
+}
+} // namespace
+
 ProgramOptions programOptions(const CommandLine& commandLine) {
     ProgramOptions options;
+    // A wrong value is refused before anything is made.
+    if (std::optional<std::string> pace = commandLine.value("demo-pace"))
+        options.demoPace = demoPace(*pace);
     if (std::optional<std::string> dataDir = commandLine.value("data-dir"))
         options.dataDir = *dataDir;
     else
@@ -75,10 +115,18 @@ ProgramOptions programOptions(const CommandLine& commandLine) {
     const std::optional<std::filesystem::path> standard = standardDataDir();
     options.standardDataDir = standard && std::filesystem::equivalent(options.dataDir, *standard, error);
     options.phonebook = commandLine.value("phonebook").value_or((options.dataDir / "phonebook.ini").string());
+    if (std::optional<std::string> peersDir = commandLine.value("peers-dir"))
+        options.peersDir = *peersDir;
     if (std::optional<std::string> pppdRunDir = commandLine.value("pppd-run-dir"))
         options.pppdRunDir = *pppdRunDir;
+    if (std::optional<std::string> timeServer = commandLine.value("time-server"))
+        readTimeServer(*timeServer, options);
+    if (std::optional<std::string> echoHost = commandLine.value("echo-host"))
+        options.echoHost = *echoHost;
+    options.trace = commandLine.isSet("trace");
     if (std::optional<std::string> screenshots = commandLine.value("screenshots"))
         options.screenshots = *screenshots;
+    options.quitAfterFirstPaint = commandLine.isSet("quit-after-first-paint");
     return options;
 }
 

@@ -5,6 +5,7 @@
 #include <QPointer>
 #include <QTimer>
 
+#include <algorithm>
 #include <cstdio>
 
 namespace quillan {
@@ -12,9 +13,13 @@ namespace quillan {
 namespace {
 constexpr int kSettleMs = 250;
 constexpr int kReadingMs = 400;
+// Time enough for a window to paint, however fast the demonstration runs.
+constexpr int kShortestWaitMs = 20;
 } // namespace
 
-ScreenshotRecorder::ScreenshotRecorder(std::filesystem::path folder) : m_folder(std::move(folder)) {
+ScreenshotRecorder::ScreenshotRecorder(std::filesystem::path folder, int pace)
+    : m_folder(std::move(folder)), m_settleMs(std::max(kSettleMs / pace, kShortestWaitMs)),
+      m_readingMs(std::max(kReadingMs / pace, kShortestWaitMs)) {
     std::filesystem::create_directories(m_folder);
 }
 
@@ -31,7 +36,7 @@ void ScreenshotRecorder::save(QWidget& window, const std::string& name) {
 
 void ScreenshotRecorder::shootSoon(QWidget& window, const std::string& name) {
     QPointer<QWidget> target(&window);
-    QTimer::singleShot(kSettleMs, [this, target, name] {
+    QTimer::singleShot(m_settleMs, [this, target, name] {
         if (target && target->isVisible())
             save(*target, name);
     });
@@ -39,7 +44,7 @@ void ScreenshotRecorder::shootSoon(QWidget& window, const std::string& name) {
 
 void ScreenshotRecorder::shootAndAnswer(QMessageBox& box) {
     QPointer<QMessageBox> target(&box);
-    QTimer::singleShot(kReadingMs, [this, target] {
+    QTimer::singleShot(m_readingMs, [this, target] {
         if (!target)
             return;
         save(*target, "message-" + target->windowTitle().toStdString());

@@ -2,9 +2,11 @@
 
 #include "ProcessAge.h"
 #include "Program.h"
+#include "TimerBinding.h"
 
 #include "PhonebookEntryDialog.h"
 
+#include "forms/frmNetToolkit.h"
 #include "forms/frmStart.h"
 #include "runtime/CheckBox.h"
 #include "runtime/CommandButton.h"
@@ -28,7 +30,10 @@ using namespace std::chrono_literals;
 
 namespace {
 constexpr auto kPollInterval = 100ms;
+constexpr auto kShortestPollInterval = 10ms;
 constexpr auto kStartUpOnlyTime = 3s;
+// The longest an auto-dial of the start-up, redials included, is followed before the program quits.
+constexpr auto kAutoDialTime = 60s;
 // The demo's virtual network: the busy line's first alternate is busy too, the second answers.
 constexpr const char* kBusyAlternate = "5550201";
 constexpr const char* kAnsweringAlternate = "5550202";
@@ -42,8 +47,9 @@ void say(const std::string& line) {
 }
 } // namespace
 
-ScreenshotSession::ScreenshotSession(Program& program, std::filesystem::path folder)
-    : m_program(program), m_recorder(std::move(folder)) {
+ScreenshotSession::ScreenshotSession(Program& program, std::filesystem::path folder, int pace)
+    : m_program(program), m_recorder(std::move(folder), pace), m_pace(pace) {
+    TimerBinding::setPace(pace);
     program.services().observers.push_back(this);
     program.views().windowExposed = [this](Form& form, QWidget& window) {
         noteWindowShown();
@@ -69,7 +75,7 @@ ScreenshotSession::ScreenshotSession(Program& program, std::filesystem::path fol
     planDemoCall();
     m_stepStarted = std::chrono::steady_clock::now();
     QObject::connect(&m_poll, &QTimer::timeout, [this] { poll(); });
-    m_poll.start(kPollInterval);
+    m_poll.start(std::max<std::chrono::milliseconds>(kPollInterval / m_pace, kShortestPollInterval));
 }
 
 ScreenshotSession::~ScreenshotSession() {
@@ -78,6 +84,7 @@ ScreenshotSession::~ScreenshotSession() {
     m_program.views().windowExposed = nullptr;
     m_program.boxes().shown = nullptr;
     m_program.entryEditorOpened = nullptr;
+    TimerBinding::setPace(1);
 }
 
 void ScreenshotSession::noteWindowShown() {
@@ -97,15 +104,48 @@ void ScreenshotSession::controlChanged(Control& control, Property property) {
         say("status: " + line);
 }
 
+void ScreenshotSession::planConnectActionWindows() {
+    // Each window is opened as a user would, pictured, and closed again with the settings as they were.
+    act("open the program launcher", [this] {
+        control<TabControl>("frmConfig", "SSTab1").setTab(3);
+        click("frmConfig", "checkLaunchPrograms");
+        click("frmConfig", "cmdLaunchPrograms");
+        click("frmProgramLauncher", "checkActivateProgram1");
+    });
+    pause(500ms);
+    act("picture of the launcher", [this] { shoot("frmProgramLauncher", "frmProgramLauncher"); });
+    act("open the program picker", [this] { click("frmProgramLauncher", "cmdBrowseProgramLocation1"); });
+    pause(500ms);
+    act("picture of the picker", [this] { shoot("frmBrowseProgram", "frmBrowseProgram"); });
+    act("close the launcher", [this] {
+        click("frmBrowseProgram", "Command2");
+        click("frmProgramLauncher", "checkActivateProgram1");
+        click("frmProgramLauncher", "cmdOKProgram");
+        click("frmConfig", "checkLaunchPrograms");
+    });
+    act("open the sound window", [this] {
+        click("frmConfig", "checkPlaySound");
+        click("frmConfig", "cmdShowSound");
+        click("frmSound", "optionPlayCustomSound");
+    });
+    pause(500ms);
+    act("picture of the sound window", [this] { shoot("frmSound", "frmSound"); });
+    act("close the sound window", [this] {
+        click("frmSound", "optionPlayDefaultSound");
+        click("frmSound", "cmdSoundOK");
+        click("frmConfig", "checkPlaySound");
+    });
+}
+
 void ScreenshotSession::planDemoCall() {
     waitFor("the first window", [this] { return visible("frmConfig") || visible(frmStart::kName); }, 30s);
     act("check for a first run", [this] {
         // Someone's own settings may name real modems: calls are dialed only on a fresh folder.
         if (m_program.module1().firstrun == "true")
             return;
-        say("not a first run: the windows of the start-up only, no call is dialed");
+        say("not a first run: the windows of the start-up only, no call is dialed but the auto-dial");
         m_next = m_steps.size();
-        QTimer::singleShot(kStartUpOnlyTime, [] { QCoreApplication::quit(); });
+        quitAfterStartUp(std::chrono::steady_clock::now());
     });
     pause(1s);
     for (int page = 0; page < 5; ++page) {
@@ -117,6 +157,7 @@ void ScreenshotSession::planDemoCall() {
         act("picture of the page", [this, page] { shoot("frmConfig", "frmConfig-page" + std::to_string(page)); });
         pause(400ms);
     }
+    planConnectActionWindows();
     act("show the timer console and the cost of each call, at ten cents a minute", [this] {
         click("frmConfig", "checkDisplayTimer");
         click("frmConfig", "checkConnectionCost");
@@ -144,6 +185,18 @@ void ScreenshotSession::planDemoCall() {
     act("close the help", [this] { click("frmHelpStart", "cmdHelpStartOK"); });
 
     planCall(0, "clean");
+    act("look up localhost in the Net Toolkit", [this] {
+        click(frmStart::kName, "cmdNetTools");
+        control<TabControl>(frmNetToolkit::kName, "SSTab1").setTab(kPageGetHost);
+        type(frmNetToolkit::kName, "txtHostName", "localhost");
+        click(frmNetToolkit::kName, "cmdGetAddress");
+    });
+    waitFor("the address of localhost",
+            [this] { return !control<TextBox>(frmNetToolkit::kName, "txtIPAddress").text().empty(); }, 10s);
+    pause(600ms);
+    act("picture of the Net Toolkit", [this] { shoot(frmNetToolkit::kName, "frmNetToolkit-get-host"); });
+    pause(600ms);
+    act("close the Net Toolkit", [this] { click(frmNetToolkit::kName, "Command1"); });
     act("hang up with the button", [this] { click(frmStart::kName, "cmdHangup"); });
     pause(1500ms);
     act("picture after the hang-up", [this] { shoot(frmStart::kName, "frmStart-clean-hung-up"); });
@@ -247,6 +300,16 @@ void ScreenshotSession::closeCallWindows() {
     });
 }
 
+void ScreenshotSession::quitAfterStartUp(std::chrono::steady_clock::time_point since) {
+    const auto waited = std::chrono::steady_clock::now() - since;
+    // A dial that the start-up began (the auto-dial) is followed to its end: connected or given up.
+    if (waited >= kStartUpOnlyTime / m_pace && (m_program.module1().dialing != "true" || waited >= kAutoDialTime)) {
+        QCoreApplication::quit();
+        return;
+    }
+    QTimer::singleShot(kPollInterval, [this, since] { quitAfterStartUp(since); });
+}
+
 void ScreenshotSession::waitFor(std::string what, std::function<bool()> ready, std::chrono::milliseconds timeout) {
     m_steps.push_back({std::move(what), std::move(ready), nullptr, timeout});
 }
@@ -256,6 +319,7 @@ void ScreenshotSession::act(std::string what, std::function<void()> action) {
 }
 
 void ScreenshotSession::pause(std::chrono::milliseconds time) {
+    time /= m_pace;
     auto until = std::make_shared<std::chrono::steady_clock::time_point>();
     m_steps.push_back({"pause", [until, time] {
                            const auto now = std::chrono::steady_clock::now();

@@ -22,9 +22,10 @@ class Program;
 // data folder, configure and save; dial the clean line and hang up with the button;
 // give the busy line its alternate numbers, dial it through the redials and hang up from the tray menu;
 // dial the line that drops by itself; exit. A folder that is not a first run gets pictures of its start-up only.
+// A pace above 1 runs the same demonstration that many times faster: its pauses and the windows' timers.
 class ScreenshotSession : public FormObserver {
 public:
-    ScreenshotSession(Program& program, std::filesystem::path folder);
+    ScreenshotSession(Program& program, std::filesystem::path folder, int pace = 1);
     ~ScreenshotSession() override;
     ScreenshotSession(const ScreenshotSession&) = delete;
     ScreenshotSession& operator=(const ScreenshotSession&) = delete;
@@ -41,10 +42,13 @@ private:
     };
 
     void noteWindowShown();
+    void planConnectActionWindows();
     void planDemoCall();
     // A new connection through the entry editor, its credentials in Quillan, and a desktop shortcut.
     void planNewConnection();
     void planShortcut();
+    // Quits once the start-up's windows have been seen and no dial is going on.
+    void quitAfterStartUp(std::chrono::steady_clock::time_point since);
     // Dials the profile at that line of the configuration console's list and waits for the connection.
     void planCall(int profile, const std::string& line);
     void closeCallWindows();
@@ -64,6 +68,7 @@ private:
 
     Program& m_program;
     ScreenshotRecorder m_recorder;
+    int m_pace;
     std::vector<Step> m_steps;
     size_t m_next = 0;
     std::chrono::steady_clock::time_point m_stepStarted;

@@ -10,17 +10,38 @@ namespace quillan {
 
 // One running Quillan per data folder. A second start hands over to the first, which brings its main
 // console back: the way back when the console is hidden and no tray icon can be shown.
+//
+// The running one holds a lock beside its socket; the kernel lets the lock go with the process, so a
+// socket left by a Quillan that was killed is known to be stale and taken over.
 class SingleInstance {
 public:
-    explicit SingleInstance(const std::filesystem::path& dataDir);
+    enum class Start {
+        // No other Quillan runs on this data folder: this one goes on, and should listen.
+        First,
+        // Another one took the request to bring its console back: this one should end.
+        HandedOver,
+        // Another one runs but did not answer in time: this one should end too, or two would share the files.
+        Unanswered,
+    };
 
-    // True when another Quillan on the same data folder took the request; this one should then end.
-    bool handOver();
-    // Listens for later starts; called with each one.
+    explicit SingleInstance(const std::filesystem::path& dataDir);
+    ~SingleInstance();
+    SingleInstance(const SingleInstance&) = delete;
+    SingleInstance& operator=(const SingleInstance&) = delete;
+
+    Start handOver();
+    // Listens for later starts; called with each one. Only after handOver answered First.
     void listen(std::function<void()> anotherStart);
 
+    // The socket's path (in $XDG_RUNTIME_DIR, else in a folder of this user's own under the temporary folder).
+    const QString& socketPath() const { return m_socketPath; }
+    // Why there is no single-instance guard, or "" when there is one.
+    const std::string& problem() const { return m_problem; }
+
 private:
-    QString m_name;
+    QString m_socketPath;
+    std::string m_problem;
+    int m_lock = -1;
     QLocalServer m_server;
 };
 

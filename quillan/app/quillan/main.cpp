@@ -1,15 +1,20 @@
+#include "FirstPaintProbe.h"
 #include "Program.h"
 #include "ProgramIcon.h"
 #include "ProgramOptions.h"
 #include "ScreenshotSession.h"
+#include "SessionQuit.h"
 #include "SingleInstance.h"
+#include "TerminationSignals.h"
 
 #include "forms/frmStart.h"
 
 #include <QApplication>
+#include <QMessageBox>
 
 #include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <memory>
 #include <optional>
 
@@ -31,8 +36,15 @@ int main(int argc, char** argv) {
     quillan::ProgramOptions options;
     try {
         options = quillan::programOptions(commandLine);
+    } catch (const quillan::UsageError& error) {
+        return *commandLine.finish(commandLine.refuse(error.what()));
     } catch (const quillan::DataFolderError& error) {
         std::fprintf(stderr, "quillan: %s\n", error.what());
+        // Started from the desktop's menu, nobody reads standard error.
+        if (displayAvailable()) {
+            QApplication app(argc, argv);
+            QMessageBox::critical(nullptr, "Quillan", QString::fromLocal8Bit(error.what()));
+        }
         return 1;
     }
     if (!displayAvailable()) {
@@ -48,19 +60,53 @@ int main(int argc, char** argv) {
     // The console may live in the tray with no window shown; only the exit commands end the program.
     QApplication::setQuitOnLastWindowClosed(false);
 
+    std::unique_ptr<quillan::FirstPaintProbe> probe;
+    if (options.quitAfterFirstPaint)
+        probe = std::make_unique<quillan::FirstPaintProbe>();
+
     quillan::SingleInstance instance(options.dataDir);
-    if (!options.screenshots && instance.handOver()) {
-        std::printf("Quillan is already running on %s: its console is brought back.\n", options.dataDir.c_str());
-        return 0;
+    if (!options.screenshots) {
+        switch (instance.handOver()) {
+        case quillan::SingleInstance::Start::First: break;
+        case quillan::SingleInstance::Start::HandedOver:
+            std::printf("Quillan is already running on %s: its console is brought back.\n", options.dataDir.c_str());
+            return 0;
+        case quillan::SingleInstance::Start::Unanswered:
+            std::fprintf(stderr,
+                         "quillan: Quillan is already running on %s but does not answer; end it, or start this one "
+                         "with another --data-dir.\n",
+                         options.dataDir.c_str());
+            return 1;
+        }
     }
 
-    quillan::Program program(options);
-    instance.listen([&program] { program.restoreConsole(); });
-    std::unique_ptr<quillan::ScreenshotSession> session;
-    if (options.screenshots)
-        session = std::make_unique<quillan::ScreenshotSession>(program, *options.screenshots);
-    program.start();
-    if (!program.forms().peek<quillan::frmStart>())
-        return 0;
-    return QApplication::exec();
+    // A failure the start-up could not handle itself still reaches the user, as a message, not an abort.
+    try {
+        quillan::Program program(options);
+        // Ended from outside, a call that is up is hung up and counted first, as the exit command's Yes does.
+        quillan::TerminationSignals termination([&program](int) { program.endSession(); });
+        // The session manager ends the program at logout by quitting it; the loop's end is the last chance.
+        quillan::SessionQuit logout([&program] { program.endSession(); });
+        QObject::connect(&app, &QCoreApplication::aboutToQuit, [&program] { program.endSession(); });
+        if (!options.screenshots) {
+            instance.listen([&program] { program.restoreConsole(); });
+            if (!instance.problem().empty())
+                std::fprintf(stderr, "quillan: a second start cannot bring this one's console back: %s\n",
+                             instance.problem().c_str());
+        }
+        std::unique_ptr<quillan::ScreenshotSession> session;
+        if (options.screenshots)
+            session = std::make_unique<quillan::ScreenshotSession>(program, *options.screenshots, options.demoPace);
+        program.start();
+        if (!program.forms().peek<quillan::frmStart>())
+            return 0;
+        return QApplication::exec();
+    } catch (const std::exception& error) {
+        const QString text = QString("Quillan cannot go on: %1\n\nNothing was saved or changed. Start Quillan "
+                                     "again; if this comes back, check the data folder %2.")
+                                 .arg(QString::fromLocal8Bit(error.what()), QString::fromStdString(options.dataDir));
+        std::fprintf(stderr, "quillan: %s\n", text.toLocal8Bit().constData());
+        QMessageBox::critical(nullptr, "Quillan", text);
+        return 1;
+    }
 }

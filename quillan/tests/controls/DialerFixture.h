@@ -24,6 +24,10 @@ protected:
         script.timings = ModemTimings{0.0, 0.0, 0.05};
         modem = std::make_unique<PtyModemHost>(loop, script);
         options.pppdRunFolder = folder.path();
+        options.lockFolder = folder.path();
+        std::filesystem::create_directory(folder.path() / "peers");
+        options.peersFolder = folder.path() / "peers";
+        folder.write("peers/quillan", "noauth\n");
         options.timeouts = DialTimeouts{2000, 5000, 5000, 5000, 20};
     }
 

@@ -211,12 +211,12 @@ TEST_F(DialingTest, theEntrysInitCommandsReachTheModem) {
     EXPECT_EQ(lastText(), "Disconnected: the modem rejected a command");
 }
 
-TEST_F(DialingTest, aMissingDeviceEndsTheDialWithTheSystemsReason) {
+TEST_F(DialingTest, aMissingDeviceEndsTheDialBeforeItStarts) {
     makeDialer("[Gone]\nPhoneNumber=1\nDevice=" + (folder.path() / "ttyNone").string() + "\n");
     ASSERT_TRUE(dial("Gone"));
-    EXPECT_EQ(states(), (States{0, kStateDisconnected}));
-    EXPECT_EQ(lastText(), "Disconnected: cannot open " + (folder.path() / "ttyNone").string() +
-                              ": No such file or directory");
+    EXPECT_EQ(states(), (States{kStateDisconnected}));
+    EXPECT_EQ(lastText(), "Disconnected: there is no modem at " + (folder.path() / "ttyNone").string() +
+                              ": check that it is plugged in and that the entry names it");
 }
 
 TEST_F(DialingTest, aFileThatIsNoSerialLineIsRefused) {
@@ -254,4 +254,27 @@ TEST_F(DialingTest, isConnectedSpeaksOnlyForTheEntryOfTheCall) {
     EXPECT_FALSE(dialer->IsConnected());
     dialer->setEntryName("Work");
     EXPECT_TRUE(dialer->IsConnected());
+}
+
+TEST_F(DialingTest, theNumberDialedIsTheOneWrittenUntilLoadEntryElseTheEntrysOwn) {
+    ASSERT_EQ(script.addLine("5550100 = BUSY"), "");
+    makeDialer(onModem("Work", "5550100") + onModem("Home", "5550200"));
+    // Start-up's auto-dial and a redial with alternates off name the entry only.
+    dialer->setEntryName("Home");
+    EXPECT_EQ(dialer->PhoneNumber(), "5550200");
+    ASSERT_TRUE(dialAgain("Home"));
+    EXPECT_EQ(seen.at(2).text, "Dialing 5550200");
+    EXPECT_EQ(seen.back().state, kStateConnected);
+    ASSERT_TRUE(dialAgain("Work"));
+    EXPECT_EQ(lastText(), "Disconnected: the line is busy");
+    // A written number outlives a change of entry and is dialed again until LoadEntry.
+    dialer->setEntryName("");
+    dialer->setPhoneNumber("5550111");
+    ASSERT_TRUE(dialAgain("Work"));
+    ASSERT_TRUE(dialAgain("Work"));
+    EXPECT_EQ(seen.at(2).text, "Dialing 5550111");
+    dialer->LoadEntry();
+    EXPECT_EQ(dialer->PhoneNumber(), "5550100");
+    ASSERT_TRUE(dialAgain("Work"));
+    EXPECT_EQ(lastText(), "Disconnected: the line is busy");
 }

@@ -22,6 +22,7 @@ protected:
         options.phonebook = folder.write("phonebook.ini", phonebook);
         options.wvdialFiles = std::move(wvdialFiles);
         options.pppdRunFolder = folder.path();
+        options.peersFolder = folder.path() / "peers";
         dialer = std::make_unique<LinuxDialUp>(loop, options);
         return *dialer;
     }
@@ -36,6 +37,25 @@ protected:
         }
         children.push_back(pid);
         // Until it has started, the child still bears this program's name.
+        for (int tries = 0; tries < 400 && command(pid) != "pppd"; ++tries)
+            ::usleep(5000);
+        return pid;
+    }
+
+    // A process named pppd with the given arguments on its command line, as ps shows a call.
+    pid_t startPppdCalling(const std::vector<std::string>& args) {
+        if (!std::filesystem::exists(folder.path() / "pppd-sh"))
+            std::filesystem::copy_file("/bin/sh", folder.path() / "pppd-sh");
+        pid_t pid = ::fork();
+        if (pid == 0) {
+            std::vector<const char*> argv{"pppd", "-c", "while :; do sleep 1; done"};
+            for (const std::string& arg : args)
+                argv.push_back(arg.c_str());
+            argv.push_back(nullptr);
+            ::execv((folder.path() / "pppd-sh").c_str(), const_cast<char* const*>(argv.data()));
+            ::_exit(127);
+        }
+        children.push_back(pid);
         for (int tries = 0; tries < 400 && command(pid) != "pppd"; ++tries)
             ::usleep(5000);
         return pid;
@@ -256,4 +276,78 @@ TEST_F(PhonebookSideTest, unreadablePidFilesAndUnsafeNamesAreNoConnection) {
     EXPECT_FALSE(dialUp.IsConnected());
     dialUp.setEntryName("");
     EXPECT_FALSE(dialUp.IsConnected());
+}
+
+// Calls started outside the program are found by the pppd processes' own words, whatever the pid file.
+TEST_F(PhonebookSideTest, anOutsidePppdIsAdoptedByTheCallItsCommandLineNames) {
+    struct Case {
+        const char* pidFile;
+        std::vector<std::string> args;
+        const char* upEntry; // "" when no entry is up
+    };
+    const Case cases[] = {
+        {"ppp0.pid", {"call", "Home"}, "Home"},
+        {"ppp1.pid", {"nodetach", "linkname", "Home", "call", "isp"}, "Home"},
+        {"ppp2.pid", {"call", "quillan", "user", "bob", "ipparam", "Home"}, "Home"},
+        {"ppp-Work.pid", {"call", "other"}, "Work"},
+        {"ppp3.pid", {"call", "Elsewhere"}, ""},
+        {"ppp4.pid", {"/dev/ttyS0", "115200"}, ""},
+        {"pppx.pid", {"call", "Home"}, ""},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.pidFile);
+        LinuxDialUp& dialUp = dialerWith(kTwoEntries);
+        pid_t pppd = startPppdCalling(c.args);
+        std::ofstream(folder.path() / c.pidFile) << pppd << "\n";
+        for (const char* entry : {"Work", "Home"}) {
+            dialUp.setEntryName(entry);
+            EXPECT_EQ(dialUp.IsConnected(), std::string(c.upEntry) == entry) << entry;
+        }
+        std::filesystem::remove(folder.path() / c.pidFile);
+    }
+}
+
+TEST_F(PhonebookSideTest, anAdoptedCallThatEndsIsNoLongerUpThoughItsPidFileStays) {
+    LinuxDialUp& dialUp = dialerWith(kTwoEntries);
+    pid_t pppd = startPppdCalling({"call", "Home"});
+    std::ofstream(folder.path() / "ppp0.pid") << pppd << "\n";
+    dialUp.setEntryName("Home");
+    ASSERT_TRUE(dialUp.IsConnected());
+    ::kill(pppd, SIGKILL);
+    ::waitpid(pppd, nullptr, 0);
+    children.clear();
+    ::usleep(30000); // past the moment within which the entries of one scan share a look
+    EXPECT_FALSE(dialUp.IsConnected());
+}
+
+TEST_F(PhonebookSideTest, theSystemsPeersFollowThePhonebookReadOnly) {
+    std::filesystem::create_directories(folder.path() / "peers");
+    for (const char* name : {"provider", "quillan", "work~", ".hidden", "isp.dpkg-old", "zeta"})
+        folder.write(std::string("peers/") + name, "/dev/ttyS0\n");
+    LinuxDialUp& dialUp = dialerWith(kTwoEntries);
+    EXPECT_EQ(dialUp.EntryCount(), 4);
+    EXPECT_EQ(dialUp.Entry(2), "provider");
+    EXPECT_EQ(dialUp.Entry(3), "zeta");
+    bool edited = false;
+    dialUp.entryEditor = [&edited](const PhonebookEntry& entry, const std::vector<WvdialDialer>&) {
+        edited = true;
+        return std::optional<LinuxDialUp::EditedEntry>(LinuxDialUp::EditedEntry{entry, std::nullopt});
+    };
+    dialUp.setEntryName("provider");
+    dialUp.EditEntry();
+    EXPECT_FALSE(edited);
+    EXPECT_EQ(dialUp.editRefusal(), "provider is a connection of the system's pppd; change it in " +
+                                        (folder.path() / "peers" / "provider").string() + " as root");
+    folder.write("peers/later", "");
+    dialUp.Refresh();
+    EXPECT_EQ(dialUp.Entry(2), "later");
+    // An entry created now is still the last one listed, and a peers file the phonebook names is its entry.
+    dialUp.entryEditor = [](const PhonebookEntry&, const std::vector<WvdialDialer>&) {
+        return std::optional<LinuxDialUp::EditedEntry>(
+            LinuxDialUp::EditedEntry{PhonebookEntry{"zeta", "5550111", "virtual"}, std::nullopt});
+    };
+    dialUp.CreateEntry();
+    ASSERT_EQ(dialUp.EntryCount(), 5);
+    EXPECT_EQ(dialUp.Entry(4), "zeta");
+    EXPECT_EQ(dialUp.Entry(3), "provider");
 }

@@ -4,6 +4,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <functional>
+
 using namespace quillan;
 using quillan::test::TempFolder;
 
@@ -163,4 +165,57 @@ TEST(PhonebookFile, renamingOntoAnotherEntryIsRefused) {
     EXPECT_NE(book.replace("B", PhonebookEntry{"A", "", "virtual", 115200, "", {}}), "");
     EXPECT_NE(book.replace("Z", PhonebookEntry{"Z", "", "virtual", 115200, "", {}}), "");
     EXPECT_EQ(names(book), (std::vector<std::string>{"A", "B"}));
+}
+
+TEST(PhonebookFile, aPhonebookThatCannotBeReadIsReportedAndNeverWrittenOver) {
+    TempFolder folder;
+    const std::string utf16("\xFF\xFE[\0A\0]\0", 8);
+    const struct {
+        const char* what;
+        std::function<void(const std::filesystem::path&)> make;
+        const char* reason;
+    } cases[] = {
+        {"folder", [](const auto& p) { std::filesystem::create_directory(p); }, "it is a folder"},
+        {"fifo", [](const auto& p) { ::mkfifo(p.c_str(), 0600); }, "named pipe"},
+        {"device", [](const auto& p) { std::filesystem::create_symlink("/dev/zero", p); }, "it is a device"},
+        {"utf16", [&](const auto& p) { folder.write(p.filename().string(), utf16); }, "UTF-16"},
+        {"huge", [&](const auto& p) { folder.write(p.filename().string(), "[A]\n" + std::string(1 << 20, ';')); },
+         "larger than 1024 KiB"},
+    };
+    for (const auto& bad : cases) {
+        const auto path = folder.path() / (std::string(bad.what) + ".ini");
+        bad.make(path);
+        const auto kind = std::filesystem::symlink_status(path).type();
+        const bool regular = kind == std::filesystem::file_type::regular;
+        const std::string before = regular ? folder.read(path.filename().string()) : "";
+        Phonebook book(path);
+        EXPECT_TRUE(book.entries().empty()) << bad.what;
+        EXPECT_NE(book.health().unreadable.find(bad.reason), std::string::npos)
+            << bad.what << ": " << book.health().unreadable;
+        EXPECT_FALSE(book.health().missing) << bad.what;
+        const std::string refusal = book.append(PhonebookEntry{"New", "1", "virtual", 115200, "", {}});
+        EXPECT_NE(refusal.find("cannot be read"), std::string::npos) << bad.what << ": " << refusal;
+        EXPECT_NE(book.replace("A", PhonebookEntry{"A", "1", "virtual", 115200, "", {}}), "") << bad.what;
+        EXPECT_EQ(std::filesystem::symlink_status(path).type(), kind) << bad.what;
+        if (regular) {
+            EXPECT_EQ(folder.read(path.filename().string()), before) << bad.what;
+        }
+    }
+    Phonebook missing(folder.path() / "missing.ini");
+    EXPECT_TRUE(missing.health().missing);
+    EXPECT_EQ(missing.health().unreadable, "");
+}
+
+TEST(PhonebookFile, aRepeatedSectionIsReportedAndItsEntryNotChangedOnlyHalfway) {
+    TempFolder folder;
+    const std::string text = "\xEF\xBB\xBF[A]\nPhoneNumber=1\n[B]\nPhoneNumber=2\n[A]\nPhoneNumber=3\n";
+    auto path = folder.write("phonebook.ini", text);
+    Phonebook book(path);
+    EXPECT_EQ(names(book), (std::vector<std::string>{"A", "B"})) << "a byte-order mark hides no section";
+    EXPECT_EQ(book.health().repeated, std::vector<std::string>{"A"});
+    const std::string refusal = book.replace("A", PhonebookEntry{"A", "9", "virtual", 115200, "", {}});
+    EXPECT_NE(refusal.find("more than one [A] section"), std::string::npos) << refusal;
+    EXPECT_EQ(folder.read("phonebook.ini"), text);
+    EXPECT_EQ(book.replace("B", PhonebookEntry{"B", "8", "virtual", 115200, "", {}}), "");
+    EXPECT_EQ(book.find("B")->phoneNumber, "8");
 }

@@ -17,35 +17,38 @@ bool holds(const std::vector<std::string>& args, const std::string& word) {
 
 } // namespace
 
-TEST(PppdArguments, thePasswordIsNeverOnTheCommandLine) {
+// A user in dip may give none of the options that need root: those live in the peers file.
+TEST(PppdArguments, onlyUnprivilegedOptionsAndNeverThePassword) {
     PppdPlan plan;
     plan.user = "CORP\\alice";
     plan.password = "s3cret-word";
-    plan.linkName = "Work";
+    plan.entry = "Work";
+    plan.speed = 57600;
     std::vector<std::string> args = PppdSession::arguments(plan);
-    for (const std::string& arg : args)
-        EXPECT_EQ(arg.find("s3cret"), std::string::npos) << arg;
-    EXPECT_TRUE(holds(args, "CORP\\alice"));
-    EXPECT_TRUE(holds(args, "passwordfd.so"));
-    EXPECT_TRUE(holds(args, "nodetach"));
-    EXPECT_TRUE(holds(args, "Work"));
-}
+    EXPECT_EQ(args, (std::vector<std::string>{"call", "quillan", "nodetach", "logfd", "2", "modem", "crtscts", "57600",
+                                              "user", "CORP\\alice", "passwordfd", "3", "ipparam", "Work"}));
+    for (const char* privileged : {"noauth", "linkname", "plugin", "defaultroute", "usepeerdns"})
+        EXPECT_FALSE(holds(args, privileged)) << privileged;
 
-TEST(PppdArguments, noPasswordNoUserAndUnsafeLinkNamesAreLeftOut) {
-    PppdPlan plan;
-    plan.linkName = "a/b";
-    plan.localLine = true;
-    std::vector<std::string> args = PppdSession::arguments(plan);
-    EXPECT_FALSE(holds(args, "passwordfd.so"));
-    EXPECT_FALSE(holds(args, "user"));
-    EXPECT_FALSE(holds(args, "linkname"));
-    EXPECT_TRUE(holds(args, "local"));
+    PppdPlan bare;
+    bare.localLine = true;
+    EXPECT_EQ(PppdSession::arguments(bare),
+              (std::vector<std::string>{"call", "quillan", "nodetach", "logfd", "2", "local", "nocrtscts"}));
+
+    PppdPlan systemPeers;
+    systemPeers.peers = "provider";
+    systemPeers.lineOptions = false;
+    systemPeers.user = "ignored";
+    EXPECT_EQ(PppdSession::arguments(systemPeers), (std::vector<std::string>{"call", "provider", "nodetach", "logfd", "2"}));
 }
 
 TEST(PppdLog, authenticationAndTheLocalAddressAreNoticed) {
     PppdOutput output;
     using E = PppdOutput::Event;
-    EXPECT_TRUE(output.feed("Plugin passwordfd.so loaded.\nUsing interface ppp0\nConnect: ppp0 <--> /dev/pts/3\n").empty());
+    EXPECT_EQ(output.feed("Plugin passwordfd.so loaded.\nSerial connection established.\nUsing interface ppp0\n"
+                          "Connect: ppp0 <--> /dev/pts/3\n"),
+              (std::vector<E>{E::SerialConnected, E::Negotiating}));
+    EXPECT_EQ(output.interfaceName(), "ppp0");
     EXPECT_EQ(output.feed("PAP authentication succ"), std::vector<E>{});
     EXPECT_EQ(output.feed("eeded\nlocal  IP address 10.0.0.2\nremote IP address 10.0.0.1\n"),
               (std::vector<E>{E::Authenticated, E::LinkUp}));

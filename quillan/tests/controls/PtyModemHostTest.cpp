@@ -26,6 +26,7 @@ public:
             ::close(m_fd);
         m_fd = -1;
     }
+    int fd() const { return m_fd; }
     void send(const std::string& text) { ASSERT_EQ(::write(m_fd, text.data(), text.size()), ssize_t(text.size())); }
     std::string take() {
         char buffer[512];
@@ -40,14 +41,22 @@ private:
 class PtyModemHostTest : public ::testing::Test {
 protected:
     PtyModemHostTest() { script.timings = ModemTimings{0.0, 0.0, 1.0}; }
+    // Sends a command and collects the answer up to its result line. The loop watches this side of
+    // the line too, so it wakes when the answer arrives here, not only when the modem's side stirs.
     std::string exchange(Line& line, const std::string& text) {
         line.send(text);
         std::string heard;
-        loop.runUntil([&] {
-            heard += line.take();
-            return heard.find("\r\n", 2) != std::string::npos;
-        }, 2000);
+        const EventLoop::Id watch = loop.watchReadable(line.fd(), [&] { heard += line.take(); });
+        loop.runUntil([&] { return endsWithResultLine(heard); }, 2000);
+        loop.unwatch(watch);
         return heard;
+    }
+
+    // An echo ends in a bare CR and a result starts with CR LF, so the answer is complete once a line
+    // end closes a line with text in it.
+    static bool endsWithResultLine(const std::string& heard) {
+        const std::size_t n = heard.size();
+        return n > 2 && heard.compare(n - 2, 2, "\r\n") == 0 && heard[n - 3] != '\r' && heard[n - 3] != '\n';
     }
 
     PollEventLoop loop;

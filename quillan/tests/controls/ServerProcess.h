@@ -45,6 +45,24 @@ inline bool acceptsConnections(int port, int ms) {
     return false;
 }
 
+// Whether a server has bound UDP port on 127.0.0.1 within ms (a bind of our own then fails).
+inline bool boundUdp(int port, int ms) {
+    auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);
+    do {
+        int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
+        sockaddr_in address{};
+        address.sin_family = AF_INET;
+        address.sin_port = htons(static_cast<uint16_t>(port));
+        address.sin_addr.s_addr = htonl(INADDR_LOOPBACK);
+        bool taken = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) != 0;
+        ::close(fd);
+        if (taken)
+            return true;
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    } while (std::chrono::steady_clock::now() < end);
+    return false;
+}
+
 // A server program run as a child of the test, ended with it.
 class ServerProcess {
 public:

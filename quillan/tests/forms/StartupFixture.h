@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
@@ -14,24 +15,27 @@ namespace quillan {
 class StartupFixture : public ::testing::Test {
 protected:
     StartupFixture()
-        : dataDir(std::filesystem::temp_directory_path() /
-                  ("quillan-test-" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "-" +
-                   ::testing::UnitTest::GetInstance()->current_test_info()->name())),
-          harness(makeDir(dataDir)) {}
+        : dataDir(makeDir()), harness(dataDir) {}
     ~StartupFixture() override { std::filesystem::remove_all(dataDir); }
 
-    static std::filesystem::path makeDir(const std::filesystem::path& dir) {
-        std::filesystem::remove_all(dir);
-        std::filesystem::create_directories(dir);
-        return dir;
+    // Unique, so that runs of the same test side by side cannot share a folder.
+    static std::filesystem::path makeDir() {
+        std::string pattern = (std::filesystem::temp_directory_path() /
+                               ("quillan-test-" +
+                                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-XXXXXX"))
+                                  .string();
+        return ::mkdtemp(pattern.data());
     }
 
     void addEntry(const std::string& name, const std::string& number = "5550100") {
         harness.dialUp.entries.push_back({name, number});
     }
 
+    // Readable by its owner only, as the program writes its own files.
     void writeFile(const std::string& name, const std::string& text) {
         std::ofstream(dataDir / name, std::ios::binary) << text;
+        std::filesystem::permissions(dataDir / name, std::filesystem::perms::owner_read |
+                                                         std::filesystem::perms::owner_write);
     }
 
     std::string readFile(const std::string& name) {

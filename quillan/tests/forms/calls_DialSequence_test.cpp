@@ -57,6 +57,18 @@ TEST_F(DialSequenceTest, connectedInTrayMode_addsTheTrayIconAndHidesTheConsole) 
     EXPECT_EQ(h.effects.take(), (std::vector<std::string>{"tray add \"Quillan\"", "hide frmStart"}));
 }
 
+TEST_F(DialSequenceTest, connectedInTrayModeWithoutATray_minimisesTheConsoleInstead) {
+    m().settings.traymode = "true";
+    h.tray.missing = true;
+    console->show();
+    console->cmdConnectDefault.userClick();
+    connect();
+    EXPECT_EQ(console->windowState(), WindowState::Minimized);
+    EXPECT_TRUE(console->visible());
+    EXPECT_EQ(h.boxes.take().size(), 1u);
+    EXPECT_EQ(statusLines().back(), "Connected to : Home");
+}
+
 TEST_F(DialSequenceTest, connectedInMinimiseMode_minimisesTheConsole) {
     m().settings.minimizemode = "true";
     console->cmdConnectDefault.userClick();

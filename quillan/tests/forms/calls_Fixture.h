@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -34,11 +35,11 @@ class CallsTest : public ::testing::Test {
 
     static std::filesystem::path makeDataDir() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-        auto path = std::filesystem::temp_directory_path() /
-                    ("quillan-calls-" + std::string(info->test_suite_name()) + "-" + info->name());
-        std::filesystem::remove_all(path);
-        std::filesystem::create_directories(path);
-        return path;
+        // Unique, so that runs of the same test side by side cannot share a folder.
+        std::string pattern = (std::filesystem::temp_directory_path() /
+                               ("quillan-calls-" + std::string(info->test_suite_name()) + "-" + info->name() + "-XXXXXX"))
+                                  .string();
+        return ::mkdtemp(pattern.data());
     }
 
     Module1& m() { return h.module1; }

@@ -141,6 +141,27 @@ TEST_F(HangUpAndExitTest, exitAnsweredYes_hangsUpRecordsTheCallAndEnds) {
     EXPECT_FALSE(monthLog("20261.txt").empty());
 }
 
+TEST_F(HangUpAndExitTest, endedFromOutside_endsTheCallAsExitYesDoesWithoutAsking) {
+    connectedCall();
+    h.clock.advance(100);
+    calls().endSession();
+    EXPECT_TRUE(h.boxes.take().empty());
+    EXPECT_EQ(h.dialUp.takeCalls(), std::vector<std::string>{"HangUp"});
+    EXPECT_EQ(monthLog("20261.txt"), " 100 \r\n");
+    EXPECT_EQ(m().connected, "false");
+    EXPECT_EQ(m().exiting, "true");
+    EXPECT_EQ(loaded("frmStart"), nullptr);
+}
+
+TEST_F(HangUpAndExitTest, endedFromOutsideWhileDialing_stopsTheDialAndRecordsNothing) {
+    console->cmdConnectDefault.userClick();
+    forget();
+    calls().endSession();
+    EXPECT_EQ(h.dialUp.takeCalls(), std::vector<std::string>{"HangUp"});
+    EXPECT_FALSE(std::filesystem::exists(dir / "20261.txt"));
+    EXPECT_EQ(loaded("frmStart"), nullptr);
+}
+
 TEST_F(HangUpAndExitTest, closeBox_goesThroughTheExitQuestion) {
     connectedCall();
     h.boxes.queueAnswer(MsgAnswer::Cancel);

@@ -78,6 +78,30 @@ TEST_F(TickTest, keepAlive_skipsTwoSecondsAfterTheThirtieth) {
     EXPECT_EQ(shown, (std::vector<std::string>{"0 : 0 : 29", "0 : 0 : 30", "0 : 0 : 33", "0 : 0 : 34"}));
 }
 
+TEST_F(TickTest, keepAlive_eachBurstRunsTheWinsockStepsOnceAndKeepsTheLastGoodAddress) {
+    auto burst = [](const std::string& host, const std::string& address) {
+        std::vector<std::string> steps{"WSAStartup", "gethostbyname \"" + host + "\"", "IcmpCreateFile"};
+        for (int i = 0; i < 5; ++i)
+            steps.push_back("IcmpSendEcho " + address + " \"abcdefghijklmnopqrstuvwabcdefghi\" 255 2700");
+        steps.insert(steps.end(), {"IcmpCloseHandle", "WSACleanup"});
+        return steps;
+    };
+    seconds(60);
+    EXPECT_TRUE(h.echo.steps.empty()) << "keep-alive is off";
+
+    m().settings.keepalive = "true";
+    const std::string host = h.net.echoHost;
+    // Not found before the first success: address 0; then found; then not found again: the last one kept.
+    const std::vector<std::pair<std::uint32_t, std::string>> lookups{{0, "0"}, {0x0100007f, "16777343"}, {0, "16777343"}};
+    for (const auto& [found, used] : lookups) {
+        h.echo.address = found;
+        h.echo.steps.clear();
+        seconds(60);
+        EXPECT_EQ(h.echo.steps, burst(host, used));
+    }
+    EXPECT_EQ(h.effects.take(), std::vector<std::string>(3, "echo \"" + host + "\" 5"));
+}
+
 TEST_F(TickTest, trayMode_showsTheElapsedTimeInTheTrayTip) {
     m().settings.traymode = "true";
     seconds(3);

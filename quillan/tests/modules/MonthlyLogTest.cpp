@@ -170,7 +170,7 @@ TEST_F(MonthlyLogTest, failedWrite_isReportedAndTheOldFileKept) {
 
 TEST_F(MonthlyLogTest, logThatCannotBeReplaced_isReported) {
     std::filesystem::create_directory(m_folder / "20261.txt");
-    beginCallRecord(m_state, m_folder.path(), m_january);
+    EXPECT_THROW(beginCallRecord(m_state, m_folder.path(), m_january), MonthlyLogError);
     m_state.starttime = m_january;
     EXPECT_THROW(endCallRecord(m_state, m_folder.path(), m_january + 60), MonthlyLogError);
 }
@@ -207,4 +207,11 @@ TEST_F(MonthlyLogTest, noRateChosenOrUnreadableRate_costsNothing) {
     m_state.settings.costperhour = "true";
     m_state.settings.costdollars = std::string("three");
     EXPECT_EQ(call(m_january, 600)->text(), "0");
+}
+
+TEST_F(MonthlyLogTest, crOnlyLineEnds_countEveryEarlierCallAndAreRewrittenWithCrLf) {
+    TempFolder::write(m_folder / "20261.txt", " 60 \r 120 \r");
+    call(m_january, 30);
+    EXPECT_EQ(m_state.monthlytotal, 180);
+    EXPECT_EQ(logText("20261.txt"), " 60 \r\n 120 \r\n 30 \r\n");
 }

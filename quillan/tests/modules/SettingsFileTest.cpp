@@ -6,6 +6,8 @@
 
 #include <sys/stat.h>
 
+#include <functional>
+
 using namespace quillan;
 
 namespace {
@@ -419,4 +421,124 @@ TEST_F(SettingsFileTest, fileExists_onlyForSomethingThatIsNotAFolder) {
     save(firstRunState());
     EXPECT_TRUE(fileExists(file()));
     EXPECT_FALSE(fileExists(m_folder.path()));
+}
+
+// --- Damaged files: the real problem and its line ---
+
+TEST_F(SettingsFileTest, damagedFiles_areRefusedNamingTheRealProblemAndItsLine) {
+    const std::vector<std::string> good = firstRunLines();
+    auto with = [&](size_t index, std::vector<std::string> inserted) {
+        std::vector<std::string> lines = good;
+        lines.insert(lines.begin() + static_cast<long>(index), inserted.begin(), inserted.end());
+        return joinLines(lines);
+    };
+    const size_t mailWatchFlag = good.size() - 14;
+    std::string loneCr = joinLines(good);
+    const size_t crAt = loneCr.find("Default\r\n");
+    loneCr.replace(crAt, 9, "Def\rault\r\n");
+    const std::string crLine = std::to_string(std::count(loneCr.begin(), loneCr.begin() + long(crAt), '\n') + 1);
+    const struct {
+        const char* what;
+        std::string text;
+        std::string expected;
+    } cases[] = {
+        {"blank line after the mail-watch flag", with(mailWatchFlag + 1, {""}),
+         "line " + std::to_string(std::find(good.begin(), good.end(), "##Connection Status##") - good.begin() + 1) +
+             " should be the section marker \"##Connection Status##\", but it holds \"\""},
+        {"a marker missing", with(3, {}).replace(joinLines(good).find("##Window State##"), 18, ""),
+         "line 7 should be the section marker \"##Window State##\", but it holds \"true\""},
+        {"text after the last section", joinLines(good) + "\r\nstray\r\n",
+         "line " + std::to_string(good.size() + 2) + " holds \"stray\" after the last setting"},
+        {"damaged first line", lineWithEnds(good, 0, "##Connection Profiles"),
+         "line 1 should be the section marker \"##Connection Profile##\""},
+        {"blank line for a profile name", with(1, {""}),
+         "line 2 should hold a profile name or the marker \"##Default Profile##\""},
+        {"profile record one line short",
+         with(1, {"Work", "u", "p", "d", "false", "0", "0", "0", "0", "0", "0", "0", "0", "0"}),
+         "the profile \"Work\" of line 2 ends early: line 16 holds \"##Default Profile##\" where its AN10 belongs"},
+        {"lone CR inside a value", loneCr, "line " + crLine + " holds a carriage return"},
+        {"UTF-16", std::string("\xFF\xFE#\0#\0", 6), "saved as UTF-16 text"},
+        {"NUL bytes", joinLines(good).insert(30, 1, '\0'), "holds NUL bytes"},
+    };
+    for (const auto& bad : cases) {
+        Module1 m;
+        const std::string message = refusal(bad.text, m);
+        EXPECT_NE(message.find(file().string()), std::string::npos) << bad.what << ": " << message;
+        EXPECT_NE(message.find(bad.expected), std::string::npos) << bad.what << ": " << message << "\nexpected: " << bad.expected;
+    }
+}
+
+TEST_F(SettingsFileTest, crOnlyLineEndsAByteOrderMarkAndTrailingBlankLines_loadLikeTheProgramsOwnFile) {
+    save(editedState());
+    const std::string crlf = TempFolder::read(file());
+    std::string crOnly;
+    for (char c : crlf)
+        if (c != '\n')
+            crOnly += c;
+    for (const std::string& text : {crOnly, "\xEF\xBB\xBF" + crlf, crlf + "\r\n\r\n"}) {
+        TempFolder::write(file(), text);
+        Module1 m;
+        loadSettings(file(), m);
+        EXPECT_EQ(m.profiledata.items(), editedState().profiledata.items());
+        EXPECT_EQ(m.settings.popserver, "pop.example.net");
+        EXPECT_EQ(m.settings.hidestatus, "true");
+    }
+}
+
+TEST_F(SettingsFileTest, anythingButARegularFileOfAtMostOneMebibyte_isRefusedWithoutWaitingOrFillingMemory) {
+    const struct {
+        const char* what;
+        std::function<void()> make;
+        const char* reason;
+    } cases[] = {
+        {"folder", [&] { std::filesystem::create_directory(file()); }, "it is a folder, not a file"},
+        {"FIFO", [&] { ::mkfifo(file().c_str(), 0600); }, "named pipe (FIFO)"},
+        {"link to /dev/zero", [&] { std::filesystem::create_symlink("/dev/zero", file()); }, "it is a device"},
+        {"2 MiB", [&] { TempFolder::write(file(), joinLines(firstRunLines()) + std::string(2 << 20, '\n')); },
+         "larger than 1024 KiB"},
+    };
+    for (const auto& bad : cases) {
+        std::filesystem::remove_all(file());
+        bad.make();
+        Module1 m;
+        try {
+            loadSettings(file(), m);
+            ADD_FAILURE() << bad.what << " was accepted";
+        } catch (const SettingsFileError& error) {
+            EXPECT_NE(std::string(error.what()).find(bad.reason), std::string::npos) << bad.what << ": " << error.what();
+        }
+    }
+}
+
+TEST_F(SettingsFileTest, whatSaveWritesAlwaysLoads_andAValueItRefusesIsNamedWithoutBlamingTheDisk) {
+    const std::string hostile[] = {"##Default Profile##", "##Other##", "", " x ", "a\rb", "a\nb", std::string("a\0b", 3),
+                                   "\xEF\xBB\xBF"};
+    for (const std::string& value : hostile) {
+        for (const char* where : {"password", "profile name", "mail server", "redial count"}) {
+            Module1 m = firstRunState();
+            std::string redialBox = "3";
+            const std::string name = where == std::string("profile name") ? value : "Work";
+            addDefaultProfile(m.profiledata, name);
+            if (where == std::string("password"))
+                m.profiledata.replace("WorkPassword", value);
+            if (where == std::string("mail server"))
+                m.settings.popserver = value;
+            if (where == std::string("redial count"))
+                redialBox = value;
+            std::filesystem::remove(file());
+            try {
+                save(m, redialBox);
+            } catch (const SettingsFileError& error) {
+                const std::string message = error.what();
+                EXPECT_NE(message.find("Change that value"), std::string::npos) << where << ": " << message;
+                EXPECT_EQ(message.find("free space"), std::string::npos) << where << ": " << message;
+                EXPECT_FALSE(fileExists(file()));
+                continue;
+            }
+            Module1 loaded;
+            EXPECT_NO_THROW(loadSettings(file(), loaded)) << where << " " << testing::PrintToString(value);
+            EXPECT_EQ(loaded.profiledata.items(), m.profiledata.items()) << where;
+            EXPECT_EQ(loaded.settings.popserver, m.settings.popserver) << where;
+        }
+    }
 }

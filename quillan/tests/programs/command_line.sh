@@ -47,6 +47,10 @@ for program in "$quillan" "$vmodem"; do
   check 2 "takes no value" 2 "$program" --help=yes
 done
 
+# A value out of its range is a usage error too, refused before the data folder is made.
+check 2 "^quillan: --demo-pace takes a whole number from 1 to 100\$" 2 "$quillan" --demo-pace 0 --data-dir "$work/paced"
+[ ! -e "$work/paced" ] || { echo "FAIL: a refused command line made its data folder"; failures=$((failures + 1)); }
+
 # The program makes its data folder, readable by its owner only, before it looks for a display.
 check 1 "no display" 1 "$quillan" --data-dir "$work/new/data"
 [ "$(stat -c %a "$work/new/data")" = 700 ] || { echo "FAIL: the new data folder is not 700"; failures=$((failures + 1)); }

@@ -1,5 +1,7 @@
 #include "BoundForm.h"
 
+#include <QPlainTextEdit>
+
 #include <filesystem>
 
 namespace quillan {
@@ -35,6 +37,7 @@ BoundForm::BoundForm() : harness(std::filesystem::temp_directory_path() / "quill
     add<QRadioButton>(*first, "optionOutside");
     add<QLineEdit>(*first, "textName");
     add<QLineEdit>(*first, "textOther");
+    add<QPlainTextEdit>(*first, "textLines");
     add<QListWidget>(*second, "listNames");
     add<QListWidget>(*second, "listTicks");
 

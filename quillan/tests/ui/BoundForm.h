@@ -54,6 +54,7 @@ struct SampleForm : Form {
     OptionButton optionOutside{*this, "optionOutside", &tabs, 0};
     TextBox textName{*this, "textName", &tabs, 0};
     TextBox textOther{*this, "textOther", &tabs, 0};
+    TextBox textLines{*this, "textLines", &tabs, 0};
     ListBox listNames{*this, "listNames", &tabs, 1};
     ListBox listTicks{*this, "listTicks", &tabs, 1, true};
     Timer timerTick{*this, "timerTick"};

@@ -1,5 +1,7 @@
 #include "BoundForm.h"
 
+#include <QPlainTextEdit>
+
 #include <QSignalSpy>
 #include <QTabBar>
 #include <QTest>
@@ -95,6 +97,14 @@ TEST_F(ControlBindingTest, textSetByCode_reachesTheWidgetMaskedForAPasswordBox) 
     EXPECT_EQ(edit->echoMode(), QLineEdit::Password);
 }
 
+TEST_F(ControlBindingTest, multiLineBox_showsCrLfLinesAndHandsEditsBackWithCrLf) {
+    auto* edit = bound.widget<QPlainTextEdit>("textLines");
+    bound.form->textLines.setText("Login: alice\r\nNo plan.");
+    EXPECT_EQ(edit->toPlainText().toStdString(), "Login: alice\nNo plan.");
+    edit->setPlainText("one\ntwo");
+    EXPECT_EQ(bound.form->textLines.text(), "one\r\ntwo");
+}
+
 TEST_F(ControlBindingTest, tabPageClicked_selectsThePageInTheModel) {
     QTabBar* bar = bound.widget<QTabWidget>("tabs")->tabBar();
     QTest::mouseClick(bar, Qt::LeftButton, {}, bar->tabRect(1).center());
@@ -115,6 +125,16 @@ TEST_F(ControlBindingTest, listFilledByCode_showsItsLinesAndSelection) {
     EXPECT_EQ(list->item(1)->text(), "two");
     EXPECT_EQ(list->currentRow(), 1);
     EXPECT_TRUE(form.takeEvents().empty());
+
+    // Lines added at the end, removed and added again: the widget keeps every line in step.
+    form.listNames.removeItem(0);
+    form.listNames.addItem("three");
+    form.listNames.clear();
+    form.listNames.addItem("four");
+    form.listNames.addItem("five");
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), "four");
+    EXPECT_EQ(list->item(1)->text(), "five");
 }
 
 TEST_F(ControlBindingTest, lineClicked_choosesItThenRunsClick) {

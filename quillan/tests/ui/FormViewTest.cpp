@@ -1,12 +1,17 @@
+#include "BoundForm.h"
 #include "QtFormObserver.h"
 #include "QtModalLoop.h"
 
 #include "forms/FormCatalog.h"
 #include "forms/frmAbout.h"
+#include "forms/frmNetToolkit.h"
 #include "forms/frmStart.h"
 #include "forms/frmWarn.h"
 #include "testsupport/Harness.h"
 
+#include <QAbstractButton>
+#include <QLineEdit>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -86,11 +91,34 @@ TEST_F(FormViewTest, defaultButton_isTheWindowsDefaultAndAnswersEnter) {
 
 TEST_F(FormViewTest, rightClickOnTheTrayIcon_opensTheConsolesMenu) {
     frmStart& console = harness.forms->get<frmStart>();
+    console.trayMessage(kTrayRightUp);
+    ASSERT_NE(views.view(console), nullptr);
     QMenu* menu = views.view(console)->menu("mPopupSys");
     ASSERT_NE(menu, nullptr);
-    console.trayMessage(kTrayRightUp);
     EXPECT_TRUE(menu->isVisible());
     menu->hide();
+}
+
+// A query typed and sent on screen; the answer's lines appear in the multi-line result box, and the
+// window's mouse pointer follows the model.
+TEST_F(FormViewTest, fingerTypedOnScreen_isAskedAndItsAnswerShownLineByLine) {
+    harness.dialUp.entries.push_back({"Home", "5550100"});
+    harness.dialUp.online["Home"] = true;
+    frmNetToolkit& toolkit = harness.forms->get<frmNetToolkit>();
+    toolkit.show();
+    QWidget& window = windowOf(toolkit);
+    QTest::keyClicks(window.findChild<QLineEdit*>("textQuery"), "alice");
+    QTest::keyClicks(window.findChild<QLineEdit*>("textHost"), "example.org");
+    QTest::mouseClick(window.findChild<QPushButton*>("cmdFinger"), Qt::LeftButton);
+    EXPECT_EQ(harness.effects.lines().back(), "finger \"example.org\" \"alice\" 0");
+
+    harness.finger.complete({"Login: alice", "No plan."});
+    EXPECT_EQ(window.findChild<QPlainTextEdit*>("textFingerResult")->toPlainText(), "Login: alice\nNo plan.");
+
+    toolkit.setMousePointer(kPointerHourglass);
+    EXPECT_EQ(window.cursor().shape(), Qt::WaitCursor);
+    toolkit.setMousePointer(kPointerDefault);
+    EXPECT_NE(window.cursor().shape(), Qt::WaitCursor);
 }
 
 TEST_F(FormViewTest, statusListToggled_shrinksTheConsoleAndBackToTheSameHeight) {
@@ -105,6 +133,39 @@ TEST_F(FormViewTest, statusListToggled_shrinksTheConsoleAndBackToTheSameHeight) 
     console.Command3.userClick();
     QTest::qWait(1);
     EXPECT_EQ(window.height(), tall);
+}
+
+// Start-up loads hidden windows and changes them before anyone sees them: their windows are
+// built on first show, from the model as it then is.
+TEST_F(FormViewTest, hiddenForm_getsItsWindowOnFirstShow_asTheModelThenIs) {
+    auto reference = std::make_unique<frmStart>(*harness.forms);
+    const int designHeight = FormView(*reference).window().height();
+    frmStart& console = harness.forms->get<frmStart>();
+    console.Command3.userClick();
+    console.setCaption("Changed while hidden");
+    EXPECT_EQ(views.view(console), nullptr);
+
+    console.show();
+    ASSERT_NE(views.view(console), nullptr);
+    QTest::qWait(1);
+    QWidget& window = windowOf(console);
+    EXPECT_EQ(window.windowTitle(), "Changed while hidden");
+    EXPECT_EQ(window.findChild<QAbstractButton*>("Command3")->text(), ">>");
+    EXPECT_FALSE(window.findChild<QWidget*>("listConnectionStatus")->isVisible());
+    // As short as the remaining content lets it be.
+    EXPECT_LT(window.height(), designHeight);
+    EXPECT_EQ(window.height(), std::max(window.minimumSizeHint().height(), designHeight - kStatusListHeight));
+}
+
+// Timers are the form's, not its window's: the redial wait of the hidden dialing form runs.
+TEST_F(FormViewTest, timerOfAFormNeverShown_ticks) {
+    SampleForm form(harness.services);
+    form.load();
+    form.timerTick.setInterval(5);
+    form.timerTick.setEnabled(true);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return !form.events.empty(); }, 2000));
+    EXPECT_EQ(views.view(form), nullptr);
+    form.unload();
 }
 
 TEST(FormViewMenus, popupMenu_isBuiltFromTheMenuItemsInOrder) {
@@ -136,7 +197,8 @@ class ModalLoopTest : public ::testing::Test {
 protected:
     Harness harness{std::filesystem::temp_directory_path() / "quillan-modal-loop"};
     QtModalLoop loop;
-    Services services{harness.boxes, harness.clock, harness.pump, harness.tray, loop, harness.processes, {}, {&loop}, {}};
+    Services services{harness.boxes,     harness.clock, harness.pump,    harness.tray,   loop,
+                      harness.processes, harness.sound, harness.browser, harness.drives, {}, {&loop}, {}};
     Form form{services, "modal", "Modal"};
 };
 

@@ -21,9 +21,13 @@ Transcript load(const std::filesystem::path& file) {
     return Transcript::parse({std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
 }
 
+// Seeded files are readable by their owner only, as the program writes its own.
 void seed(const Transcript::Run& run, const std::filesystem::path& dataDir) {
-    for (const Transcript::SeedFile& file : run.files)
+    for (const Transcript::SeedFile& file : run.files) {
         std::ofstream(dataDir / file.name, std::ios::binary | std::ios::trunc) << file.content();
+        std::filesystem::permissions(dataDir / file.name,
+                                     std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    }
 }
 
 // Calls back with each run and the driver's answer to it, all on one data folder.

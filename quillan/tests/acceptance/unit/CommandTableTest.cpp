@@ -16,6 +16,9 @@ TEST(CommandTableTest, optionalArguments_acceptEveryCountInTheUsage) {
     EXPECT_NO_THROW(table.find("timer", 2));
     EXPECT_THROW(table.find("timer", 0), CommandError);
     EXPECT_THROW(table.find("timer", 3), CommandError);
+    table.add("whois-done", "[LINE...]", [](const Words&) {});
+    EXPECT_NO_THROW(table.find("whois-done", 0));
+    EXPECT_NO_THROW(table.find("whois-done", 40));
 }
 
 TEST(CommandTableTest, wrongArgumentCount_isAnsweredWithTheUsage) {
@@ -62,10 +65,11 @@ TEST(DriverOptionsTest, noArguments_startTheClockOnTheFixedDay) {
 
 TEST(DriverOptionsTest, everyOption_isTaken) {
     const DriverOptions options =
-        DriverOptions::parse({"--clock", "2026-02-28 23:59:59", "--data-dir", "/tmp/q", "--echo"});
+        DriverOptions::parse({"--clock", "2026-02-28 23:59:59", "--data-dir", "/tmp/q", "--echo", "--echo-host", "h.test"});
     EXPECT_EQ(options.clock, parseLocalTime("2026-02-28 23:59:59"));
     EXPECT_EQ(options.dataDir, "/tmp/q");
     EXPECT_TRUE(options.echo);
+    EXPECT_EQ(options.echoHost, "h.test");
 }
 
 TEST(DriverOptionsTest, badClockOrUnknownOption_isRefused) {

@@ -7,8 +7,8 @@ namespace quillan {
 
 ProgramPicker::ProgramPicker(Forms& forms, const char* name, const char* caption, const char* heading)
     : Form(forms.services(), name, caption), m_forms(forms) {
-    Label1.setCaption("Current Drive :");
-    Label2.setCaption("Selected Program :");
+    Label1.setCaption("Current &Drive :");
+    Label2.setCaption("&Selected Program :");
     Label3.setCaption(heading);
     Frame1.setCaption("Program Location");
     fileProgram.setToolTip("Click on the filename you wish to run");

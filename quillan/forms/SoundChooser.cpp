@@ -27,7 +27,7 @@ SoundChooser::SoundChooser(Forms& forms, const char* name, const char* caption, 
     optionPlayDefaultSound.setCaption("Play Quillan's default sound file");
     optionPlayCustomSound.setCaption("Play customised sound file from my computer");
     frameCustom.setCaption("Customised Sound");
-    Label2.setCaption("Play sound from drive ");
+    Label2.setCaption("Play sound from &drive ");
     cmdSearch.setCaption(kSearch);
     cmdSearch.setToolTip("Search for all *.wav files in your selected drive");
     Label3.setCaption("Total *.wav files found :");
@@ -35,7 +35,7 @@ SoundChooser::SoundChooser(Forms& forms, const char* name, const char* caption, 
     cmdSampleSound.setToolTip("Hear a sample sound of the selected file");
     cmdPlayThisSound.setCaption("S&elect");
     cmdPlayThisSound.setToolTip("Select this sound to be played");
-    Label4.setCaption("Selected sound file to be played :");
+    Label4.setCaption("Selected sound &file to be played :");
     textSelectedSound.setText("none");
     cmdClearCustom.setCaption("&Clear");
     cmdClearCustom.setToolTip("Clear custom sound file. Quillan would not play any sound");

@@ -35,7 +35,7 @@ frmCreateShortcut::frmCreateShortcut(Forms& forms)
     Label1.setCaption("Quillan Professional would create a shortcut to be placed on your Windows Desktop. This "
                       "shortcut would assist you in making a quick launching of the Quillan program. It is highly "
                       "recommended to create a shortcut.");
-    Label2.setCaption("Enter the name of the shortcut  :");
+    Label2.setCaption("Enter the &name of the shortcut  :");
     txtShortcutName.setText("Quillan Professional");
     txtShortcutName.setToolTip("This name would appear as the name of the shortcut on your desktop");
     cmdCreateShortcut.setToolTip("Create shortcut to Quillan now!");

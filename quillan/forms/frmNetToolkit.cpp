@@ -33,9 +33,9 @@ frmNetToolkit::frmNetToolkit(Forms& forms)
     : Form(forms.services(), kName, "Quillan's Net Toolkit", 5400), m_forms(forms) {
     Command1.setToolTip("Close this window");
 
-    Label1.setCaption("Query String :");
+    Label1.setCaption("&Query String :");
     textQuery.setToolTip("Username or the email recipient's name");
-    Label2.setCaption("Host Name :");
+    Label2.setCaption("&Host Name :");
     textHost.setToolTip("Usually the domain name of the email address");
     chkverbose.setCaption("Verbose");
     chkverbose.setToolTip("Request for more information. Not all finger server support this option.");
@@ -44,10 +44,10 @@ frmNetToolkit::frmNetToolkit(Forms& forms)
     Label3.setCaption("Status :");
     Label4.setCaption("Note : Not all host supports the finger protocol.");
 
-    Label5.setCaption("Query String :");
+    Label5.setCaption("&Query String :");
     textWhoIsQuery.setToolTip("Query String or the domain name");
     Label13.setCaption("Query String example : mydomain.com.");
-    Label7.setCaption("Who Is Server :");
+    Label7.setCaption("Who Is &Server :");
     comboWhoisServer.addItem(kWhoisServer1);
     comboWhoisServer.addItem(kWhoisServer2);
     comboWhoisServer.setListIndex(0);
@@ -60,10 +60,10 @@ frmNetToolkit::frmNetToolkit(Forms& forms)
     Label9.setCaption("Status :");
 
     Frame3.setCaption("Get the IP address for a given Host Name");
-    Label10.setCaption("Host Name :");
+    Label10.setCaption("&Host Name :");
     cmdGetAddress.setCaption("Get IP address");
     Frame2.setCaption("Get the Host Name for a given IP address");
-    Label11.setCaption("IP address :");
+    Label11.setCaption("&IP address :");
     cmdGetName.setCaption("Get Hostname");
     Label12.setCaption("Status :");
 

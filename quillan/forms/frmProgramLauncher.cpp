@@ -31,12 +31,12 @@ LauncherPage::LauncherPage(Form& form, TabControl& tabs, int n)
     checkActivateProgram.setCaption("&Activate this application");
     frameOptions.setCaption("Options");
     frameOptions.setVisible(false);
-    lblWhen.setCaption("Run Application When  :");
+    lblWhen.setCaption("Run Application &When  :");
     optionRunProgramAtCB.setCaption("Connection Begins");
     optionRunProgramAtCnt.setCaption("Connected");
-    lblLocation.setCaption("Application Location :");
+    lblLocation.setCaption("Application &Location :");
     cmdBrowseProgramLocation.setCaption("Browse...");
-    lblState.setCaption("Set Window to :");
+    lblState.setCaption("&Set Window to :");
     optionPWSMinimize.setCaption("Minimize State");
     optionPWSNormal.setCaption("Normal State");
     optionPWSMaximize.setCaption("Maximize State");

@@ -9,6 +9,8 @@
 #include <QLabel>
 #include <QTabWidget>
 
+#include <map>
+
 namespace quillan {
 
 namespace {
@@ -22,6 +24,11 @@ void compare(std::vector<std::string>& problems, const std::string& what, const 
 std::vector<std::string> designTextProblems(const QWidget& window, const Form& form) {
     std::vector<std::string> problems;
     compare(problems, "the window title", window.windowTitle(), form.caption());
+    // Labels of a row of alike fields read alike and so cannot each have a letter of their own.
+    std::map<std::string, int> labelCaptions;
+    for (const QLabel* label : window.findChildren<QLabel*>())
+        if (const Control* control = form.control(fromQt(label->objectName())))
+            ++labelCaptions[control->caption()];
     for (const QWidget* widget : window.findChildren<QWidget*>()) {
         const Control* control = form.control(fromQt(widget->objectName()));
         if (!control)
@@ -29,9 +36,14 @@ std::vector<std::string> designTextProblems(const QWidget& window, const Form& f
         const std::string name = control->name();
         if (auto* label = qobject_cast<const QLabel*>(widget)) {
             compare(problems, name + "'s caption", label->text(), control->caption());
-            // An accelerator of a label reaches the field it names only through its buddy.
-            if (QString(toQt(control->caption())).remove("&&").contains('&') && !label->buddy())
+            // An accelerator of a label reaches the field it names only through its buddy, and a label that
+            // names a field gives it an accelerator.
+            const bool accelerator = QString(toQt(control->caption())).remove("&&").contains('&');
+            if (accelerator && !label->buddy())
                 problems.push_back(name + "'s accelerator reaches no field: the label has no buddy");
+            if (!accelerator && label->buddy() && labelCaptions[control->caption()] == 1)
+                problems.push_back(name + " names the field " + fromQt(label->buddy()->objectName()) +
+                                   " but has no accelerator to reach it");
         }
         else if (auto* button = qobject_cast<const QAbstractButton*>(widget))
             compare(problems, name + "'s caption", button->text(), control->caption());

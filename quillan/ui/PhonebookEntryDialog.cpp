@@ -97,7 +97,7 @@ PhonebookEntryDialog::PhonebookEntryDialog(const PhonebookEntry& entry, std::vec
     form->addRow("Modem &device:", m_device);
     form->addRow("&Speed (bit/s):", m_speed);
     form->addRow("&Init string:", m_init);
-    form->addRow("Start &pppd:", m_ppp);
+    form->addRow("S&tart pppd:", m_ppp);
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(form);
     layout->addWidget(m_problem);

@@ -1,3 +1,4 @@
+#include "Accelerators.h"
 #include "DesignedForms.h"
 #include "FormView.h"
 
@@ -5,17 +6,25 @@
 #include "testsupport/Harness.h"
 
 #include <QAbstractButton>
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QKeySequence>
 #include <QLabel>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
+#include <QXmlStreamReader>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <filesystem>
 #include <map>
+#include <set>
 
 namespace quillan {
 namespace {
@@ -52,22 +61,6 @@ TEST(Design, everyWindowOfTheProgram_hasADesignMatchingItsControls) {
     }
 }
 
-// The accelerators a user can press at once: those of the widgets shown with the current tab pages.
-std::map<QKeySequence, std::vector<std::string>> acceleratorsShown(QWidget& window) {
-    std::map<QKeySequence, std::vector<std::string>> shown;
-    for (QWidget* widget : window.findChildren<QWidget*>()) {
-        QString text;
-        if (auto* label = qobject_cast<QLabel*>(widget))
-            text = label->text();
-        else if (auto* button = qobject_cast<QAbstractButton*>(widget))
-            text = button->text();
-        const QKeySequence key = QKeySequence::mnemonic(text);
-        if (!key.isEmpty() && widget->isVisibleTo(&window))
-            shown[key].push_back(widget->objectName().toStdString());
-    }
-    return shown;
-}
-
 TEST(Design, everyAccelerator_isUniqueAmongTheWidgetsShownAndALabelsOneReachesItsField) {
     Harness harness(std::filesystem::temp_directory_path() / "quillan-design-test");
     for (const std::string& name : harness.forms->names()) {
@@ -96,6 +89,47 @@ TEST(Design, everyAccelerator_isUniqueAmongTheWidgetsShownAndALabelsOneReachesIt
             }
         }
         window.hide();
+    }
+}
+
+// The widgets a design names in its <tabstops>.
+std::set<QString> pinnedTabStops(const QString& path) {
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    std::set<QString> stops;
+    QXmlStreamReader xml(&file);
+    while (!xml.atEnd())
+        if (xml.readNext() == QXmlStreamReader::StartElement && xml.name() == QLatin1String("tabstop"))
+            stops.insert(xml.readElementText());
+    return stops;
+}
+
+// Qt's own parts of a composite widget (a tab bar, a combo box's list) take part in the focus chain of their
+// owner, not of the design.
+bool ownPartOfComposite(const QWidget& widget) {
+    for (const QWidget* parent = widget.parentWidget(); parent; parent = parent->parentWidget())
+        if (qobject_cast<const QTabBar*>(parent) || qobject_cast<const QComboBox*>(parent) ||
+            qobject_cast<const QAbstractScrollArea*>(parent))
+            return true;
+    return qobject_cast<const QTabBar*>(&widget) != nullptr;
+}
+
+TEST(Design, everyDesign_pinsTheTabOrderOfEveryWidgetTabReaches) {
+    const QStringList designs = QDir(QUILLAN_DESIGN_FOLDER).entryList({"*.ui"}, QDir::Files);
+    ASSERT_FALSE(designs.empty()) << QUILLAN_DESIGN_FOLDER;
+    for (const QString& design : designs) {
+        const std::string name = QFileInfo(design).completeBaseName().toStdString();
+        QWidget window;
+        ASSERT_TRUE(buildDesignedForm(name, window)) << design.toStdString() << " is not built into the program";
+        const std::set<QString> pinned = pinnedTabStops(QDir(QUILLAN_DESIGN_FOLDER).filePath(design));
+        for (QWidget* widget : window.findChildren<QWidget*>()) {
+            if (!(widget->focusPolicy() & Qt::TabFocus) || widget->objectName().startsWith("qt_") ||
+                ownPartOfComposite(*widget))
+                continue;
+            EXPECT_TRUE(pinned.count(widget->objectName()))
+                << name << ": " << widget->objectName().toStdString() << " is reached by Tab but not in <tabstops>";
+        }
     }
 }
 

@@ -1,11 +1,15 @@
+#include "Accelerators.h"
 #include "PhonebookEntryDialog.h"
 
 #include "testsupport/TemporaryFolder.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QDialogButtonBox>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTest>
 
 #include <gtest/gtest.h>
 
@@ -145,6 +149,24 @@ TEST(PhonebookEntryDialog, serialDevices_areOfferedFromAllFourPlaces) {
         offered.push_back(device.mid(root.size()).toStdString());
     EXPECT_EQ(offered, (std::vector<std::string>{"/serial/by-id/usb-Modem-if00", "/ttyACM0", "/ttyUSB0", "/ttyS2",
                                                  "/ttyS10"}));
+}
+
+TEST(PhonebookEntryDialog, eachLabelsAccelerator_isItsOwnAndReachesItsField) {
+    WvdialDialer dialer;
+    dialer.name = "Night";
+    PhonebookEntryDialog dialog(PhonebookEntry{}, {}, {dialer});
+    dialog.show();
+    QApplication::setActiveWindow(&dialog);
+    for (const auto& [key, widgets] : acceleratorsShown(dialog))
+        EXPECT_EQ(widgets.size(), 1u) << key.toString().toStdString() << " is the accelerator of " << widgets.front()
+                                      << " and " << widgets.back();
+    for (QLabel* label : dialog.findChildren<QLabel*>()) {
+        const QKeySequence key = QKeySequence::mnemonic(label->text());
+        if (key.isEmpty())
+            continue;
+        QTest::keyClick(&dialog, key[0].key(), key[0].keyboardModifiers());
+        EXPECT_EQ(QApplication::focusWidget(), label->buddy()) << label->text().toStdString();
+    }
 }
 
 } // namespace

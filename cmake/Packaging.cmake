@@ -12,17 +12,26 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# pppd brings the link up once the modem has connected.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "ppp")
+# dpkg-shlibdeps adds the libraries the programs link (Qt, libcurl, c-ares, GLib, libcanberra, X11); these
+# are the ones loaded or started at run time: pppd brings the link up once the modem has connected, and
+# libcanberra plays the sounds through the desktop's sound server only with its PulseAudio driver (PipeWire
+# serves it too). The sound theme gives the bell played when a chosen sound cannot be.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "ppp, libcanberra-pulse")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "sound-theme-freedesktop")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[Quillan dials the connections of a phonebook through a modem and pppd,
 redials a busy line through alternate numbers, counts the time and the
 cost of each call, warns when a call or the month passes a limit, and keeps
 a monthly log of the calls. It lives in the notification area while online.
 
+When a call connects it can play a sound, open the web browser and start
+programs; while online it watches a POP3 mailbox for new mail. Its net
+toolkit looks up host names and addresses and asks finger, whois and time
+servers.
+
 The package also carries ie2bl.dll, a browser click catcher for Windows,
 with its registration notes.]=])
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
-# Files installed under /etc are the administrator's once installed: the staged tree names them.
-set(CPACK_QUILLAN_CONFFILES ${PROJECT_BINARY_DIR}/cpack/conffiles)
-set(CPACK_PRE_BUILD_SCRIPTS ${PROJECT_SOURCE_DIR}/cmake/ListConffiles.cmake)
+# The files under /etc are the administrator's once installed; scripts/test-package checks that this list
+# names every one the package carries.
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA ${PROJECT_SOURCE_DIR}/data/conffiles)
 include(CPack)

@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -69,6 +70,8 @@ public:
     explicit ServerProcess(std::vector<std::string> argv) {
         m_pid = ::fork();
         if (m_pid == 0) {
+            // A test that is killed takes its server with it.
+            ::prctl(PR_SET_PDEATHSIG, SIGTERM);
             std::vector<char*> args;
             for (std::string& arg : argv)
                 args.push_back(arg.data());

@@ -28,6 +28,19 @@ inline int freeLoopbackPort(int type = SOCK_STREAM) {
     return ntohs(address.sin_port);
 }
 
+// Whether this machine has the IPv6 loopback address, so servers can listen on both families.
+inline bool hasIpv6Loopback() {
+    int fd = ::socket(AF_INET6, SOCK_STREAM, 0);
+    if (fd < 0)
+        return false;
+    sockaddr_in6 address{};
+    address.sin6_family = AF_INET6;
+    address.sin6_addr = in6addr_loopback;
+    bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
+}
+
 // Whether a TCP connection to 127.0.0.1:port is taken within ms.
 inline bool acceptsConnections(int port, int ms) {
     auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(ms);

@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -176,7 +177,8 @@ TEST_F(PhonebookSideTest, editingChangesTheSelectedEntryInPlace) {
     EXPECT_EQ(dialUp.PhoneNumber(), "5550000");
 }
 
-// The system file with defaults and an inherited dialer, the user's file overriding one of its dialers.
+// The system file with defaults and an inherited dialer, the user's file overriding one of its dialers;
+// a missing file and a FIFO with no writer (which must not hold up the editor) are passed over.
 TEST_F(PhonebookSideTest, aDialerImportedFromWvdialBecomesAnEntryAndHandsOverItsCredentials) {
     std::filesystem::create_directories(folder.path() / "etc");
     const auto system = folder.write("etc/wvdial.conf", "[Dialer Defaults]\n"
@@ -197,7 +199,9 @@ TEST_F(PhonebookSideTest, aDialerImportedFromWvdialBecomesAnEntryAndHandsOverIts
                                                         "[Dialer Unfinished]\n"
                                                         "Modem = /dev/ttyS1\n");
     const auto user = folder.write("wvdialrc", "[Dialer ISP]\nUsername = alice\nPassword = p=1 ;x\n");
-    LinuxDialUp& dialUp = dialerWith(kTwoEntries, {system, folder.path() / "absent.conf", user});
+    const auto fifo = folder.path() / "fifo.conf";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    LinuxDialUp& dialUp = dialerWith(kTwoEntries, {system, folder.path() / "absent.conf", fifo, user});
     std::vector<WvdialDialer> offered;
     dialUp.entryEditor = [&](const PhonebookEntry&, const std::vector<WvdialDialer>& dialers) {
         offered = dialers;

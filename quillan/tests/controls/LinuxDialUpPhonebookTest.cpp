@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -53,11 +54,17 @@ protected:
             for (const std::string& arg : args)
                 argv.push_back(arg.c_str());
             argv.push_back(nullptr);
+            // Its sleep outlives a kill of the shell by up to a second: it must not hold the test's
+            // output open.
+            const int null = ::open("/dev/null", O_WRONLY);
+            ::dup2(null, STDOUT_FILENO);
+            ::dup2(null, STDERR_FILENO);
             ::execv((folder.path() / "pppd-sh").c_str(), const_cast<char* const*>(argv.data()));
             ::_exit(127);
         }
         children.push_back(pid);
-        for (int tries = 0; tries < 400 && command(pid) != "pppd"; ++tries)
+        // The scan goes by argv[0]; the comm of this copy of sh stays "pppd-sh".
+        for (int tries = 0; tries < 400 && programOf(pid) != "pppd"; ++tries)
             ::usleep(5000);
         return pid;
     }
@@ -67,6 +74,14 @@ protected:
         std::string name;
         std::getline(file, name);
         return name;
+    }
+
+    // argv[0], as the process's command line holds it.
+    static std::string programOf(pid_t pid) {
+        std::ifstream file("/proc/" + std::to_string(pid) + "/cmdline");
+        std::string program;
+        std::getline(file, program, '\0');
+        return program;
     }
 
     ~PhonebookSideTest() override {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -52,13 +53,26 @@ protected:
             for (const std::string& arg : args)
                 argv.push_back(arg.c_str());
             argv.push_back(nullptr);
+            // Its sleeps outlive a kill of the shell: they must not hold the test's output open.
+            const int nowhere = ::open("/dev/null", O_RDWR);
+            for (int fd : {0, 1, 2})
+                ::dup2(nowhere, fd);
             ::execv((folder.path() / "pppd-sh").c_str(), const_cast<char* const*>(argv.data()));
             ::_exit(127);
         }
         children.push_back(pid);
-        for (int tries = 0; tries < 400 && command(pid) != "pppd"; ++tries)
+        // Until the shell is running, the child's command line is still this program's.
+        for (int tries = 0; tries < 400 && programWord(pid) != "pppd"; ++tries)
             ::usleep(5000);
         return pid;
+    }
+
+    // The first word of the process's command line, as the dialer reads it.
+    static std::string programWord(pid_t pid) {
+        std::ifstream file("/proc/" + std::to_string(pid) + "/cmdline");
+        std::string word;
+        std::getline(file, word, '\0');
+        return word;
     }
 
     static std::string command(pid_t pid) {

@@ -363,7 +363,7 @@ TEST_F(PhonebookSideTest, theSystemsPeersFollowThePhonebookReadOnly) {
     // An entry created now is still the last one listed, and a peers file the phonebook names is its entry.
     dialUp.entryEditor = [](const PhonebookEntry&, const std::vector<WvdialDialer>&) {
         return std::optional<LinuxDialUp::EditedEntry>(
-            LinuxDialUp::EditedEntry{PhonebookEntry{"zeta", "5550111", "virtual"}, std::nullopt});
+            LinuxDialUp::EditedEntry{PhonebookEntry{"zeta", "5550111", "virtual", kDefaultSpeed, "", std::nullopt}, std::nullopt});
     };
     dialUp.CreateEntry();
     ASSERT_EQ(dialUp.EntryCount(), 5);

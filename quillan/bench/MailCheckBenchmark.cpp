@@ -12,13 +12,14 @@ using namespace quillan;
 
 namespace {
 
+struct MailboxOfThree : test::DovecotServer {
+    MailboxOfThree() { deliver(3); }
+};
+
+// Destroyed at exit, which stops the server with the benchmark.
 test::DovecotServer& server() {
-    static auto* dovecot = [] {
-        auto* started = new test::DovecotServer;
-        started->deliver(3);
-        return started;
-    }();
-    return *dovecot;
+    static MailboxOfThree dovecot;
+    return dovecot;
 }
 
 void check(benchmark::State& state, const std::string& address) {

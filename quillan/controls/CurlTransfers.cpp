@@ -1,34 +1,30 @@
 #include "CurlTransfers.h"
 
+#include "CurlLibrary.h"
+
 #include <stdexcept>
 
 namespace quillan {
 
-namespace {
+CurlTransfers::CurlTransfers(EventLoop& loop) : m_loop(loop) {}
 
-void initialiseCurlOnce() {
-    static const CURLcode initialised = curl_global_init(CURL_GLOBAL_DEFAULT);
-    if (initialised != CURLE_OK)
-        throw std::runtime_error("the network library could not start: " + std::string(curl_easy_strerror(initialised)));
-}
-
-} // namespace
-
-CurlTransfers::CurlTransfers(EventLoop& loop) : m_loop(loop) {
-    initialiseCurlOnce();
-    m_multi = curl_multi_init();
+void CurlTransfers::open() {
+    const CurlLibrary& curl = CurlLibrary::get();
+    m_multi = curl.multi_init();
     if (!m_multi)
         throw std::runtime_error("the network library could not start");
-    curl_multi_setopt(m_multi, CURLMOPT_SOCKETFUNCTION, &CurlTransfers::onSocket);
-    curl_multi_setopt(m_multi, CURLMOPT_SOCKETDATA, this);
-    curl_multi_setopt(m_multi, CURLMOPT_TIMERFUNCTION, &CurlTransfers::onTimer);
-    curl_multi_setopt(m_multi, CURLMOPT_TIMERDATA, this);
+    curl.multi_setopt(m_multi, CURLMOPT_SOCKETFUNCTION, &CurlTransfers::onSocket);
+    curl.multi_setopt(m_multi, CURLMOPT_SOCKETDATA, this);
+    curl.multi_setopt(m_multi, CURLMOPT_TIMERFUNCTION, &CurlTransfers::onTimer);
+    curl.multi_setopt(m_multi, CURLMOPT_TIMERDATA, this);
 }
 
 CurlTransfers::~CurlTransfers() {
+    if (!m_multi)
+        return;
     while (!m_running.empty())
         stop(m_running.begin()->first);
-    curl_multi_cleanup(m_multi);
+    CurlLibrary::get().multi_cleanup(m_multi);
     for (auto& [fd, watches] : m_sockets) {
         m_loop.unwatch(watches.read);
         m_loop.unwatch(watches.write);
@@ -37,13 +33,15 @@ CurlTransfers::~CurlTransfers() {
 }
 
 void CurlTransfers::start(CURL* easy, Finished finished) {
+    if (!m_multi)
+        open();
     m_running[easy] = std::move(finished);
-    curl_multi_add_handle(m_multi, easy);
+    CurlLibrary::get().multi_add_handle(m_multi, easy);
 }
 
 void CurlTransfers::stop(CURL* easy) {
     if (m_running.erase(easy))
-        curl_multi_remove_handle(m_multi, easy);
+        CurlLibrary::get().multi_remove_handle(m_multi, easy);
 }
 
 int CurlTransfers::onSocket(CURL*, curl_socket_t fd, int what, void* self, void*) {
@@ -80,13 +78,13 @@ int CurlTransfers::onTimer(CURLM*, long ms, void* self) {
 
 void CurlTransfers::act(curl_socket_t fd, int events) {
     int stillRunning = 0;
-    curl_multi_socket_action(m_multi, fd, events, &stillRunning);
+    CurlLibrary::get().multi_socket_action(m_multi, fd, events, &stillRunning);
     collectFinished();
 }
 
 void CurlTransfers::collectFinished() {
     int left = 0;
-    while (CURLMsg* message = curl_multi_info_read(m_multi, &left)) {
+    while (CURLMsg* message = CurlLibrary::get().multi_info_read(m_multi, &left)) {
         if (message->msg != CURLMSG_DONE)
             continue;
         CURL* easy = message->easy_handle;
@@ -96,7 +94,7 @@ void CurlTransfers::collectFinished() {
             continue;
         Finished finished = std::move(it->second);
         m_running.erase(it);
-        curl_multi_remove_handle(m_multi, easy);
+        CurlLibrary::get().multi_remove_handle(m_multi, easy);
         finished(result);
     }
 }

@@ -1,5 +1,6 @@
 #include "Pop3Mail.h"
 
+#include "CurlLibrary.h"
 #include "MailServerAddress.h"
 
 #include <stdexcept>
@@ -33,28 +34,28 @@ std::string plainWords(CURLcode result, const std::string& server) {
     case CURLE_WEIRD_SERVER_REPLY:
         return "The mail server's answer could not be understood. Check that it is a POP3 server.";
     default:
-        return std::string("The mailbox could not be checked: ") + curl_easy_strerror(result) + ".";
+        return std::string("The mailbox could not be checked: ") + CurlLibrary::get().easy_strerror(result) + ".";
     }
 }
 
 } // namespace
 
 Pop3Mail::Pop3Mail(EventLoop& loop, MailOptions options)
-    : m_loop(loop), m_options(std::move(options)), m_transfers(loop), m_easy(curl_easy_init()),
-      m_listing({.lineBytes = 256, .answerBytes = m_options.longestListing}) {
-    if (!m_easy)
-        throw std::runtime_error("the network library could not start");
-}
+    : m_loop(loop), m_options(std::move(options)), m_transfers(loop),
+      m_listing({.lineBytes = 256, .answerBytes = m_options.longestListing}) {}
 
 Pop3Mail::~Pop3Mail() {
-    m_transfers.stop(m_easy);
-    curl_easy_cleanup(m_easy);
+    if (m_easy) {
+        m_transfers.stop(m_easy);
+        CurlLibrary::get().easy_cleanup(m_easy);
+    }
     m_loop.cancel(m_event);
 }
 
 void Pop3Mail::setAction(int action) {
     // A new action replaces whatever was under way.
-    m_transfers.stop(m_easy);
+    if (m_easy)
+        m_transfers.stop(m_easy);
     if (action == kActionCheck)
         check();
     else if (action == kActionClose)
@@ -67,22 +68,35 @@ void Pop3Mail::check() {
         fail("\"" + m_server + "\" is not the name of a POP3 mail server.");
         return;
     }
-    curl_easy_reset(m_easy);
-    curl_easy_setopt(m_easy, CURLOPT_URL, address->c_str());
-    curl_easy_setopt(m_easy, CURLOPT_PROTOCOLS_STR, "pop3,pop3s");
-    curl_easy_setopt(m_easy, CURLOPT_USERNAME, m_user.c_str());
-    curl_easy_setopt(m_easy, CURLOPT_PASSWORD, m_password.c_str());
+    try {
+        start(*address);
+    } catch (const std::runtime_error& error) {
+        fail(std::string("The mailbox could not be checked: ") + error.what() + ".");
+    }
+}
+
+void Pop3Mail::start(const std::string& address) {
+    const CurlLibrary& curl = CurlLibrary::get();
+    if (!m_easy)
+        m_easy = curl.easy_init();
+    if (!m_easy)
+        throw std::runtime_error("the network library could not start");
+    curl.easy_reset(m_easy);
+    curl.easy_setopt(m_easy, CURLOPT_URL, address.c_str());
+    curl.easy_setopt(m_easy, CURLOPT_PROTOCOLS_STR, "pop3,pop3s");
+    curl.easy_setopt(m_easy, CURLOPT_USERNAME, m_user.c_str());
+    curl.easy_setopt(m_easy, CURLOPT_PASSWORD, m_password.c_str());
     // STLS whenever the server offers it; pop3s is TLS from the start.
-    curl_easy_setopt(m_easy, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_TRY));
+    curl.easy_setopt(m_easy, CURLOPT_USE_SSL, static_cast<long>(CURLUSESSL_TRY));
     if (!m_options.caFile.empty())
-        curl_easy_setopt(m_easy, CURLOPT_CAINFO, m_options.caFile.c_str());
-    curl_easy_setopt(m_easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(m_options.connectTimeoutMs));
-    curl_easy_setopt(m_easy, CURLOPT_TIMEOUT_MS, static_cast<long>(m_options.checkTimeoutMs));
+        curl.easy_setopt(m_easy, CURLOPT_CAINFO, m_options.caFile.c_str());
+    curl.easy_setopt(m_easy, CURLOPT_CONNECTTIMEOUT_MS, static_cast<long>(m_options.connectTimeoutMs));
+    curl.easy_setopt(m_easy, CURLOPT_TIMEOUT_MS, static_cast<long>(m_options.checkTimeoutMs));
     // The connection ends with the check (QUIT), so a closed mailbox is never left open.
-    curl_easy_setopt(m_easy, CURLOPT_FORBID_REUSE, 1L);
-    curl_easy_setopt(m_easy, CURLOPT_NOSIGNAL, 1L);
-    curl_easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, &Pop3Mail::onListing);
-    curl_easy_setopt(m_easy, CURLOPT_WRITEDATA, this);
+    curl.easy_setopt(m_easy, CURLOPT_FORBID_REUSE, 1L);
+    curl.easy_setopt(m_easy, CURLOPT_NOSIGNAL, 1L);
+    curl.easy_setopt(m_easy, CURLOPT_WRITEFUNCTION, &Pop3Mail::onListing);
+    curl.easy_setopt(m_easy, CURLOPT_WRITEDATA, this);
     m_listing.reset();
     m_counting = 0;
     m_transfers.start(m_easy, [this](CURLcode result) { finished(result); });

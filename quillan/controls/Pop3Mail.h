@@ -40,6 +40,8 @@ public:
 private:
     static std::size_t onListing(char* data, std::size_t size, std::size_t count, void* self);
     void check();
+    // Throws std::runtime_error when libcurl cannot be loaded or started.
+    void start(const std::string& address);
     void finished(CURLcode result);
     void fail(const std::string& reason);
     void later(std::function<void()> event);

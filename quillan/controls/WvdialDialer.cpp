@@ -1,9 +1,10 @@
 #include "WvdialDialer.h"
 
+#include "runtime/RegularFile.h"
+
 #include <algorithm>
 #include <cctype>
 #include <charconv>
-#include <fstream>
 #include <map>
 #include <set>
 #include <sstream>
@@ -169,12 +170,12 @@ std::vector<WvdialDialer> parseWvdialDialers(const std::vector<std::string>& tex
 std::vector<WvdialDialer> readWvdialDialers(const std::vector<std::filesystem::path>& files) {
     std::vector<std::string> texts;
     for (const std::filesystem::path& file : files) {
-        std::ifstream in(file, std::ios::binary);
-        if (!in)
-            continue;
-        std::ostringstream text;
-        text << in.rdbuf();
-        texts.push_back(text.str());
+        // Read on the UI thread: a FIFO or a huge file there must not hold up the entry editor.
+        try {
+            texts.push_back(readRegularFile(file));
+        } catch (const FileReadError&) {
+            // left out, as a missing file is
+        }
     }
     return parseWvdialDialers(texts);
 }

@@ -28,7 +28,8 @@ struct WvdialDialer {
 
 // The dialers of wvdial configuration files read in order, a later file's keys overriding an
 // earlier one's; [Dialer Defaults] and Inherits apply as wvdial applies them. Dialers without a
-// phone number are left out, so are files that are missing or unreadable.
+// phone number are left out, so are files that are missing, unreadable, not regular files (a FIFO
+// is never waited on) or larger than kTextFileLimit.
 std::vector<WvdialDialer> readWvdialDialers(const std::vector<std::filesystem::path>& files);
 std::vector<WvdialDialer> parseWvdialDialers(const std::vector<std::string>& texts);
 

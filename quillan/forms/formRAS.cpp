@@ -111,7 +111,8 @@ void formRAS::LoadEntries() {
     m_phonebookUntrusted = !checkPhonebook();
     if (m.newprofilepending == "true") {
         const std::int16_t count = mRAS1.EntryCount();
-        if (count != m.profilecount) {
+        // Only a phonebook that grew holds a new entry: one shrunk by removals outside has none.
+        if (count > m.profilecount) {
             const std::string name = mRAS1.Entry(static_cast<std::int16_t>(count - 1));
             m.newprofilepending = "false";
             ListedKeys listed = listedKeys();

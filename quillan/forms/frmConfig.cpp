@@ -9,6 +9,7 @@
 #include "frmDialSelected.h"
 #include "frmEditProfile.h"
 #include "frmWarnNewConnection.h"
+#include "frmMailBrowse.h"
 #include "frmMailSound.h"
 #include "frmProgramLauncher.h"
 #include "frmSound.h"
@@ -236,6 +237,7 @@ frmConfig::frmConfig(Forms& forms)
     cmdLaunchPrograms.Click = [this] { m_forms.get<frmProgramLauncher>().show(); };
     cmdShowSound.Click = [this] { m_forms.get<frmSound>().show(); };
     cmdMailBrowseSound.Click = [this] { m_forms.get<frmMailSound>().show(); };
+    cmdMailBrowse.Click = [this] { m_forms.get<frmMailBrowse>().show(); };
     cmdLaunchBrowser.Click = [this] { LaunchBrowser(m_forms); };
 }
 

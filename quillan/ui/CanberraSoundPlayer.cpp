@@ -1,6 +1,8 @@
 #include "CanberraSoundPlayer.h"
 
-#include <canberra.h>
+#include "CanberraLibrary.h"
+
+#include <stdexcept>
 
 #include <condition_variable>
 #include <memory>
@@ -37,18 +39,30 @@ bool noServer(int error) {
 
 CanberraSoundPlayer::CanberraSoundPlayer(std::vector<std::filesystem::path> soundFolders,
                                          std::chrono::milliseconds longest)
-    : m_soundFolders(std::move(soundFolders)), m_longest(longest) {
-    if (ca_context_create(&m_context) != CA_SUCCESS) {
-        m_context = nullptr;
-        return;
-    }
-    ca_context_change_props(m_context, CA_PROP_APPLICATION_NAME, "Quillan", CA_PROP_APPLICATION_ID,
-                            "quillan", nullptr);
-}
+    : m_soundFolders(std::move(soundFolders)), m_longest(longest) {}
 
 CanberraSoundPlayer::~CanberraSoundPlayer() {
     if (m_context)
-        ca_context_destroy(m_context);
+        CanberraLibrary::get().context_destroy(m_context);
+}
+
+bool CanberraSoundPlayer::open() {
+    if (m_opened)
+        return m_context != nullptr;
+    m_opened = true;
+    try {
+        const CanberraLibrary& canberra = CanberraLibrary::get();
+        if (canberra.context_create(&m_context) != CA_SUCCESS) {
+            m_context = nullptr;
+            return false;
+        }
+        canberra.context_change_props(m_context, CA_PROP_APPLICATION_NAME, "Quillan", CA_PROP_APPLICATION_ID,
+                                      "quillan", nullptr);
+    } catch (const std::runtime_error&) {
+        // Without the sound library the program plays nothing, as without a sound server.
+        m_context = nullptr;
+    }
+    return m_context != nullptr;
 }
 
 std::vector<std::filesystem::path> CanberraSoundPlayer::programSoundFolders() {
@@ -69,7 +83,7 @@ std::filesystem::path CanberraSoundPlayer::fileOf(const std::string& name) const
 }
 
 void CanberraSoundPlayer::play(const std::string& name) {
-    if (!m_context)
+    if (!open())
         return;
     const std::filesystem::path file = fileOf(name);
     Result result = Result::Failed;
@@ -85,20 +99,21 @@ CanberraSoundPlayer::Result CanberraSoundPlayer::playWith(const char* property, 
     static std::mutex keepMutex;
     static std::vector<std::shared_ptr<Completion>> abandoned;
 
+    const CanberraLibrary& canberra = CanberraLibrary::get();
     ca_proplist* properties = nullptr;
-    ca_proplist_create(&properties);
-    ca_proplist_sets(properties, property, value.c_str());
-    ca_proplist_sets(properties, CA_PROP_CANBERRA_CACHE_CONTROL, "never");
+    canberra.proplist_create(&properties);
+    canberra.proplist_sets(properties, property, value.c_str());
+    canberra.proplist_sets(properties, CA_PROP_CANBERRA_CACHE_CONTROL, "never");
     const uint32_t id = 1;
-    const int started = ca_context_play_full(m_context, id, properties, finished, completion.get());
-    ca_proplist_destroy(properties);
+    const int started = canberra.context_play_full(m_context, id, properties, finished, completion.get());
+    canberra.proplist_destroy(properties);
     if (started != CA_SUCCESS)
         return noServer(started) ? Result::NoServer : Result::Failed;
 
     std::unique_lock<std::mutex> lock(completion->mutex);
     if (!completion->ended.wait_for(lock, m_longest, [&] { return completion->done; })) {
         lock.unlock();
-        ca_context_cancel(m_context, id);
+        canberra.context_cancel(m_context, id);
         lock.lock();
         if (!completion->ended.wait_for(lock, std::chrono::seconds(1), [&] { return completion->done; })) {
             std::lock_guard<std::mutex> keep(keepMutex);

@@ -33,9 +33,12 @@ public:
 
 private:
     enum class Result { Played, Failed, NoServer };
+    // Loads the sound library and makes the context on the first sound; false when there is none.
+    bool open();
     // Plays one sound with the given property (a file name or an event id) and waits for its end.
     Result playWith(const char* property, const std::string& value);
 
+    bool m_opened = false;
     ca_context* m_context = nullptr;
     std::vector<std::filesystem::path> m_soundFolders;
     std::chrono::milliseconds m_longest;

@@ -1,24 +1,33 @@
 #include "GioBrowserLauncher.h"
 
 #include "GioLaunch.h"
+#include "GioLibrary.h"
 
-#include <gio/gdesktopappinfo.h>
-#include <gio/gio.h>
+#include <stdexcept>
 
 namespace quillan {
 
 std::string GioBrowserLauncher::findAssociated(const std::filesystem::path& htmlFile) {
-    GFile* file = g_file_new_for_path(htmlFile.c_str());
-    GAppInfo* app = g_file_query_default_handler(file, nullptr, nullptr);
-    g_object_unref(file);
+    const GioLibrary* loaded = nullptr;
+    try {
+        loaded = &GioLibrary::get();
+    } catch (const std::runtime_error&) {
+        // Without GIO there are no associations to ask: no browser is found.
+        return "";
+    }
+    const GioLibrary& gio = *loaded;
+    GFile* file = gio.file_new_for_path(htmlFile.c_str());
+    GAppInfo* app = gio.file_query_default_handler(file, nullptr, nullptr);
+    gio.object_unref(file);
     if (!app)
         return "";
     std::string found;
-    if (G_IS_DESKTOP_APP_INFO(app) && g_desktop_app_info_get_filename(G_DESKTOP_APP_INFO(app)))
-        found = g_desktop_app_info_get_filename(G_DESKTOP_APP_INFO(app));
-    else if (const char* executable = g_app_info_get_executable(app))
+    GDesktopAppInfo* entry = gio.desktopEntryOf(app);
+    if (entry && gio.desktop_app_info_get_filename(entry))
+        found = gio.desktop_app_info_get_filename(entry);
+    else if (const char* executable = gio.app_info_get_executable(app))
         found = executable;
-    g_object_unref(app);
+    gio.object_unref(app);
     return found;
 }
 

@@ -1,7 +1,8 @@
 #include "GioLaunch.h"
 
-#include <gio/gdesktopappinfo.h>
-#include <gio/gio.h>
+#include "GioLibrary.h"
+
+#include <stdexcept>
 
 #include <unistd.h>
 
@@ -24,32 +25,39 @@ void reportPid(GDesktopAppInfo*, GPid pid, gpointer data) {
 } // namespace
 
 std::optional<pid_t> launchApplication(const std::string& program, const std::string& argument) {
+    const GioLibrary* loaded = nullptr;
+    try {
+        loaded = &GioLibrary::get();
+    } catch (const std::runtime_error&) {
+        // Without GIO nothing can be started the freedesktop way: as a path that cannot be started.
+        return std::nullopt;
+    }
+    const GioLibrary& gio = *loaded;
     GDesktopAppInfo* app = nullptr;
     if (endsWith(program, ".desktop")) {
-        app = g_desktop_app_info_new_from_filename(program.c_str());
+        app = gio.desktop_app_info_new_from_filename(program.c_str());
     } else {
         GError* error = nullptr;
         gchar* quotedProgram = g_shell_quote(program.c_str());
         const std::string commandLine = std::string(quotedProgram) + " %u";
         g_free(quotedProgram);
-        GAppInfo* command = g_app_info_create_from_commandline(commandLine.c_str(), nullptr,
-                                                               G_APP_INFO_CREATE_SUPPORTS_URIS, &error);
+        GAppInfo* command = gio.app_info_create_from_commandline(commandLine.c_str(), nullptr,
+                                                                 G_APP_INFO_CREATE_SUPPORTS_URIS, &error);
         if (error)
             g_error_free(error);
-        if (command && G_IS_DESKTOP_APP_INFO(command))
-            app = G_DESKTOP_APP_INFO(command);
-        else if (command)
-            g_object_unref(command);
+        app = gio.desktopEntryOf(command);
+        if (command && !app)
+            gio.object_unref(command);
     }
     if (!app)
         return std::nullopt;
     GList* uris = argument.empty() ? nullptr : g_list_append(nullptr, const_cast<char*>(argument.c_str()));
     pid_t pid = 0;
     GError* error = nullptr;
-    const gboolean started = g_desktop_app_info_launch_uris_as_manager(
+    const gboolean started = gio.desktop_app_info_launch_uris_as_manager(
         app, uris, nullptr, G_SPAWN_SEARCH_PATH, ownSession, nullptr, reportPid, &pid, &error);
     g_list_free(uris);
-    g_object_unref(app);
+    gio.object_unref(app);
     if (error)
         g_error_free(error);
     if (!started)

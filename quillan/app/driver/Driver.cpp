@@ -12,7 +12,7 @@ Driver::Driver(Harness& harness, std::istream& in, std::ostream& out, bool echo)
       m_dialUp(harness.dialUp, out), m_net(harness), m_controls(m_targets, harness.services.dataDir), m_properties(m_targets, out),
       m_services(harness, m_targets, out), m_files(harness.services.dataDir, out),
       m_state(harness.module1, *harness.forms, out), m_program(*harness.forms),
-      m_connectActions(harness, m_targets, m_controls), m_mail(harness) {
+      m_mail(harness), m_connectActions(harness, m_targets, m_controls) {
     m_dialUp.addTo(m_commands);
     m_net.addTo(m_commands);
     m_controls.addTo(m_commands);

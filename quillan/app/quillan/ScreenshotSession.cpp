@@ -70,7 +70,7 @@ ScreenshotSession::ScreenshotSession(Program& program, std::filesystem::path fol
         dialog.findChild<QLineEdit*>("entryName")->setText(kNewEntry);
         dialog.findChild<QLineEdit*>("entryNumber")->setText(kNewEntryNumber);
         m_recorder.shootSoon(dialog, "PhonebookEntryDialog");
-        QTimer::singleShot(kReadingTime, &dialog, [&dialog] { dialog.accept(); });
+        QTimer::singleShot(kReadingTime / m_pace, &dialog, [&dialog] { dialog.accept(); });
     };
     planDemoCall();
     m_stepStarted = std::chrono::steady_clock::now();
@@ -240,10 +240,10 @@ void ScreenshotSession::planNewConnection() {
             throw std::runtime_error("the new connection is not in the list");
         choose("frmConfig", "listProfiles", last);
         // The editor is modal: it is filled in and closed from inside its own loop.
-        QTimer::singleShot(kReadingTime, [this] {
+        QTimer::singleShot(kReadingTime / m_pace, [this] {
             type("frmEditProfile", "textEditUsername", "night");
             type("frmEditProfile", "textEditPassword", "owl");
-            QTimer::singleShot(kReadingTime, [this] { click("frmEditProfile", "cmdModifyProfile"); });
+            QTimer::singleShot(kReadingTime / m_pace, [this] { click("frmEditProfile", "cmdModifyProfile"); });
         });
         click("frmConfig", "cmdEditProfile");
         say("profile " + std::string(kNewEntry) + ": user name " +

@@ -1,10 +1,11 @@
 #pragma once
 
-#include <QLocalServer>
-#include <QString>
+#include "QtEventLoop.h"
 
 #include <filesystem>
 #include <functional>
+#include <map>
+#include <string>
 
 namespace quillan {
 
@@ -12,7 +13,8 @@ namespace quillan {
 // console back: the way back when the console is hidden and no tray icon can be shown.
 //
 // The running one holds a lock beside its socket; the kernel lets the lock go with the process, so a
-// socket left by a Quillan that was killed is known to be stale and taken over.
+// socket left by a Quillan that was killed is known to be stale and taken over. The socket is a plain
+// local stream socket watched on the program's event loop.
 class SingleInstance {
 public:
     enum class Start {
@@ -34,15 +36,28 @@ public:
     void listen(std::function<void()> anotherStart);
 
     // The socket's path (in $XDG_RUNTIME_DIR, else in a folder of this user's own under the temporary folder).
-    const QString& socketPath() const { return m_socketPath; }
+    const std::string& socketPath() const { return m_socketPath; }
     // Why there is no single-instance guard, or "" when there is one.
     const std::string& problem() const { return m_problem; }
 
 private:
-    QString m_socketPath;
+    struct Caller {
+        EventLoop::Id watch;
+        std::string received;
+    };
+
+    void acceptCallers();
+    void readFrom(int fd);
+    void hangUp(int fd);
+
+    std::string m_socketPath;
     std::string m_problem;
     int m_lock = -1;
-    QLocalServer m_server;
+    int m_listener = -1;
+    EventLoop::Id m_listenWatch = 0;
+    std::function<void()> m_anotherStart;
+    std::map<int, Caller> m_callers;
+    QtEventLoop m_loop;
 };
 
 } // namespace quillan

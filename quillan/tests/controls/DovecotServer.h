@@ -34,7 +34,7 @@ public:
         chownTree(root / "home");
         m_folder.write("passwd", "alice:{PLAIN}secret\n");
         m_ok = std::system(("openssl req -x509 -newkey ec -pkeyopt ec_paramgen_curve:prime256v1 -nodes -days 2 -subj /CN=localhost"
-                            " -addext subjectAltName=DNS:localhost,IP:127.0.0.1 -keyout " +
+                            " -addext subjectAltName=DNS:localhost,IP:127.0.0.1,IP:::1 -keyout " +
                             (root / "key.pem").string() + " -out " + (root / "cert.pem").string() + " 2>/dev/null")
                                .c_str()) == 0;
         for (int attempt = 0; m_ok && attempt < 3 && !m_server; ++attempt)
@@ -69,7 +69,8 @@ private:
                                                 : "default_internal_user = " + userName + "\ndefault_login_user = " +
                                                       userName + "\n";
         m_folder.write("dovecot.conf",
-                       "protocols = pop3\nlisten = 127.0.0.1\nbase_dir = " + root + "/run\nstate_dir = " + root +
+                       "protocols = pop3\nlisten = 127.0.0.1" + std::string(hasIpv6Loopback() ? ", ::1" : "") +
+                           "\nbase_dir = " + root + "/run\nstate_dir = " + root +
                            "/run\nlog_path = " + root + "/dovecot.log\n" + ownUsers +
                            "ssl = yes\nssl_cert = <" + root + "/cert.pem\nssl_key = <" + root +
                            "/key.pem\ndisable_plaintext_auth = no\nauth_mechanisms = plain\nauth_failure_delay = 0\nfirst_valid_uid = 1\n"

@@ -4,7 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
 #include <signal.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -52,11 +54,17 @@ protected:
             for (const std::string& arg : args)
                 argv.push_back(arg.c_str());
             argv.push_back(nullptr);
+            // Its sleep outlives a kill of the shell by up to a second: it must not hold the test's
+            // output open.
+            const int null = ::open("/dev/null", O_WRONLY);
+            ::dup2(null, STDOUT_FILENO);
+            ::dup2(null, STDERR_FILENO);
             ::execv((folder.path() / "pppd-sh").c_str(), const_cast<char* const*>(argv.data()));
             ::_exit(127);
         }
         children.push_back(pid);
-        for (int tries = 0; tries < 400 && command(pid) != "pppd"; ++tries)
+        // The scan goes by argv[0]; the comm of this copy of sh stays "pppd-sh".
+        for (int tries = 0; tries < 400 && programOf(pid) != "pppd"; ++tries)
             ::usleep(5000);
         return pid;
     }
@@ -66,6 +74,14 @@ protected:
         std::string name;
         std::getline(file, name);
         return name;
+    }
+
+    // argv[0], as the process's command line holds it.
+    static std::string programOf(pid_t pid) {
+        std::ifstream file("/proc/" + std::to_string(pid) + "/cmdline");
+        std::string program;
+        std::getline(file, program, '\0');
+        return program;
     }
 
     ~PhonebookSideTest() override {
@@ -176,7 +192,8 @@ TEST_F(PhonebookSideTest, editingChangesTheSelectedEntryInPlace) {
     EXPECT_EQ(dialUp.PhoneNumber(), "5550000");
 }
 
-// The system file with defaults and an inherited dialer, the user's file overriding one of its dialers.
+// The system file with defaults and an inherited dialer, the user's file overriding one of its dialers;
+// a missing file and a FIFO with no writer (which must not hold up the editor) are passed over.
 TEST_F(PhonebookSideTest, aDialerImportedFromWvdialBecomesAnEntryAndHandsOverItsCredentials) {
     std::filesystem::create_directories(folder.path() / "etc");
     const auto system = folder.write("etc/wvdial.conf", "[Dialer Defaults]\n"
@@ -197,7 +214,9 @@ TEST_F(PhonebookSideTest, aDialerImportedFromWvdialBecomesAnEntryAndHandsOverIts
                                                         "[Dialer Unfinished]\n"
                                                         "Modem = /dev/ttyS1\n");
     const auto user = folder.write("wvdialrc", "[Dialer ISP]\nUsername = alice\nPassword = p=1 ;x\n");
-    LinuxDialUp& dialUp = dialerWith(kTwoEntries, {system, folder.path() / "absent.conf", user});
+    const auto fifo = folder.path() / "fifo.conf";
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    LinuxDialUp& dialUp = dialerWith(kTwoEntries, {system, folder.path() / "absent.conf", fifo, user});
     std::vector<WvdialDialer> offered;
     dialUp.entryEditor = [&](const PhonebookEntry&, const std::vector<WvdialDialer>& dialers) {
         offered = dialers;
@@ -344,7 +363,7 @@ TEST_F(PhonebookSideTest, theSystemsPeersFollowThePhonebookReadOnly) {
     // An entry created now is still the last one listed, and a peers file the phonebook names is its entry.
     dialUp.entryEditor = [](const PhonebookEntry&, const std::vector<WvdialDialer>&) {
         return std::optional<LinuxDialUp::EditedEntry>(
-            LinuxDialUp::EditedEntry{PhonebookEntry{"zeta", "5550111", "virtual"}, std::nullopt});
+            LinuxDialUp::EditedEntry{PhonebookEntry{"zeta", "5550111", "virtual", kDefaultSpeed, "", std::nullopt}, std::nullopt});
     };
     dialUp.CreateEntry();
     ASSERT_EQ(dialUp.EntryCount(), 5);

@@ -79,6 +79,10 @@ TEST_F(Pop3MailTest, theCountIsTheMailboxAtEachCheck_overStlsAndImplicitTls) {
     EXPECT_EQ(mail.MessageCount(), 3);
     ASSERT_EQ(run(mail, "pop3s://localhost:" + std::to_string(m_server.tlsPort()), "secret"), "done");
     EXPECT_EQ(mail.MessageCount(), 3);
+    if (test::hasIpv6Loopback()) {
+        ASSERT_EQ(run(mail, "[::1]:" + std::to_string(m_server.plainPort()), "secret"), "done");
+        EXPECT_EQ(mail.MessageCount(), 3);
+    }
     EXPECT_EQ(run(mail, local(m_server.plainPort()), "secret", MailControl::kActionClose), "done");
 }
 

@@ -3,6 +3,7 @@
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <signal.h>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -25,6 +26,19 @@ inline int freeLoopbackPort(int type = SOCK_STREAM) {
     ::getsockname(fd, reinterpret_cast<sockaddr*>(&address), &length);
     ::close(fd);
     return ntohs(address.sin_port);
+}
+
+// Whether this machine has the IPv6 loopback address, so servers can listen on both families.
+inline bool hasIpv6Loopback() {
+    int fd = ::socket(AF_INET6, SOCK_STREAM, 0);
+    if (fd < 0)
+        return false;
+    sockaddr_in6 address{};
+    address.sin6_family = AF_INET6;
+    address.sin6_addr = in6addr_loopback;
+    bool bound = ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address) == 0;
+    ::close(fd);
+    return bound;
 }
 
 // Whether a TCP connection to 127.0.0.1:port is taken within ms.
@@ -69,6 +83,8 @@ public:
     explicit ServerProcess(std::vector<std::string> argv) {
         m_pid = ::fork();
         if (m_pid == 0) {
+            // A test that is killed takes its server with it.
+            ::prctl(PR_SET_PDEATHSIG, SIGTERM);
             std::vector<char*> args;
             for (std::string& arg : argv)
                 args.push_back(arg.data());

@@ -127,6 +127,30 @@ TEST_F(ProfileMaintenanceTest, proceed_addsTheNewEntryLastAndACancelledEditorAdd
     EXPECT_EQ(h.dialUp.takeCalls(), std::vector<std::string>{});
 }
 
+// Entries removed outside during the run leave the phonebook below the profile count: no entry is
+// new then, whichever is last, and the profiles still save.
+TEST_F(ProfileMaintenanceTest, proceed_afterEntriesWereRemovedOutside_addsNothingAndSavingStillWorks) {
+    addProfile("Work");
+    addProfile("Home");
+    m().profilecount = 2;
+    const std::vector<std::string> keys = profileKeys();
+    const std::vector<std::vector<FakeDialUp::PhonebookEntry>> shrinking = {{{"Work", "5550100"}}, {}};
+    for (const auto& phonebook : shrinking) {
+        SCOPED_TRACE(phonebook.size());
+        h.dialUp.entries = phonebook;
+        config->cmdNewProfile.userClick();
+        h.forms->get<frmWarnNewConnection>().cmdProceed.userClick();
+        EXPECT_EQ(config->listProfiles.listCount(), 2);
+        EXPECT_EQ(config->listProfiles.list(1), "Home");
+        EXPECT_EQ(m().profilecount, 2);
+        EXPECT_EQ(profileKeys(), keys);
+        EXPECT_EQ(m().newprofilepending, "true");
+    }
+    config->cmdSave.userClick();
+    EXPECT_EQ(h.boxes.take().size(), 0u);
+    EXPECT_EQ(m().firstrun, "false");
+}
+
 TEST_F(ProfileMaintenanceTest, properties_editsTheSelectedEntryThroughTheControl) {
     addProfile("Work");
     addProfile("Home");

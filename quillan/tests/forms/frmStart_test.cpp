@@ -168,7 +168,9 @@ TEST_F(StartUp, leftoversOfInterruptedSavesGoAndLooseModesAreTightenedSayingSoOn
     saveSettingsWith({});
     const std::vector<std::string> leftovers = {"MSVCT32.dll.quillan-new-a1B2c3", "MSVCT32.dll.Xy7Kq2",
                                                 "20261.txt.quillan-new-Zz9Zz9", "cc1.txt.q1W2e3"};
-    const std::vector<std::string> kept = {"MSVCT32.dll.backup", "notes.txt.Xy7Kq2", "MSVCT32.dll.quillan-new-x"};
+    const std::vector<std::string> kept = {"MSVCT32.dll.backup", "MSVCT32.dll.Backup", "MSVCT32.dll.BACKUP",
+                                           "MSVCT32.dll.201231", "MSVCT32.dll.bak001", "20261.txt.Backup",
+                                           "notes.txt.Xy7Kq2",   "MSVCT32.dll.quillan-new-x"};
     for (const auto& name : leftovers)
         writeFile(name, "secret");
     for (const auto& name : kept)

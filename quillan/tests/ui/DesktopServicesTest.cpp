@@ -98,8 +98,8 @@ TEST_F(SoundServerTest, ownChimePlaysToItsEndAndAMissingFileGivesTheBell) {
 
     // "none" names no file: the desktop's default event sound plays instead of nothing.
     const auto bell = recordWhile([&] { player.play("none"); });
-    if (fs::exists("/usr/share/sounds/freedesktop/stereo/bell.oga"))
-        EXPECT_GT(soundingSeconds(bell), 0.05) << "the bell of the sound theme";
+    ASSERT_TRUE(fs::exists("/usr/share/sounds/freedesktop/stereo/bell.oga")) << "sound-theme-freedesktop is installed";
+    EXPECT_GT(soundingSeconds(bell), 0.05) << "the bell of the sound theme";
 }
 
 TEST_F(SoundServerTest, aLongSoundIsCutAtTheLongestPlayTime) {

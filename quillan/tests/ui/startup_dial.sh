@@ -49,7 +49,7 @@ start() {
   printf 'delay dial 0\ndelay reply 0\n%s = %s\n' "$number" "$answers" >"$data/vmodem.script"
   settings "$name" >"$data/MSVCT32.dll"
   chmod 600 "$data/MSVCT32.dll"
-  timeout 120 "$program" --data-dir "$data" --screenshots "$data/shots" 2>&1 || {
+  timeout 120 "$program" --data-dir "$data" --screenshots "$data/shots" --demo-pace 50 2>&1 || {
     echo "the program failed on $name"
     return 1
   }

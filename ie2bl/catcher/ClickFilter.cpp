@@ -1,9 +1,9 @@
 #include "catcher/ClickFilter.h"
 
 #include "catcher/AddressParser.h"
-#include "catcher/TextUtil.h"
 #include "catcher/RegistryPaths.h"
 #include "catcher/StringIds.h"
+#include "catcher/TextUtil.h"
 
 namespace ie2bl {
 

@@ -12,9 +12,10 @@ KeyHandle ConfigStore::keyFor(std::string_view path, KeyAccess access) {
     const KeyHandle handle = m_registry.openKey(std::string(path), access);
     if (access == KeyAccess::SetValue && handle != 0)
         // The key exists now: a read that found it missing earlier in the batch may look again.
-        m_keys.erase(std::remove_if(m_keys.begin(), m_keys.end(),
-                                    [&](const OpenKey& open) { return open.path == path && !open.key.isOpen(); }),
-                     m_keys.end());
+        m_keys.erase(
+            std::remove_if(m_keys.begin(), m_keys.end(),
+                           [&](const OpenKey& open) { return open.path == path && !open.key.isOpen(); }),
+            m_keys.end());
     m_keys.push_back({std::string(path), access, RegistryKey(m_registry, handle)});
     return handle;
 }

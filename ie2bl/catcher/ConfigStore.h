@@ -39,7 +39,8 @@ class ConfigStore {
     // The whole text, at any length, up to its first zero byte (none need be stored).
     std::string ReadConfigText(std::string_view key, const std::string& name, const std::string& fallback);
     // No text deletes the value.
-    void WriteConfigText(std::string_view key, const std::string& name, const std::optional<std::string>& text);
+    void WriteConfigText(std::string_view key, const std::string& name,
+                         const std::optional<std::string>& text);
     void WriteConfigNumber(std::string_view key, const std::string& name, std::uint32_t number);
 
   private:

@@ -1,7 +1,7 @@
 #include "catcher/ExtensionLists.h"
 
-#include "catcher/TextUtil.h"
 #include "catcher/RegistryPaths.h"
+#include "catcher/TextUtil.h"
 
 namespace ie2bl {
 

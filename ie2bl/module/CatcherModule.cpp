@@ -1,8 +1,8 @@
 #include "module/CatcherModule.h"
 
-#include "module/Ie2Brisklet.h"
 #include "module/ClassFactory.h"
 #include "module/Identities.h"
+#include "module/Ie2Brisklet.h"
 #include "module/ModulePaths.h"
 #include "module/ScriptRegistrar.h"
 #include "module/resource.h"

@@ -29,7 +29,8 @@ class Registry {
     virtual void closeKey(KeyHandle key) = 0;
     // Fills `bytes` with the stored data when the value exists and holds at most `limit` bytes.
     // A value that fits `bytes` as passed in is read in one call; a longer one costs a second.
-    virtual bool queryValue(KeyHandle key, const std::string& name, std::size_t limit, std::string& bytes) = 0;
+    virtual bool queryValue(KeyHandle key, const std::string& name, std::size_t limit,
+                            std::string& bytes) = 0;
     // Failures are swallowed.
     virtual void setValue(KeyHandle key, const std::string& name, ValueType type, std::string_view bytes) = 0;
     virtual void deleteValue(KeyHandle key, const std::string& name) = 0;

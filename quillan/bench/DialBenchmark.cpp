@@ -18,11 +18,12 @@ namespace {
 constexpr int kLineRestMs = 5;
 
 class DialBench {
-public:
+  public:
     DialBench(PollEventLoop& loop, const std::string& device) : m_loop(loop) {
         std::string pattern = (std::filesystem::temp_directory_path() / "quillan-bench-XXXXXX").string();
         m_folder = ::mkdtemp(pattern.data());
-        std::ofstream(m_folder / "phonebook.ini") << "[Bench]\nPhoneNumber=5550100\nDevice=" << device << "\nPPP=no\n";
+        std::ofstream(m_folder / "phonebook.ini")
+            << "[Bench]\nPhoneNumber=5550100\nDevice=" << device << "\nPPP=no\n";
         std::ofstream(m_folder / "vmodem.script") << "delay dial 0\n";
         LinuxDialUpOptions options;
         options.phonebook = m_folder / "phonebook.ini";
@@ -56,7 +57,7 @@ public:
         }
     }
 
-private:
+  private:
     bool dial() {
         m_last = -1;
         m_dialer->Dial();

@@ -33,7 +33,10 @@ void check(benchmark::State& state, const std::string& address) {
     Pop3Mail mail(loop, options);
     bool done = false;
     mail.Done = [&] { done = true; };
-    mail.AsyncError = [&](const std::string& reason) { state.SkipWithError(reason.c_str()); done = true; };
+    mail.AsyncError = [&](const std::string& reason) {
+        state.SkipWithError(reason.c_str());
+        done = true;
+    };
     mail.setServer(address);
     mail.setUserName("alice");
     mail.setPassword("secret");

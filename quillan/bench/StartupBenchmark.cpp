@@ -14,7 +14,9 @@ using namespace quillan;
 
 namespace {
 
-std::string profileName(int i) { return "ISP " + std::to_string(i); }
+std::string profileName(int i) {
+    return "ISP " + std::to_string(i);
+}
 
 void BM_StartUpWithProfiles(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
@@ -35,7 +37,13 @@ void BM_StartUpWithProfiles(benchmark::State& state) {
     }
     state.SetComplexityN(count);
 }
-BENCHMARK(BM_StartUpWithProfiles)->Arg(500)->Arg(1000)->Arg(2000)->Arg(4000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_StartUpWithProfiles)
+    ->Arg(500)
+    ->Arg(1000)
+    ->Arg(2000)
+    ->Arg(4000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
 
 void BM_ParsePhonebook(benchmark::State& state) {
     const int count = static_cast<int>(state.range(0));
@@ -46,7 +54,13 @@ void BM_ParsePhonebook(benchmark::State& state) {
         benchmark::DoNotOptimize(Phonebook::parse(text));
     state.SetComplexityN(count);
 }
-BENCHMARK(BM_ParsePhonebook)->Arg(2500)->Arg(5000)->Arg(10000)->Arg(20000)->Unit(benchmark::kMillisecond)->Complexity();
+BENCHMARK(BM_ParsePhonebook)
+    ->Arg(2500)
+    ->Arg(5000)
+    ->Arg(10000)
+    ->Arg(20000)
+    ->Unit(benchmark::kMillisecond)
+    ->Complexity();
 
 } // namespace
 

@@ -33,8 +33,12 @@ void* operator new(std::size_t size) {
         return p;
     throw std::bad_alloc();
 }
-void operator delete(void* p) noexcept { std::free(p); }
-void operator delete(void* p, std::size_t) noexcept { std::free(p); }
+void operator delete(void* p) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
 
 using namespace quillan;
 
@@ -42,11 +46,13 @@ namespace {
 
 // Each tick comes a second after the last, as the program's timer makes them.
 std::chrono::steady_clock::time_point g_now{};
-std::chrono::steady_clock::time_point benchClock() { return g_now; }
+std::chrono::steady_clock::time_point benchClock() {
+    return g_now;
+}
 
 // A tray that shows nothing: the view's own cost is not the tick's.
 class QuietTray : public TrayIcon {
-public:
+  public:
     bool available() override { return true; }
     void add(const std::string&) override {}
     void modify(const std::string&) override {}
@@ -59,14 +65,16 @@ struct Measure {
 };
 
 int run() {
-    const std::filesystem::path folder = std::filesystem::temp_directory_path() / ("quillan-tick-" + std::to_string(::getpid()));
+    const std::filesystem::path folder =
+        std::filesystem::temp_directory_path() / ("quillan-tick-" + std::to_string(::getpid()));
     std::filesystem::create_directories(folder / "run");
     std::filesystem::create_directories(folder / "data");
     std::filesystem::create_directories(folder / "peers");
     {
         std::ofstream phonebook(folder / "phonebook.ini");
         for (int i = 0; i < 10; ++i)
-            phonebook << "[Provider number " << i << " (long name)]\nPhoneNumber=555010" << i << "\nDevice=virtual\n";
+            phonebook << "[Provider number " << i << " (long name)]\nPhoneNumber=555010" << i
+                      << "\nDevice=virtual\n";
     }
     // An outside call to the fourth entry, by a process named pppd, as its pid file and command line show.
     std::filesystem::copy_file("/bin/sh", folder / "pppd");
@@ -91,8 +99,9 @@ int run() {
     // The program's forms and modules; of the services, only what the tick touches matters.
     Harness fakes(folder / "data");
     QuietTray tray;
-    Services services{fakes.boxes, fakes.clock, fakes.pump,  tray, fakes.modal, fakes.processes, fakes.sound,
-                      fakes.browser, fakes.drives, folder / "data", {}, {}};
+    Services services{fakes.boxes,  fakes.clock,     fakes.pump,  tray,
+                      fakes.modal,  fakes.processes, fakes.sound, fakes.browser,
+                      fakes.drives, folder / "data", {},          {}};
     Module1 module1;
     Forms forms(services, module1, dialUp, fakes.net, MailControls{fakes.mail, fakes.mail1});
     forms.get<formRAS>().LoadEntries();
@@ -139,4 +148,6 @@ int run() {
 
 } // namespace
 
-int main() { return run(); }
+int main() {
+    return run();
+}

@@ -9,11 +9,12 @@ static constexpr std::int16_t kLookupFailed = 1;
 
 void AresHostLookup::setAction(std::int16_t action) {
     if (action == kLookupAddress) {
-        m_resolver.addresses(m_name, AF_UNSPEC, [this](const std::string& error, const std::vector<std::string>& found) {
-            if (error.empty())
-                m_address = found.front();
-            answer(error);
-        });
+        m_resolver.addresses(m_name, AF_UNSPEC,
+                             [this](const std::string& error, const std::vector<std::string>& found) {
+                                 if (error.empty())
+                                     m_address = found.front();
+                                 answer(error);
+                             });
     } else if (action == kLookupName) {
         m_resolver.name(m_address, [this](const std::string& error, const std::string& found) {
             if (error.empty())

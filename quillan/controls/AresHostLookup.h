@@ -10,7 +10,7 @@ namespace quillan {
 // The host lookup control on the shared resolver: IPv4 and IPv6 addresses of a name (the first one
 // found is the answer), and the name of either kind of address.
 class AresHostLookup : public HostLookupControl {
-public:
+  public:
     explicit AresHostLookup(AresResolver& resolver) : m_resolver(resolver) {}
 
     std::string HostName() override { return m_name; }
@@ -22,7 +22,7 @@ public:
     // Why the last lookup failed, in words; empty after a success.
     const std::string& lastError() const { return m_error; }
 
-private:
+  private:
     void answer(const std::string& error);
 
     AresResolver& m_resolver;

@@ -22,12 +22,17 @@ struct AresResolver::NameRequest {
 namespace {
 
 // The resolver's own end, or a lookup cancelled with it: nobody is left to answer.
-bool cutShort(int status) { return status == ARES_EDESTRUCTION || status == ARES_ECANCELLED; }
+bool cutShort(int status) {
+    return status == ARES_EDESTRUCTION || status == ARES_ECANCELLED;
+}
 
-std::string lookupError(int status) { return std::string("the name server answered: ") + ares_strerror(status); }
+std::string lookupError(int status) {
+    return std::string("the name server answered: ") + ares_strerror(status);
+}
 } // namespace
 
-AresResolver::AresResolver(EventLoop& loop, ResolverOptions options) : m_loop(loop), m_options(std::move(options)) {
+AresResolver::AresResolver(EventLoop& loop, ResolverOptions options)
+    : m_loop(loop), m_options(std::move(options)) {
     openChannel();
 }
 
@@ -139,9 +144,10 @@ void AresResolver::addressesDone(void* request, int status, int, ares_addrinfo* 
     std::vector<std::string> found;
     for (ares_addrinfo_node* node = result ? result->nodes : nullptr; node; node = node->ai_next) {
         char text[INET6_ADDRSTRLEN] = "";
-        const void* raw = node->ai_family == AF_INET
-                              ? static_cast<const void*>(&reinterpret_cast<sockaddr_in*>(node->ai_addr)->sin_addr)
-                              : static_cast<const void*>(&reinterpret_cast<sockaddr_in6*>(node->ai_addr)->sin6_addr);
+        const void* raw =
+            node->ai_family == AF_INET
+                ? static_cast<const void*>(&reinterpret_cast<sockaddr_in*>(node->ai_addr)->sin_addr)
+                : static_cast<const void*>(&reinterpret_cast<sockaddr_in6*>(node->ai_addr)->sin6_addr);
         if (::inet_ntop(node->ai_family, raw, text, sizeof text) &&
             std::find(found.begin(), found.end(), text) == found.end())
             found.push_back(text);

@@ -24,9 +24,10 @@ struct ResolverOptions {
 // its time-outs are single-shot timers, so a lookup never holds up the window. Answers come back on
 // the loop, never inside the call that asked; a lookup that the resolver's end cuts short calls nothing.
 class AresResolver {
-public:
+  public:
     // error is empty on success and then addresses holds at least one, in text form.
-    using AddressesFound = std::function<void(const std::string& error, const std::vector<std::string>& addresses)>;
+    using AddressesFound =
+        std::function<void(const std::string& error, const std::vector<std::string>& addresses)>;
     using NameFound = std::function<void(const std::string& error, const std::string& name)>;
 
     AresResolver(EventLoop& loop, ResolverOptions options = {});
@@ -39,7 +40,7 @@ public:
     // The name of an address given in dotted (IPv4) or colon (IPv6) form.
     void name(const std::string& address, NameFound found);
 
-private:
+  private:
     struct AddressesRequest;
     struct NameRequest;
     struct Watches {

@@ -12,7 +12,7 @@ namespace quillan {
 // A program started without a shell, with chosen descriptors and no others. Stopped (and reaped)
 // when the object goes.
 class ChildProcess {
-public:
+  public:
     // Child descriptor number, and the parent's descriptor it receives.
     using Descriptor = std::pair<int, int>;
 
@@ -33,7 +33,7 @@ public:
     // Asks the program to end, waits a little, then kills it. Returns its wait status.
     std::optional<int> stop(int graceMs = 300);
 
-private:
+  private:
     pid_t m_pid = -1;
 };
 

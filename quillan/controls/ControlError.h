@@ -7,11 +7,11 @@ namespace quillan {
 
 // A run-time error raised by an outside control's member, with the error number the program tests.
 class ControlError : public std::runtime_error {
-public:
+  public:
     ControlError(int number, const std::string& what) : std::runtime_error(what), m_number(number) {}
     int number() const { return m_number; }
 
-private:
+  private:
     int m_number;
 };
 

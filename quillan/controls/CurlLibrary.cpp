@@ -28,7 +28,8 @@ CurlLibrary load() {
     library.resolve(curl.multi_info_read, "curl_multi_info_read");
     const CURLcode initialised = global_init(CURL_GLOBAL_DEFAULT);
     if (initialised != CURLE_OK)
-        throw std::runtime_error("the network library could not start: " + std::string(curl.easy_strerror(initialised)));
+        throw std::runtime_error("the network library could not start: " +
+                                 std::string(curl.easy_strerror(initialised)));
     return curl;
 }
 

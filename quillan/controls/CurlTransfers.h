@@ -12,7 +12,7 @@ namespace quillan {
 // Runs libcurl transfers on the program's own event loop: libcurl says which sockets and which
 // time-out it waits for, the loop calls back, and nothing ever blocks the user-interface thread.
 class CurlTransfers {
-public:
+  public:
     using Finished = std::function<void(CURLcode)>;
 
     // libcurl is loaded by the first transfer, not here.
@@ -27,7 +27,7 @@ public:
     // Ends a transfer before its time; its finished never runs.
     void stop(CURL* easy);
 
-private:
+  private:
     void open();
 
     struct Watches {

@@ -6,7 +6,7 @@ namespace quillan {
 
 // One call the dialer has placed, whichever way it goes out.
 class DialCall {
-public:
+  public:
     virtual ~DialCall() = default;
     virtual void start() = 0;
     // Whether the connection is up now.

@@ -8,13 +8,20 @@ std::string DialStatus::modemConnected(const std::string& speed) {
 
 std::string DialStatus::reason(DialFailure failure) {
     switch (failure) {
-    case DialFailure::NotResponding: return "the modem is not responding";
-    case DialFailure::CommandRejected: return "the modem rejected a command";
-    case DialFailure::Busy: return "the line is busy";
-    case DialFailure::NoDialTone: return "no dial tone";
-    case DialFailure::NoAnswer: return "no answer";
-    case DialFailure::NoCarrier: return "no carrier";
-    case DialFailure::NotAnsweredInTime: return "no answer in time";
+    case DialFailure::NotResponding:
+        return "the modem is not responding";
+    case DialFailure::CommandRejected:
+        return "the modem rejected a command";
+    case DialFailure::Busy:
+        return "the line is busy";
+    case DialFailure::NoDialTone:
+        return "no dial tone";
+    case DialFailure::NoAnswer:
+        return "no answer";
+    case DialFailure::NoCarrier:
+        return "no carrier";
+    case DialFailure::NotAnsweredInTime:
+        return "no answer in time";
     }
     return "the modem is not responding";
 }

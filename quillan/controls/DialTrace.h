@@ -10,7 +10,7 @@ namespace quillan {
 // What a dial does, line by line, for a user whose modem misbehaves: the bytes to and from the modem,
 // every state the dialer reports and what pppd logs. The call's password never appears in it.
 class DialTrace {
-public:
+  public:
     using Sink = std::function<void(std::string_view line)>;
 
     DialTrace() = default;
@@ -23,7 +23,7 @@ public:
     void state(std::int16_t state, std::string_view text);
     void pppd(std::string_view line) { write("pppd: ", line); }
 
-private:
+  private:
     void write(std::string_view what, std::string_view text);
 
     Sink m_sink;

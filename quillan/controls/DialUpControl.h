@@ -15,7 +15,7 @@ inline constexpr std::int16_t kStateDisconnected = 8193;
 // The dial-up control: the phonebook, dialing and hang-up, reached through these members only.
 // Write-only members are setters; every state of a dial arrives as Progress on the UI thread.
 class DialUpControl {
-public:
+  public:
     virtual ~DialUpControl() = default;
 
     // Dialed by the next Dial; setting EntryName keeps it, LoadEntry restores the entry's own number.

@@ -7,7 +7,7 @@ namespace quillan {
 
 // The finger control: one query to a host, its answer as lines. A failure sets Failed before Done.
 class FingerControl {
-public:
+  public:
     virtual ~FingerControl() = default;
 
     virtual void setQuery(const std::string& query) = 0;

@@ -16,7 +16,8 @@ bool startsWithAt(std::string_view text) {
 }
 
 std::string dialCommand(const std::string& number) {
-    char first = number.empty() ? '\0' : static_cast<char>(std::toupper(static_cast<unsigned char>(number[0])));
+    char first =
+        number.empty() ? '\0' : static_cast<char>(std::toupper(static_cast<unsigned char>(number[0])));
     return (first == 'T' || first == 'P' ? "ATD" : "ATDT") + number;
 }
 
@@ -63,12 +64,23 @@ void HayesDialogue::onLine(std::string_view line) {
             m_phase = Phase::Online;
             m_sink.modemConnected(reply.speed);
             return;
-        case K::Busy: fail(DialFailure::Busy); return;
-        case K::NoDialTone: fail(DialFailure::NoDialTone); return;
-        case K::NoAnswer: fail(DialFailure::NoAnswer); return;
-        case K::NoCarrier: fail(DialFailure::NoCarrier); return;
-        case K::Error: fail(DialFailure::CommandRejected); return;
-        default: return; // RING, RINGING, CARRIER, PROTOCOL and the like
+        case K::Busy:
+            fail(DialFailure::Busy);
+            return;
+        case K::NoDialTone:
+            fail(DialFailure::NoDialTone);
+            return;
+        case K::NoAnswer:
+            fail(DialFailure::NoAnswer);
+            return;
+        case K::NoCarrier:
+            fail(DialFailure::NoCarrier);
+            return;
+        case K::Error:
+            fail(DialFailure::CommandRejected);
+            return;
+        default:
+            return; // RING, RINGING, CARRIER, PROTOCOL and the like
         }
     case Phase::Online:
         if (reply.kind == K::NoCarrier) {

@@ -8,7 +8,15 @@
 namespace quillan {
 
 // Why a dialogue with the modem ended without a connection.
-enum class DialFailure { NotResponding, CommandRejected, Busy, NoDialTone, NoAnswer, NoCarrier, NotAnsweredInTime };
+enum class DialFailure {
+    NotResponding,
+    CommandRejected,
+    Busy,
+    NoDialTone,
+    NoAnswer,
+    NoCarrier,
+    NotAnsweredInTime
+};
 
 struct DialPlan {
     // Extra AT commands of the entry, with or without their leading AT.
@@ -22,9 +30,9 @@ struct DialPlan {
 // The Hayes AT-command dialogue of one dial, fed with what the modem sends and with time-outs. It holds no
 // descriptor and no timer: the Sink carries out what it decides, so it can be driven by bytes alone.
 class HayesDialogue {
-public:
+  public:
     class Sink {
-    public:
+      public:
         virtual ~Sink() = default;
         virtual void sendToModem(std::string_view bytes) = 0;
         // Calls timedOut() after ms unless re-armed or cancelled first.
@@ -46,7 +54,7 @@ public:
     void timedOut();
     Phase phase() const { return m_phase; }
 
-private:
+  private:
     void onLine(std::string_view line);
     void command(Phase phase, const std::string& text, int timeoutMs);
     void afterOk();

@@ -13,7 +13,7 @@ inline constexpr std::int16_t kLookupName = 2;
 // The host lookup control: the address of a name, or the name of an address. Every answer arrives as
 // Done on the user-interface thread, 0 for success.
 class HostLookupControl {
-public:
+  public:
     virtual ~HostLookupControl() = default;
 
     virtual std::string HostName() = 0;

@@ -11,7 +11,7 @@ namespace quillan {
 // the steps are queued and done on the event loop in the order called, each once the one before has
 // finished, so a burst never holds up the window. Failures are silent, as the keep-alive wants.
 class IcmpEchoControl {
-public:
+  public:
     // An IPv4 address in network byte order; 0 for none.
     using Address = std::uint32_t;
 
@@ -23,8 +23,8 @@ public:
     virtual void IcmpCreateFile() = 0;
     // One echo request; destination is read when the request goes out, after the steps before it.
     // replied is called with 1 for a reply within timeoutMs, else 0.
-    virtual void IcmpSendEcho(std::shared_ptr<const Address> destination, const std::string& payload, int timeToLive,
-                              int timeoutMs, std::function<void(int replies)> replied) = 0;
+    virtual void IcmpSendEcho(std::shared_ptr<const Address> destination, const std::string& payload,
+                              int timeToLive, int timeoutMs, std::function<void(int replies)> replied) = 0;
     virtual void IcmpCloseHandle() = 0;
     virtual void WSACleanup() = 0;
 };

@@ -53,7 +53,8 @@ std::string displayText(std::string_view bytes) {
     return text;
 }
 
-LineAnswer::LineAnswer() : m_reader({.lineBytes = 4096, .answerBytes = kMostBytes, .answerLines = kMostLines}) {}
+LineAnswer::LineAnswer()
+    : m_reader({.lineBytes = 4096, .answerBytes = kMostBytes, .answerLines = kMostLines}) {}
 
 bool LineAnswer::feed(std::string_view bytes) {
     m_reader.feed(bytes, [this](const LineReader::Line& line) { add(line); });

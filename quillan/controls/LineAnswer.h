@@ -12,7 +12,7 @@ namespace quillan {
 // line valid UTF-8 with bytes that are not text (invalid sequences, control characters) shown as
 // U+FFFD. A cut answer ends with a line saying so.
 class LineAnswer {
-public:
+  public:
     static constexpr std::size_t kMostBytes = 1 << 20;
     static constexpr std::size_t kMostLines = 10000;
 
@@ -25,7 +25,7 @@ public:
 
     const std::vector<std::string>& lines() const { return m_lines; }
 
-private:
+  private:
     void add(const LineReader::Line& line);
 
     LineReader m_reader;

@@ -12,7 +12,7 @@ namespace quillan {
 // longer than its bound is handed on cut, and marked so; once the whole answer passes its bound
 // in bytes or lines, the reader takes nothing more.
 class LineReader {
-public:
+  public:
     struct Limits {
         std::size_t lineBytes = 4096;
         std::size_t answerBytes = std::numeric_limits<std::size_t>::max();
@@ -26,18 +26,15 @@ public:
     explicit LineReader(Limits limits) : m_limits(limits) {}
 
     // Calls onLine(Line) for each line that bytes complete. Returns false once the answer is full.
-    template <typename OnLine>
-    bool feed(std::string_view bytes, OnLine&& onLine);
+    template <typename OnLine> bool feed(std::string_view bytes, OnLine&& onLine);
     // Hands on an unfinished last line, as when the peer closes without ending it.
-    template <typename OnLine>
-    void finish(OnLine&& onLine);
+    template <typename OnLine> void finish(OnLine&& onLine);
 
     bool full() const { return m_full; }
     void reset();
 
-private:
-    template <typename OnLine>
-    void endLine(OnLine& onLine);
+  private:
+    template <typename OnLine> void endLine(OnLine& onLine);
 
     Limits m_limits;
     std::string m_line;
@@ -48,8 +45,7 @@ private:
     std::size_t m_lines = 0;
 };
 
-template <typename OnLine>
-bool LineReader::feed(std::string_view bytes, OnLine&& onLine) {
+template <typename OnLine> bool LineReader::feed(std::string_view bytes, OnLine&& onLine) {
     for (char c : bytes) {
         if (m_full)
             return false;
@@ -74,14 +70,12 @@ bool LineReader::feed(std::string_view bytes, OnLine&& onLine) {
     return !m_full;
 }
 
-template <typename OnLine>
-void LineReader::finish(OnLine&& onLine) {
+template <typename OnLine> void LineReader::finish(OnLine&& onLine) {
     if (!m_full && (!m_line.empty() || m_cut))
         endLine(onLine);
 }
 
-template <typename OnLine>
-void LineReader::endLine(OnLine& onLine) {
+template <typename OnLine> void LineReader::endLine(OnLine& onLine) {
     Line line{m_line, m_cut};
     onLine(line);
     m_line.clear();

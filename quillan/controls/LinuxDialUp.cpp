@@ -2,10 +2,10 @@
 
 #include "DialStatus.h"
 #include "DialableNumber.h"
-#include "PppdSession.h"
 #include "ModemCall.h"
 #include "PeersCall.h"
 #include "PppdPreflight.h"
+#include "PppdSession.h"
 #include "SystemPeers.h"
 
 #include <algorithm>
@@ -29,17 +29,20 @@ std::filesystem::path modemScript(const LinuxDialUpOptions& options) {
 
 LinuxDialUp::LinuxDialUp(EventLoop& loop, LinuxDialUpOptions options)
     : m_loop(loop), m_options(std::move(options)), m_trace(m_options.trace), m_ender(loop),
-      m_runFolder(m_options.pppdRunFolder, m_options.ownPeers, m_options.scanClock), m_phonebook(m_options.phonebook),
-      m_listedBeforePeers(m_phonebook.entries().size()),
+      m_runFolder(m_options.pppdRunFolder, m_options.ownPeers, m_options.scanClock),
+      m_phonebook(m_options.phonebook), m_listedBeforePeers(m_phonebook.entries().size()),
       m_virtualModem(m_options.virtualModemProgram, modemScript(m_options), m_options.timeouts.modemStartMs) {
     // The dialer's own pppd, running or ending, is never an outside call.
-    m_runFolder.ignored = [this](pid_t pid) { return (m_call && m_call->pppdPid() == pid) || m_ender.ending(pid); };
+    m_runFolder.ignored = [this](pid_t pid) {
+        return (m_call && m_call->pppdPid() == pid) || m_ender.ending(pid);
+    };
     loadSystemPeers();
 }
 
 void LinuxDialUp::loadSystemPeers() {
     m_systemPeers = systemPeers(m_options.peersFolder, m_options.ownPeers);
-    std::erase_if(m_systemPeers, [this](const std::string& name) { return m_phonebook.find(name) != nullptr; });
+    std::erase_if(m_systemPeers,
+                  [this](const std::string& name) { return m_phonebook.find(name) != nullptr; });
 }
 
 void LinuxDialUp::Refresh() {
@@ -123,7 +126,8 @@ void LinuxDialUp::runEditor(const PhonebookEntry& shown, std::string replacing) 
     const std::optional<EditedEntry> edited = entryEditor(shown, readWvdialDialers(m_options.wvdialFiles));
     if (!edited)
         return;
-    m_editRefusal = replacing.empty() ? m_phonebook.append(edited->entry) : m_phonebook.replace(replacing, edited->entry);
+    m_editRefusal =
+        replacing.empty() ? m_phonebook.append(edited->entry) : m_phonebook.replace(replacing, edited->entry);
     loadSystemPeers(); // a peers file the phonebook now names is listed as its entry
     if (!m_editRefusal.empty() && editRefused)
         editRefused(m_editRefusal);
@@ -157,14 +161,16 @@ void LinuxDialUp::beginCall(const DialRequest& request) {
     }
     const PhonebookEntry* entry = m_phonebook.find(request.entryName);
     if (!entry) {
-        post(kStateDisconnected, DialStatus::disconnected("there is no phonebook entry called " + request.entryName));
+        post(kStateDisconnected,
+             DialStatus::disconnected("there is no phonebook entry called " + request.entryName));
         return;
     }
     std::optional<std::string> number = dialableNumber(request.number);
     if (!number || number->empty()) {
-        post(kStateDisconnected, DialStatus::disconnected(number ? "there is no phone number to dial"
-                                                                 : "the phone number holds characters a modem "
-                                                                   "cannot dial"));
+        post(kStateDisconnected,
+             DialStatus::disconnected(number ? "there is no phone number to dial"
+                                             : "the phone number holds characters a modem "
+                                               "cannot dial"));
         return;
     }
     if (entry->usesPpp() && request.password.size() > PppdSession::kLongestPassword) {
@@ -179,7 +185,8 @@ void LinuxDialUp::beginCall(const DialRequest& request) {
         std::string error;
         device = m_virtualModem.line(error);
         if (device.empty()) {
-            post(kStateDisconnected, DialStatus::disconnected("the virtual modem could not be started: " + error));
+            post(kStateDisconnected,
+                 DialStatus::disconnected("the virtual modem could not be started: " + error));
             return;
         }
     } else if (device.empty()) {
@@ -221,7 +228,8 @@ std::string LinuxDialUp::preflight(const PhonebookEntry& entry) const {
             return refusal;
     if (!entry.usesPpp())
         return "";
-    return PppdPreflight{m_options.pppdProgram, m_options.peersFolder, m_options.ownPeers}.check(m_options.ownPeers);
+    return PppdPreflight{m_options.pppdProgram, m_options.peersFolder, m_options.ownPeers}.check(
+        m_options.ownPeers);
 }
 
 void LinuxDialUp::beginPeersCall(const std::string& peers) {
@@ -236,8 +244,9 @@ void LinuxDialUp::beginPeersCall(const std::string& peers) {
     plan.lineOptions = false;
     m_callEntry = peers;
     const DialTimeouts& timeouts = m_options.timeouts;
-    m_call = std::make_unique<PeersCall>(m_loop, m_ender, m_trace, std::move(plan), timeouts.dialMs + timeouts.pppMs,
-                                         [this](std::int16_t state, const std::string& text) { post(state, text); });
+    m_call = std::make_unique<PeersCall>(
+        m_loop, m_ender, m_trace, std::move(plan), timeouts.dialMs + timeouts.pppMs,
+        [this](std::int16_t state, const std::string& text) { post(state, text); });
     m_call->start();
 }
 
@@ -260,7 +269,9 @@ void LinuxDialUp::deliver() {
     }
 }
 
-void LinuxDialUp::HangUp() { endCall(); }
+void LinuxDialUp::HangUp() {
+    endCall();
+}
 
 void LinuxDialUp::endCall() {
     if (m_begin)

@@ -23,7 +23,7 @@ namespace quillan {
 // system's pppd peers files, dialed as `pon NAME` would. Progress is raised from the event loop, never
 // inside a member call, and HangUp ends every report of the call it ends.
 class LinuxDialUp : public DialUpControl {
-public:
+  public:
     // What the entry editor gives back: the entry, and the dialer it was imported from if any.
     struct EditedEntry {
         PhonebookEntry entry;
@@ -31,8 +31,8 @@ public:
     };
     // Shows an entry for editing (an empty one for a new entry), offering the dialers of the wvdial
     // configuration to import; the changed entry, or none when cancelled.
-    using EntryEditor =
-        std::function<std::optional<EditedEntry>(const PhonebookEntry& entry, const std::vector<WvdialDialer>& dialers)>;
+    using EntryEditor = std::function<std::optional<EditedEntry>(const PhonebookEntry& entry,
+                                                                 const std::vector<WvdialDialer>& dialers)>;
 
     LinuxDialUp(EventLoop& loop, LinuxDialUpOptions options);
     ~LinuxDialUp() override;
@@ -67,7 +67,7 @@ public:
     // Why the phonebook refused the last edited entry, or "".
     const std::string& editRefusal() const { return m_editRefusal; }
 
-private:
+  private:
     struct DialRequest {
         std::string entryName;
         std::string number;

@@ -10,7 +10,7 @@ namespace quillan {
 
 // The finger control: RFC 1288 over TCP (port 79); verbose asks with "/W ".
 class LinuxFinger : public FingerControl {
-public:
+  public:
     LinuxFinger(EventLoop& loop, AresResolver& resolver, LineQueryOptions options = {.port = 79});
 
     void setQuery(const std::string& query) override { m_query = query; }
@@ -25,7 +25,7 @@ public:
     // Why the last query failed, in words.
     const std::string& lastError() const { return m_error; }
 
-private:
+  private:
     LineQueryOptions m_options;
     TcpLineQuery m_connection;
     std::string m_query;

@@ -51,12 +51,14 @@ void LinuxIcmpEcho::stepDone() {
 
 void LinuxIcmpEcho::gethostbyname(const std::string& name, std::function<void(Address)> found) {
     queue([this, name, found] {
-        m_resolver.addresses(name, AF_INET, [this, found](const std::string& error, const std::vector<std::string>& addresses) {
-            in_addr address{};
-            if (error.empty() && ::inet_pton(AF_INET, addresses.front().c_str(), &address) == 1)
-                found(address.s_addr);
-            stepDone();
-        });
+        m_resolver.addresses(
+            name, AF_INET,
+            [this, found](const std::string& error, const std::vector<std::string>& addresses) {
+                in_addr address{};
+                if (error.empty() && ::inet_pton(AF_INET, addresses.front().c_str(), &address) == 1)
+                    found(address.s_addr);
+                stepDone();
+            });
     });
 }
 
@@ -74,8 +76,8 @@ void LinuxIcmpEcho::IcmpCloseHandle() {
     });
 }
 
-void LinuxIcmpEcho::IcmpSendEcho(std::shared_ptr<const Address> destination, const std::string& payload, int timeToLive,
-                                 int timeoutMs, std::function<void(int replies)> replied) {
+void LinuxIcmpEcho::IcmpSendEcho(std::shared_ptr<const Address> destination, const std::string& payload,
+                                 int timeToLive, int timeoutMs, std::function<void(int replies)> replied) {
     queue([this, destination, payload, timeToLive, timeoutMs, replied] {
         send(*destination, payload, timeToLive, timeoutMs, replied);
     });
@@ -121,10 +123,10 @@ void LinuxIcmpEcho::send(Address destination, const std::string& payload, int ti
     sockaddr_in to{};
     to.sin_family = AF_INET;
     to.sin_addr.s_addr = destination;
-    const bool sent = m_socket >= 0 &&
-                      ::setsockopt(m_socket, IPPROTO_IP, IP_TTL, &timeToLive, sizeof timeToLive) == 0 &&
-                      ::sendto(m_socket, message.data(), message.size(), 0, reinterpret_cast<sockaddr*>(&to),
-                               sizeof to) == static_cast<ssize_t>(message.size());
+    const bool sent =
+        m_socket >= 0 && ::setsockopt(m_socket, IPPROTO_IP, IP_TTL, &timeToLive, sizeof timeToLive) == 0 &&
+        ::sendto(m_socket, message.data(), message.size(), 0, reinterpret_cast<sockaddr*>(&to), sizeof to) ==
+            static_cast<ssize_t>(message.size());
     if (!sent) {
         // Not sent (no socket, no route, address 0): the request fails at once, as the burst expects.
         m_timer = m_loop.singleShot(0, [this] {

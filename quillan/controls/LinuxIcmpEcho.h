@@ -16,7 +16,7 @@ namespace quillan {
 // at once). The steps run one after another on the event loop; a request waits for its reply or its
 // time-out before the next goes out.
 class LinuxIcmpEcho : public IcmpEchoControl {
-public:
+  public:
     LinuxIcmpEcho(EventLoop& loop, AresResolver& resolver) : m_loop(loop), m_resolver(resolver) {}
     ~LinuxIcmpEcho() override;
     LinuxIcmpEcho(const LinuxIcmpEcho&) = delete;
@@ -26,15 +26,15 @@ public:
     void WSAStartup() override {}
     void gethostbyname(const std::string& name, std::function<void(Address)> found) override;
     void IcmpCreateFile() override;
-    void IcmpSendEcho(std::shared_ptr<const Address> destination, const std::string& payload, int timeToLive, int timeoutMs,
-                      std::function<void(int replies)> replied) override;
+    void IcmpSendEcho(std::shared_ptr<const Address> destination, const std::string& payload, int timeToLive,
+                      int timeoutMs, std::function<void(int replies)> replied) override;
     void IcmpCloseHandle() override;
     void WSACleanup() override {}
 
     // Whether the steps queued so far have all run.
     bool idle() const { return !m_running && m_steps.empty(); }
 
-private:
+  private:
     using Step = std::function<void()>;
     void queue(Step step);
     // Ends the running step and starts the next one.

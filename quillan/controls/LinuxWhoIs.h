@@ -10,7 +10,7 @@ namespace quillan {
 
 // The whois control: RFC 3912 over TCP (port 43).
 class LinuxWhoIs : public WhoIsControl {
-public:
+  public:
     LinuxWhoIs(EventLoop& loop, AresResolver& resolver, LineQueryOptions options = {.port = 43});
 
     void setQuery(const std::string& query) override { m_query = query; }
@@ -24,7 +24,7 @@ public:
     // Why the last query failed, in words.
     const std::string& lastError() const { return m_error; }
 
-private:
+  private:
     LineQueryOptions m_options;
     TcpLineQuery m_connection;
     std::string m_query;

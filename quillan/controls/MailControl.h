@@ -9,7 +9,7 @@ namespace quillan {
 // only. Setting the action starts it; every action ends with Done, or AsyncError when it failed,
 // both later on the UI thread.
 class MailControl {
-public:
+  public:
     static constexpr int kActionCheck = 3; // connect, log in and count the messages
     static constexpr int kActionClose = 8; // close the mailbox connection
 

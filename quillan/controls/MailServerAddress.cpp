@@ -44,7 +44,8 @@ std::optional<std::string> mailServerAddress(const std::string& typed) {
     std::string port;
     if (std::count(text.begin(), text.end(), ':') > 1 && text.front() != '[') {
         host = "[" + text + "]";
-    } else if (auto colon = text.rfind(':'); colon != std::string::npos && text.find(']', colon) == std::string::npos) {
+    } else if (auto colon = text.rfind(':');
+               colon != std::string::npos && text.find(']', colon) == std::string::npos) {
         host = text.substr(0, colon);
         port = text.substr(colon + 1);
         if (!isPort(port))

@@ -17,8 +17,8 @@ std::string withModemManagerHint(const std::string& reason) {
 
 ModemCall::ModemCall(EventLoop& loop, ProcessEnder& ender, DialTrace& trace, CallPlan plan, Report report,
                      std::function<void()> lineClosed)
-    : m_loop(loop), m_ender(ender), m_trace(trace), m_plan(std::move(plan)), m_report(std::move(report)), m_lineClosed(std::move(lineClosed)),
-      m_dialogue(*this, m_plan.dial) {}
+    : m_loop(loop), m_ender(ender), m_trace(trace), m_plan(std::move(plan)), m_report(std::move(report)),
+      m_lineClosed(std::move(lineClosed)), m_dialogue(*this, m_plan.dial) {}
 
 ModemCall::~ModemCall() {
     m_over = true;

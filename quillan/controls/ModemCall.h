@@ -32,7 +32,7 @@ struct CallPlan {
 // Every state up to the connected one is reported; a failure closes the line before it is reported;
 // a line that drops after the connection is reported by isUp() alone.
 class ModemCall : public DialCall, private HayesDialogue::Sink {
-public:
+  public:
     using Report = std::function<void(std::int16_t state, const std::string& text)>;
 
     ModemCall(EventLoop& loop, ProcessEnder& ender, DialTrace& trace, CallPlan plan, Report report,
@@ -45,7 +45,7 @@ public:
     bool isUp() const override { return m_up; }
     pid_t pppdPid() const override { return m_pppd ? m_pppd->pid() : -1; }
 
-private:
+  private:
     void sendToModem(std::string_view bytes) override;
     void armTimeout(int ms) override;
     void cancelTimeout() override;

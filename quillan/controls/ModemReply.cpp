@@ -39,7 +39,8 @@ ModemReply ModemReply::read(std::string_view line) {
     if (text == "CONNECT" || text.starts_with("CONNECT ") || text.starts_with("CONNECT/")) {
         std::string speed;
         size_t at = text.find_first_not_of(' ', 7);
-        while (at != std::string::npos && at < text.size() && std::isdigit(static_cast<unsigned char>(text[at])))
+        while (at != std::string::npos && at < text.size() &&
+               std::isdigit(static_cast<unsigned char>(text[at])))
             speed += text[at++];
         return {K::Connect, speed};
     }

@@ -7,28 +7,29 @@ namespace quillan {
 
 PeersCall::PeersCall(EventLoop& loop, ProcessEnder& ender, DialTrace& trace, PppdPlan plan, int timeoutMs,
                      Report report)
-    : m_loop(loop), m_trace(trace), m_plan(std::move(plan)), m_timeoutMs(timeoutMs), m_report(std::move(report)),
-      m_pppd(loop, ender,
-             PppdSession::Events{
-                 [this] { reach(dialstate::kDeviceConnected, DialStatus::modemConnected("")); },
-                 [this] { reach(dialstate::kAuthenticate, DialStatus::authenticating()); },
-                 [this] { reach(dialstate::kAuthenticated, DialStatus::authenticated()); },
-                 [this] {
-                     if (m_reached < dialstate::kAuthenticated)
-                         reach(dialstate::kAuthenticated, DialStatus::authenticated());
-                     if (m_timeout)
-                         m_loop.cancel(m_timeout);
-                     m_timeout = 0;
-                     m_up = true;
-                     m_report(kStateConnected, DialStatus::connected());
-                 },
-                 [this](const std::string& reason) {
-                     if (m_up)
-                         m_up = false; // the link went down: noticed by the connection scan
-                     else
-                         fail("pppd: " + reason);
-                     m_over = true;
-                 }}) {
+    : m_loop(loop), m_trace(trace), m_plan(std::move(plan)), m_timeoutMs(timeoutMs),
+      m_report(std::move(report)),
+      m_pppd(
+          loop, ender,
+          PppdSession::Events{[this] { reach(dialstate::kDeviceConnected, DialStatus::modemConnected("")); },
+                              [this] { reach(dialstate::kAuthenticate, DialStatus::authenticating()); },
+                              [this] { reach(dialstate::kAuthenticated, DialStatus::authenticated()); },
+                              [this] {
+                                  if (m_reached < dialstate::kAuthenticated)
+                                      reach(dialstate::kAuthenticated, DialStatus::authenticated());
+                                  if (m_timeout)
+                                      m_loop.cancel(m_timeout);
+                                  m_timeout = 0;
+                                  m_up = true;
+                                  m_report(kStateConnected, DialStatus::connected());
+                              },
+                              [this](const std::string& reason) {
+                                  if (m_up)
+                                      m_up = false; // the link went down: noticed by the connection scan
+                                  else
+                                      fail("pppd: " + reason);
+                                  m_over = true;
+                              }}) {
     m_pppd.logged = [this](std::string_view line) { m_trace.pppd(line); };
 }
 

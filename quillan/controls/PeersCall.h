@@ -15,10 +15,11 @@ namespace quillan {
 // A call through one of the system's own pppd peers files, as `pon NAME` places it: the peers file names
 // the line and its chat script talks to the modem; pppd's messages become the connection states.
 class PeersCall : public DialCall {
-public:
+  public:
     using Report = std::function<void(std::int16_t state, const std::string& text)>;
 
-    PeersCall(EventLoop& loop, ProcessEnder& ender, DialTrace& trace, PppdPlan plan, int timeoutMs, Report report);
+    PeersCall(EventLoop& loop, ProcessEnder& ender, DialTrace& trace, PppdPlan plan, int timeoutMs,
+              Report report);
     ~PeersCall() override;
     PeersCall(const PeersCall&) = delete;
     PeersCall& operator=(const PeersCall&) = delete;
@@ -27,7 +28,7 @@ public:
     bool isUp() const override { return m_up; }
     pid_t pppdPid() const override { return m_pppd.pid(); }
 
-private:
+  private:
     void reach(std::int16_t state, const std::string& text);
     void fail(const std::string& reason);
 

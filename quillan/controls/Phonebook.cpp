@@ -102,7 +102,9 @@ std::string sectionText(const PhonebookEntry& entry) {
     return out.str();
 }
 
-bool holdsLineBreak(const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; }
+bool holdsLineBreak(const std::string& text) {
+    return text.find_first_of("\r\n") != std::string::npos;
+}
 
 } // namespace
 
@@ -126,7 +128,8 @@ std::vector<PhonebookEntry> Phonebook::parse(std::string_view text, std::vector<
             const auto [same, added] = indexOf.emplace(line.name, entries.size());
             if (added) {
                 entries.push_back(PhonebookEntry{std::string(line.name), {}, {}, kDefaultSpeed, {}, {}});
-            } else if (repeated && std::find(repeated->begin(), repeated->end(), line.name) == repeated->end()) {
+            } else if (repeated &&
+                       std::find(repeated->begin(), repeated->end(), line.name) == repeated->end()) {
                 repeated->emplace_back(line.name);
             }
             current = &entries[same->second]; // a repeated section adds to the first one

@@ -15,7 +15,7 @@ namespace quillan {
 // and the keys PhoneNumber, Device, Speed, Init and PPP. Comments (; or #), blank lines, unknown keys
 // and CR LF line ends are tolerated and kept when the file is changed.
 class Phonebook {
-public:
+  public:
     // Removes what interrupted saves of the file left beside it, then reads it.
     explicit Phonebook(std::filesystem::path path);
 
@@ -34,9 +34,10 @@ public:
     std::string replace(const std::string& name, const PhonebookEntry& entry);
 
     // The entries of the text; names of sections that appear more than once go to repeated.
-    static std::vector<PhonebookEntry> parse(std::string_view text, std::vector<std::string>* repeated = nullptr);
+    static std::vector<PhonebookEntry> parse(std::string_view text,
+                                             std::vector<std::string>* repeated = nullptr);
 
-private:
+  private:
     std::string refusal(const PhonebookEntry& entry, const std::string& replacing) const;
     // The file's text, or nullopt with m_health telling why it could not be read.
     std::optional<std::string> readText();

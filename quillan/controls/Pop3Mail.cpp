@@ -12,15 +12,18 @@ namespace {
 std::string plainWords(CURLcode result, const std::string& server) {
     switch (result) {
     case CURLE_COULDNT_RESOLVE_HOST:
-        return "The mail server \"" + server + "\" could not be found. Check the server name and that you are online.";
+        return "The mail server \"" + server +
+               "\" could not be found. Check the server name and that you are online.";
     case CURLE_COULDNT_CONNECT:
-        return "The mail server \"" + server + "\" could not be reached. Check the server name and port, and that you are online.";
+        return "The mail server \"" + server +
+               "\" could not be reached. Check the server name and port, and that you are online.";
     case CURLE_OPERATION_TIMEDOUT:
         return "The mail server \"" + server + "\" did not answer in time. Try again later.";
     case CURLE_LOGIN_DENIED:
         return "The mail server refused the user name or password. Check both and try again.";
     case CURLE_PEER_FAILED_VERIFICATION:
-        return "The mail server's certificate is not trusted, so no password was sent. Check the server name.";
+        return "The mail server's certificate is not trusted, so no password was sent. Check the server "
+               "name.";
     case CURLE_SSL_CONNECT_ERROR:
         return "A secure connection to the mail server could not be made.";
     case CURLE_USE_SSL_FAILED:
@@ -34,7 +37,8 @@ std::string plainWords(CURLcode result, const std::string& server) {
     case CURLE_WEIRD_SERVER_REPLY:
         return "The mail server's answer could not be understood. Check that it is a POP3 server.";
     default:
-        return std::string("The mailbox could not be checked: ") + CurlLibrary::get().easy_strerror(result) + ".";
+        return std::string("The mailbox could not be checked: ") + CurlLibrary::get().easy_strerror(result) +
+               ".";
     }
 }
 
@@ -59,7 +63,10 @@ void Pop3Mail::setAction(int action) {
     if (action == kActionCheck)
         check();
     else if (action == kActionClose)
-        later([this] { if (Done) Done(); }); // each check closes its connection when it ends
+        later([this] {
+            if (Done)
+                Done();
+        }); // each check closes its connection when it ends
 }
 
 void Pop3Mail::check() {

@@ -25,7 +25,7 @@ struct MailOptions {
 // The mail control on libcurl's POP3 (RFC 1939, STLS of RFC 2595, implicit TLS on pop3s): a check
 // logs in, lists the mailbox and closes the connection again, with every step on the event loop.
 class Pop3Mail : public MailControl {
-public:
+  public:
     Pop3Mail(EventLoop& loop, MailOptions options = {});
     ~Pop3Mail() override;
     Pop3Mail(const Pop3Mail&) = delete;
@@ -37,7 +37,7 @@ public:
     void setAction(int action) override;
     long MessageCount() override { return m_count; }
 
-private:
+  private:
     static std::size_t onListing(char* data, std::size_t size, std::size_t count, void* self);
     void check();
     // Throws std::runtime_error when libcurl cannot be loaded or started.

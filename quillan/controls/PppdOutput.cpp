@@ -8,32 +8,64 @@ namespace {
 
 // Lines of a link coming up or going down normally; anything else is a complaint.
 constexpr std::string_view kProgress[] = {
-    "Plugin ",   "Using interface", "Connect:",     "Serial connection established", "local ",
-    "remote ",   "primary ",        "secondary ",   "Script ",                       "sent [",
-    "rcvd [",    "Sent ",           "Connect time", "PAP authentication succeeded",  "CHAP authentication succeeded",
-    "Connection terminated", "Terminating on signal", "Hangup (SIGHUP)",
+    "Plugin ",
+    "Using interface",
+    "Connect:",
+    "Serial connection established",
+    "local ",
+    "remote ",
+    "primary ",
+    "secondary ",
+    "Script ",
+    "sent [",
+    "rcvd [",
+    "Sent ",
+    "Connect time",
+    "PAP authentication succeeded",
+    "CHAP authentication succeeded",
+    "Connection terminated",
+    "Terminating on signal",
+    "Hangup (SIGHUP)",
 };
 
 std::string_view exitMeaning(int code) {
     switch (code) {
-    case 1: return "pppd ended on a fatal error";
-    case 2: return "pppd was given bad options";
-    case 3: return "pppd is not setuid-root and needs to be";
-    case 4: return "this system lacks kernel support for PPP";
-    case 5: return "pppd was ended by a signal";
-    case 6: return "the serial port could not be locked";
-    case 7: return "the serial port could not be opened";
-    case 8: return "the connect script failed";
-    case 10: return "the PPP negotiation failed";
-    case 11: return "the peer failed to authenticate itself";
-    case 12: return "the link was idle too long";
-    case 13: return "the connect time limit was reached";
-    case 15: return "the peer stopped responding";
-    case 16: return "the modem hung up";
-    case 17: return "the serial line is looped back";
-    case 18: return "the init script failed";
-    case 19: return "authentication with the server failed";
-    default: return {};
+    case 1:
+        return "pppd ended on a fatal error";
+    case 2:
+        return "pppd was given bad options";
+    case 3:
+        return "pppd is not setuid-root and needs to be";
+    case 4:
+        return "this system lacks kernel support for PPP";
+    case 5:
+        return "pppd was ended by a signal";
+    case 6:
+        return "the serial port could not be locked";
+    case 7:
+        return "the serial port could not be opened";
+    case 8:
+        return "the connect script failed";
+    case 10:
+        return "the PPP negotiation failed";
+    case 11:
+        return "the peer failed to authenticate itself";
+    case 12:
+        return "the link was idle too long";
+    case 13:
+        return "the connect time limit was reached";
+    case 15:
+        return "the peer stopped responding";
+    case 16:
+        return "the modem hung up";
+    case 17:
+        return "the serial line is looped back";
+    case 18:
+        return "the init script failed";
+    case 19:
+        return "authentication with the server failed";
+    default:
+        return {};
     }
 }
 
@@ -80,7 +112,8 @@ std::string PppdOutput::reason(int waitStatus) const {
     else if (WIFSIGNALED(waitStatus))
         meaning = "pppd was ended by signal " + std::to_string(WTERMSIG(waitStatus));
     if (m_complaint.empty())
-        return meaning.empty() ? "pppd ended with status " + std::to_string(WEXITSTATUS(waitStatus)) : meaning;
+        return meaning.empty() ? "pppd ended with status " + std::to_string(WEXITSTATUS(waitStatus))
+                               : meaning;
     return meaning.empty() ? m_complaint : m_complaint + " (" + meaning + ")";
 }
 

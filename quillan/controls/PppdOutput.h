@@ -11,7 +11,7 @@ namespace quillan {
 
 // Reads what pppd logs while it brings a link up, and finds its own reason when it ends.
 class PppdOutput {
-public:
+  public:
     enum class Event { SerialConnected, Negotiating, Authenticated, LinkUp };
 
     // Each complete line also goes to logged, when given.
@@ -21,7 +21,7 @@ public:
     // pppd's first complaint, with the meaning of its exit status where it has one.
     std::string reason(int waitStatus) const;
 
-private:
+  private:
     void onLine(std::string_view line, std::vector<Event>& events);
 
     LineReader m_lines{{.lineBytes = 400}};

@@ -22,7 +22,8 @@ std::string PppdPreflight::check(const std::string& peers) const {
     if (errno == EACCES)
         return "you may not read " + file.string() + ": " + DialStatus::joinGroup("dip");
     if (peers == ownPeers)
-        return "the pppd peers file " + file.string() + " is missing: reinstall Quillan, whose package puts it there";
+        return "the pppd peers file " + file.string() +
+               " is missing: reinstall Quillan, whose package puts it there";
     return "the pppd peers file " + file.string() + " is gone";
 }
 

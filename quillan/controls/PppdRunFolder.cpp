@@ -21,7 +21,9 @@ constexpr auto kFreshFor = std::chrono::milliseconds(20);
 // File times are coarse: a folder changed this recently may change again under the same time.
 constexpr time_t kSettleSeconds = 2;
 
-bool alive(pid_t pid) { return ::kill(pid, 0) == 0 || errno == EPERM; }
+bool alive(pid_t pid) {
+    return ::kill(pid, 0) == 0 || errno == EPERM;
+}
 
 bool isDigits(std::string_view text) {
     if (text.empty())
@@ -96,7 +98,8 @@ bool PppdRunFolder::folderChanged() {
     }
     timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);
-    bool changed = status.st_mtim.tv_sec != m_seenChange.tv_sec || status.st_mtim.tv_nsec != m_seenChange.tv_nsec ||
+    bool changed = status.st_mtim.tv_sec != m_seenChange.tv_sec ||
+                   status.st_mtim.tv_nsec != m_seenChange.tv_nsec ||
                    now.tv_sec - status.st_mtim.tv_sec < kSettleSeconds;
     m_seenChange = status.st_mtim;
     return changed;
@@ -139,7 +142,8 @@ void PppdRunFolder::readPidFile(const char* fileName) {
     while (digits < end && (*digits == ' ' || *digits == '\t'))
         ++digits;
     auto [stop, error] = std::from_chars(digits, end, pid);
-    if (error != std::errc() || stop == digits || pid <= 0 || pid > 0x3fffffff || !alive(static_cast<pid_t>(pid)))
+    if (error != std::errc() || stop == digits || pid <= 0 || pid > 0x3fffffff ||
+        !alive(static_cast<pid_t>(pid)))
         return;
     if (m_count == m_links.size())
         m_links.emplace_back();
@@ -176,7 +180,10 @@ bool PppdRunFolder::callOf(pid_t pid, std::string_view linkName, Link& link) con
         else if (word == "ipparam")
             ipparam = next();
     }
-    std::string_view name = !linkName.empty() ? linkName : !named.empty() ? named : call == m_ownPeers ? ipparam : call;
+    std::string_view name = !linkName.empty()    ? linkName
+                            : !named.empty()     ? named
+                            : call == m_ownPeers ? ipparam
+                                                 : call;
     if (name.empty())
         return false;
     link.pid = pid;

@@ -17,9 +17,10 @@ namespace quillan {
 // A scan of the folder runs only when the folder has changed; in between, a refresh checks only that the
 // known processes live, so the steady state reads the folder's status once and allocates nothing.
 class PppdRunFolder {
-public:
+  public:
     using Clock = std::chrono::steady_clock::time_point (*)();
-    PppdRunFolder(std::filesystem::path folder, std::string ownPeers, Clock clock = &std::chrono::steady_clock::now);
+    PppdRunFolder(std::filesystem::path folder, std::string ownPeers,
+                  Clock clock = &std::chrono::steady_clock::now);
     ~PppdRunFolder();
     PppdRunFolder(const PppdRunFolder&) = delete;
     PppdRunFolder& operator=(const PppdRunFolder&) = delete;
@@ -29,7 +30,7 @@ public:
     // Processes the dialer itself runs or is ending: never someone else's call.
     std::function<bool(pid_t)> ignored;
 
-private:
+  private:
     struct Link {
         pid_t pid = 0;
         std::string name;

@@ -64,7 +64,8 @@ std::string PppdSession::start(const PppdPlan& plan, int lineFd) {
     if (!log.open() || !password.open())
         return std::strerror(errno);
     if (plan.password.size() > kLongestPassword)
-        return "the password is longer than the " + std::to_string(kLongestPassword) + " characters pppd takes";
+        return "the password is longer than the " + std::to_string(kLongestPassword) +
+               " characters pppd takes";
     // Far shorter than a pipe's buffer, so it fits at once; never let the write wait all the same.
     ::fcntl(password.write, F_SETFL, O_NONBLOCK);
     if (::write(password.write, plan.password.data(), plan.password.size()) !=
@@ -93,7 +94,8 @@ void PppdSession::readLog() {
     if (n < 0 && (errno == EAGAIN || errno == EINTR))
         return;
     if (n > 0) {
-        for (PppdOutput::Event event : m_output.feed(std::string_view(buffer, static_cast<size_t>(n)), logged)) {
+        for (PppdOutput::Event event :
+             m_output.feed(std::string_view(buffer, static_cast<size_t>(n)), logged)) {
             auto& report = event == PppdOutput::Event::SerialConnected ? m_events.serialConnected
                            : event == PppdOutput::Event::Negotiating   ? m_events.negotiating
                            : event == PppdOutput::Event::Authenticated ? m_events.authenticated

@@ -30,7 +30,7 @@ struct PppdPlan {
 
 // pppd running on a line that a modem has connected, followed through its log.
 class PppdSession {
-public:
+  public:
     struct Events {
         // Only a call whose peers file runs its own chat script reports this.
         std::function<void()> serialConnected;
@@ -62,7 +62,7 @@ public:
     // Every line pppd logs, as it comes.
     std::function<void(std::string_view line)> logged;
 
-private:
+  private:
     void readLog();
     void awaitExit(int attemptsLeft);
     void closeLog();

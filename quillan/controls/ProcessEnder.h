@@ -13,7 +13,7 @@ namespace quillan {
 // user-interface thread while they end; when this object goes (the program ends), what still runs gets
 // the rest of its grace there and is then killed.
 class ProcessEnder {
-public:
+  public:
     static constexpr int kGraceMs = 5000;
 
     ProcessEnder(EventLoop& loop, int graceMs = kGraceMs) : m_loop(loop), m_graceMs(graceMs) {}
@@ -25,7 +25,7 @@ public:
     void end(pid_t pid);
     bool ending(pid_t pid) const;
 
-private:
+  private:
     struct Ending {
         pid_t pid;
         int waitedMs;

@@ -12,7 +12,7 @@ namespace quillan {
 // this program alone: the system's lock file, flock and TIOCEXCL. Closing it drops DTR, which hangs a
 // modem up.
 class SerialPort {
-public:
+  public:
     SerialPort() = default;
     ~SerialPort() { close(); }
     SerialPort(const SerialPort&) = delete;
@@ -34,7 +34,7 @@ public:
     void dropDtr();
     void close();
 
-private:
+  private:
     int m_fd = -1;
     UucpLock m_lock;
     bool m_busy = false;

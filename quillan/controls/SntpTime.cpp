@@ -17,7 +17,9 @@ namespace quillan {
 SntpTime::SntpTime(EventLoop& loop, AresResolver& resolver, SntpOptions options)
     : m_loop(loop), m_resolver(resolver), m_options(std::move(options)) {}
 
-SntpTime::~SntpTime() { setState(State::Idle); }
+SntpTime::~SntpTime() {
+    setState(State::Idle);
+}
 
 void SntpTime::setState(State state) {
     if (state == State::Idle) {
@@ -42,14 +44,15 @@ void SntpTime::GetTime() {
         finish("no answer from the time server " + m_options.host + " within " +
                std::to_string(m_options.timeoutMs / 1000) + " seconds");
     });
-    m_resolver.addresses(m_options.host, AF_UNSPEC, [this](const std::string& error, const std::vector<std::string>& found) {
-        if (m_state != State::Resolving)
-            return; // timed out meanwhile
-        if (!error.empty())
-            finish("cannot find the time server " + m_options.host + ": " + error);
-        else
-            send(found.front());
-    });
+    m_resolver.addresses(m_options.host, AF_UNSPEC,
+                         [this](const std::string& error, const std::vector<std::string>& found) {
+                             if (m_state != State::Resolving)
+                                 return; // timed out meanwhile
+                             if (!error.empty())
+                                 finish("cannot find the time server " + m_options.host + ": " + error);
+                             else
+                                 send(found.front());
+                         });
 }
 
 void SntpTime::send(const std::string& address) {
@@ -70,7 +73,8 @@ void SntpTime::send(const std::string& address) {
     m_socket = ::socket(to.ss_family, SOCK_DGRAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
     // The transmit time doubles as the request's mark: its low bits are random.
     const auto now = std::chrono::system_clock::now().time_since_epoch();
-    const auto seconds = static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::seconds>(now).count());
+    const auto seconds =
+        static_cast<std::uint64_t>(std::chrono::duration_cast<std::chrono::seconds>(now).count());
     m_transmit = (seconds + 2208988800u) << 32 | std::random_device{}();
     const std::string packet = SntpPacket::request(m_transmit);
     if (m_socket < 0 || ::connect(m_socket, reinterpret_cast<sockaddr*>(&to), length) != 0 ||
@@ -88,10 +92,12 @@ void SntpTime::readReply() {
         const ssize_t got = ::recv(m_socket, buffer, sizeof buffer, 0);
         if (got < 0) {
             if (errno != EAGAIN && errno != EWOULDBLOCK)
-                finish("the time server " + m_options.host + " did not take the request: " + std::strerror(errno));
+                finish("the time server " + m_options.host +
+                       " did not take the request: " + std::strerror(errno));
             return;
         }
-        const auto reply = SntpPacket::parseReply(std::string_view(buffer, static_cast<size_t>(got)), m_transmit);
+        const auto reply =
+            SntpPacket::parseReply(std::string_view(buffer, static_cast<size_t>(got)), m_transmit);
         if (!reply)
             continue;
         if (reply->error.empty())

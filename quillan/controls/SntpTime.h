@@ -19,7 +19,7 @@ struct SntpOptions {
 // The network time control: one SNTP request (RFC 4330) over UDP to the time server, answered on the
 // event loop. Done(0) brings the server's UTC time; Done(1) a failure, told in lastError().
 class SntpTime : public TimeControl {
-public:
+  public:
     SntpTime(EventLoop& loop, AresResolver& resolver, SntpOptions options = {});
     ~SntpTime() override;
     SntpTime(const SntpTime&) = delete;
@@ -32,7 +32,7 @@ public:
 
     const std::string& lastError() const { return m_error; }
 
-private:
+  private:
     enum class State { Idle, Resolving, Waiting };
     void setState(State state);
     void send(const std::string& address);

@@ -9,7 +9,8 @@ namespace quillan {
 namespace {
 bool isConnection(const std::string& name, const std::string& ownPeers) {
     return !name.empty() && name != ownPeers && name.front() != '.' && name.back() != '~' &&
-           name.find(".dpkg-") == std::string::npos && !name.ends_with(".bak") && !name.ends_with(".ucf-dist");
+           name.find(".dpkg-") == std::string::npos && !name.ends_with(".bak") &&
+           !name.ends_with(".ucf-dist");
 }
 } // namespace
 
@@ -19,7 +20,8 @@ std::vector<std::string> systemPeers(const std::filesystem::path& folder, const 
     for (const auto& file : std::filesystem::directory_iterator(folder, unreadable)) {
         std::error_code gone;
         std::string name = file.path().filename().string();
-        if (file.is_regular_file(gone) && isConnection(name, ownPeers) && ::access(file.path().c_str(), R_OK) == 0)
+        if (file.is_regular_file(gone) && isConnection(name, ownPeers) &&
+            ::access(file.path().c_str(), R_OK) == 0)
             names.push_back(std::move(name));
     }
     std::sort(names.begin(), names.end());

@@ -16,7 +16,9 @@ namespace quillan {
 TcpLineQuery::TcpLineQuery(EventLoop& loop, AresResolver& resolver, int timeoutMs)
     : m_loop(loop), m_resolver(resolver), m_timeoutMs(timeoutMs) {}
 
-TcpLineQuery::~TcpLineQuery() { setState(State::Idle); }
+TcpLineQuery::~TcpLineQuery() {
+    setState(State::Idle);
+}
 
 void TcpLineQuery::setState(State state) {
     if (m_watch)
@@ -47,21 +49,23 @@ void TcpLineQuery::start(const std::string& host, int port, const std::string& q
     setState(State::Resolving);
     m_timer = m_loop.singleShot(m_timeoutMs, [this] {
         m_timer = 0;
-        finish("no complete answer from " + m_host + " within " + std::to_string(m_timeoutMs / 1000) + " seconds");
+        finish("no complete answer from " + m_host + " within " + std::to_string(m_timeoutMs / 1000) +
+               " seconds");
     });
     const unsigned query = ++m_query;
-    m_resolver.addresses(host, AF_UNSPEC, [this, query](const std::string& error, const std::vector<std::string>& found) {
-        if (query != m_query || m_state != State::Resolving)
-            return;
-        if (!error.empty()) {
-            finish("cannot find " + m_host + ": " + error);
-            return;
-        }
-        m_addresses = found;
-        m_nextAddress = 0;
-        m_lastConnectError = "no address to connect to";
-        connectOrFail();
-    });
+    m_resolver.addresses(host, AF_UNSPEC,
+                         [this, query](const std::string& error, const std::vector<std::string>& found) {
+                             if (query != m_query || m_state != State::Resolving)
+                                 return;
+                             if (!error.empty()) {
+                                 finish("cannot find " + m_host + ": " + error);
+                                 return;
+                             }
+                             m_addresses = found;
+                             m_nextAddress = 0;
+                             m_lastConnectError = "no address to connect to";
+                             connectOrFail();
+                         });
 }
 
 bool TcpLineQuery::connectNext() {
@@ -103,7 +107,8 @@ void TcpLineQuery::connectFailed(const std::string& reason) {
 
 void TcpLineQuery::connectOrFail() {
     if (!connectNext())
-        finish("cannot connect to " + m_host + " on port " + std::to_string(m_port) + ": " + m_lastConnectError);
+        finish("cannot connect to " + m_host + " on port " + std::to_string(m_port) + ": " +
+               m_lastConnectError);
 }
 
 void TcpLineQuery::connected() {
@@ -141,8 +146,9 @@ void TcpLineQuery::readAnswer() {
             finish(m_answer.lines().empty() ? m_host + " closed the connection without answering" : "");
         } else if (errno != EAGAIN && errno != EWOULDBLOCK && errno != EINTR) {
             const std::string reason = std::strerror(errno);
-            finish(m_answer.lines().empty() ? m_host + " closed the connection without answering (" + reason + ")"
-                                            : "the connection to " + m_host + " broke: " + reason);
+            finish(m_answer.lines().empty()
+                       ? m_host + " closed the connection without answering (" + reason + ")"
+                       : "the connection to " + m_host + " broke: " + reason);
         }
         return;
     }

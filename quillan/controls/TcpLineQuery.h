@@ -14,7 +14,7 @@ namespace quillan {
 // shape of finger (RFC 1288) and whois (RFC 3912). Every step is on the event loop: the lookup, a
 // non-blocking connect, the send, the reads; a time-out bounds the whole query.
 class TcpLineQuery {
-public:
+  public:
     // error is empty on success.
     using Finished = std::function<void(const std::string& error)>;
 
@@ -30,7 +30,7 @@ public:
     // Raises a ControlError for an index outside the answer, as an indexed property does.
     std::string line(int index) const;
 
-private:
+  private:
     enum class State { Idle, Resolving, Connecting, Reading };
     // The one place the state changes; leaving for Idle releases the socket, watch and timer.
     void setState(State state);

@@ -14,7 +14,7 @@ inline constexpr int kErrorWouldBlock = 10035;
 
 // The network time control: asks its time server for the time; Done comes whatever the outcome.
 class TimeControl {
-public:
+  public:
     virtual ~TimeControl() = default;
 
     // The time server, set when the control is made.

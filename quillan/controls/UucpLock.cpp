@@ -22,7 +22,9 @@ pid_t holder(const std::filesystem::path& lock) {
     return static_cast<pid_t>(pid);
 }
 
-bool alive(pid_t pid) { return ::kill(pid, 0) == 0 || errno == EPERM; }
+bool alive(pid_t pid) {
+    return ::kill(pid, 0) == 0 || errno == EPERM;
+}
 
 } // namespace
 
@@ -68,7 +70,8 @@ std::string UucpLock::acquire(const std::filesystem::path& folder, const std::st
             break;
         }
         if (pid > 0 && alive(pid)) {
-            refusal = device + " is in use by " + describe(pid) + "; end that program or wait until it is done";
+            refusal =
+                device + " is in use by " + describe(pid) + "; end that program or wait until it is done";
             break;
         }
         ::unlink(lock.c_str()); // stale: its holder is gone

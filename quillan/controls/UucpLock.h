@@ -10,7 +10,7 @@ namespace quillan {
 // The lock file that serial programs on this system agree on (LCK..ttyACM0 in /run/lock, holding the
 // holder's process number). A lock whose process is gone is stale and taken over.
 class UucpLock {
-public:
+  public:
     UucpLock() = default;
     ~UucpLock() { release(); }
     UucpLock(const UucpLock&) = delete;
@@ -25,7 +25,7 @@ public:
     // "minicom (process 1234)", or "process 1234" when its name cannot be read.
     static std::string describe(pid_t pid);
 
-private:
+  private:
     std::filesystem::path m_path;
 };
 

@@ -31,7 +31,8 @@ std::string firstLine(int fd, int timeoutMs, std::string& error) {
     std::optional<std::string> text;
     auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     for (;;) {
-        auto left = std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
+        auto left =
+            std::chrono::duration_cast<std::chrono::milliseconds>(end - std::chrono::steady_clock::now());
         pollfd p{fd, POLLIN, 0};
         if (left.count() <= 0 || ::poll(&p, 1, static_cast<int>(left.count())) == 0) {
             error = "it did not name its line in time";
@@ -57,7 +58,9 @@ VirtualModemProcess::VirtualModemProcess(std::filesystem::path program, std::fil
                                          int startTimeoutMs)
     : m_program(std::move(program)), m_script(std::move(script)), m_startTimeoutMs(startTimeoutMs) {}
 
-VirtualModemProcess::~VirtualModemProcess() { end(); }
+VirtualModemProcess::~VirtualModemProcess() {
+    end();
+}
 
 void VirtualModemProcess::end() {
     closeFd(m_keepAlive);
@@ -104,7 +107,8 @@ std::string VirtualModemProcess::startProgram(std::string& error) {
 }
 
 std::filesystem::path VirtualModemProcess::defaultProgram() {
-    // The helpers' folder lies at the same place relative to the program in the build tree and once installed.
+    // The helpers' folder lies at the same place relative to the program in the build tree and once
+    // installed.
     std::error_code failed;
     const std::filesystem::path self = std::filesystem::read_symlink("/proc/self/exe", failed);
     const std::filesystem::path helper = self.parent_path() / QUILLAN_HELPERS_FROM_PROGRAM / kProgramName;
@@ -113,7 +117,8 @@ std::filesystem::path VirtualModemProcess::defaultProgram() {
     if (const char* path = std::getenv("PATH")) {
         std::istringstream folders(path);
         for (std::string folder; std::getline(folders, folder, ':');)
-            if (!folder.empty() && ::access((std::filesystem::path(folder) / kProgramName).c_str(), X_OK) == 0)
+            if (!folder.empty() &&
+                ::access((std::filesystem::path(folder) / kProgramName).c_str(), X_OK) == 0)
                 return std::filesystem::path(folder) / kProgramName;
     }
     return kProgramName;

@@ -10,7 +10,7 @@ namespace quillan {
 // The virtual modem program, started on first use and kept running so that its script follows
 // successive dials. It ends with this object (or with the program that owns it, through its standard input).
 class VirtualModemProcess {
-public:
+  public:
     VirtualModemProcess(std::filesystem::path program, std::filesystem::path script, int startTimeoutMs);
     ~VirtualModemProcess();
     VirtualModemProcess(const VirtualModemProcess&) = delete;
@@ -23,7 +23,7 @@ public:
     // The helper installed with the running program (its libexec folder), else the one on the search path.
     static std::filesystem::path defaultProgram();
 
-private:
+  private:
     std::string startProgram(std::string& error);
     void end();
 

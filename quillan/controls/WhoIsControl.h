@@ -7,7 +7,7 @@ namespace quillan {
 
 // The whois control: one query to a whois server, its answer as lines. A failure sets Failed before Done.
 class WhoIsControl {
-public:
+  public:
     virtual ~WhoIsControl() = default;
 
     virtual void setQuery(const std::string& query) = 0;

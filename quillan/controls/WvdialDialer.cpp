@@ -64,7 +64,8 @@ void parseInto(std::string_view text, std::vector<Section>& sections) {
         }
         const size_t equals = line.find('=');
         if (current && equals != std::string_view::npos)
-            current->keys[lowered(trimmed(line.substr(0, equals)))] = std::string(trimmed(line.substr(equals + 1)));
+            current->keys[lowered(trimmed(line.substr(0, equals)))] =
+                std::string(trimmed(line.substr(equals + 1)));
     }
 }
 
@@ -108,14 +109,17 @@ int parseBaud(const std::string& text) {
     return error == std::errc() && end == text.data() + text.size() && baud > 0 ? baud : kWvdialBaud;
 }
 
-bool startsWithAt(std::string_view command) { return command.size() >= 2 && lowered(command.substr(0, 2)) == "at"; }
+bool startsWithAt(std::string_view command) {
+    return command.size() >= 2 && lowered(command.substr(0, 2)) == "at";
+}
 
 // A bare reset, which would undo the settings the dialer makes before the init string.
 bool isReset(std::string_view command) {
     std::string body = lowered(trimmed(command));
     if (startsWithAt(body))
         body.erase(0, 2);
-    return body == "z" || (body.size() == 2 && body[0] == 'z' && std::isdigit(static_cast<unsigned char>(body[1])));
+    return body == "z" ||
+           (body.size() == 2 && body[0] == 'z' && std::isdigit(static_cast<unsigned char>(body[1])));
 }
 
 } // namespace

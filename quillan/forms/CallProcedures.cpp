@@ -2,8 +2,8 @@
 
 #include "ConnectActions.h"
 #include "Forms.h"
-#include "frmConfig.h"
 #include "formRAS.h"
+#include "frmConfig.h"
 #include "frmConnectNoDefault.h"
 #include "frmCost.h"
 #include "frmPassword.h"

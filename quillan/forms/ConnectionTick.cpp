@@ -2,9 +2,9 @@
 
 #include "CallProcedures.h"
 #include "Forms.h"
-#include "frmConfig.h"
 #include "LimitWarnings.h"
 #include "formRAS.h"
+#include "frmConfig.h"
 #include "frmReminder.h"
 #include "frmStart.h"
 #include "frmTimerConsole.h"
@@ -121,6 +121,8 @@ void ConnectionTick::sendKeepAliveEcho() {
     console.vbWSACleanup();
 }
 
-void ConnectionTick::startMailCheck() { m_forms.get<frmStart>().mailWatch().startCheck(); }
+void ConnectionTick::startMailCheck() {
+    m_forms.get<frmStart>().mailWatch().startCheck();
+}
 
 } // namespace quillan

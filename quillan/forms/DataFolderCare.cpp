@@ -29,8 +29,8 @@ bool isOwnFileName(std::string_view name) {
 
 // Takes the given permission bits (as chmod writes them: symbolic) away; a sentence for the user
 // when they were there.
-std::string withdraw(const std::filesystem::path& path, mode_t bits, const char* symbolic, const std::string& what,
-                     const std::string& done) {
+std::string withdraw(const std::filesystem::path& path, mode_t bits, const char* symbolic,
+                     const std::string& what, const std::string& done) {
     struct stat info {};
     if (::stat(path.c_str(), &info) != 0 || (info.st_mode & bits) == 0)
         return "";
@@ -38,8 +38,8 @@ std::string withdraw(const std::filesystem::path& path, mode_t bits, const char*
     if (info.st_uid != ::geteuid() || (S_ISDIR(info.st_mode) && (info.st_mode & S_ISVTX)))
         return "";
     if (::chmod(path.c_str(), info.st_mode & 07777 & ~bits) != 0)
-        return what + " Quillan could not change that (" + std::strerror(errno) + "); run chmod " + symbolic + " \"" +
-               path.string() + "\" to do it yourself.\n\n";
+        return what + " Quillan could not change that (" + std::strerror(errno) + "); run chmod " + symbolic +
+               " \"" + path.string() + "\" to do it yourself.\n\n";
     return what + " Quillan has changed that: " + done + "\n\n";
 }
 

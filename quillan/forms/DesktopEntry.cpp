@@ -25,11 +25,20 @@ std::string escapedValue(std::string_view text) {
     std::string out;
     for (char c : text) {
         switch (c) {
-        case '\\': out += "\\\\"; break;
-        case '\n': out += "\\n"; break;
-        case '\t': out += "\\t"; break;
-        case '\r': out += "\\r"; break;
-        default: out += c;
+        case '\\':
+            out += "\\\\";
+            break;
+        case '\n':
+            out += "\\n";
+            break;
+        case '\t':
+            out += "\\t";
+            break;
+        case '\r':
+            out += "\\r";
+            break;
+        default:
+            out += c;
         }
     }
     return out;
@@ -106,14 +115,21 @@ std::string desktopEntryText(const std::string& name, const std::vector<std::str
         exec += (exec.empty() ? "" : " ") + execArgument(argument);
     return "[Desktop Entry]\n"
            "Type=Application\n"
-           "Name=" + escapedValue(name) + "\n"
-           "Exec=" + escapedValue(exec) + "\n"
-           "Icon=" + escapedValue(icon) + "\n"
+           "Name=" +
+           escapedValue(name) +
+           "\n"
+           "Exec=" +
+           escapedValue(exec) +
+           "\n"
+           "Icon=" +
+           escapedValue(icon) +
+           "\n"
            "Terminal=false\n";
 }
 
 std::filesystem::path createWithFreeName(const std::filesystem::path& folder, const std::string& stem,
-                                         const std::string& extension, std::string_view contents, mode_t mode) {
+                                         const std::string& extension, std::string_view contents,
+                                         mode_t mode) {
     for (int n = 1; n <= kMostNamesakes; ++n) {
         const std::filesystem::path path = folder / candidateName(stem, extension, n);
         const int error = writeNewFile(path, contents, mode);

@@ -27,7 +27,9 @@ FormSlot* Forms::find(const std::string& name) {
     return it == m_slots.end() ? nullptr : it->second.get();
 }
 
-std::vector<std::string> Forms::names() const { return m_order; }
+std::vector<std::string> Forms::names() const {
+    return m_order;
+}
 
 FormSlot& Forms::slot(const std::string& name) {
     FormSlot* slot = find(name);

@@ -18,7 +18,7 @@ namespace quillan {
 // The program's windows, each a single instance reached by its type or its name,
 // with the shared state and the outside controls they all use.
 class Forms {
-public:
+  public:
     Forms(Services& services, Module1& module1, DialUpControl& dialUp, NetControls& net, MailControls mail);
     ~Forms();
 
@@ -35,7 +35,7 @@ public:
     FormSlot* find(const std::string& name);
     std::vector<std::string> names() const;
 
-private:
+  private:
     FormSlot& slot(const std::string& name);
 
     Services& m_services;

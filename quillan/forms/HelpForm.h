@@ -15,7 +15,7 @@ class Forms;
 
 // A static help window: framed paragraphs and one close button that unloads the window.
 class HelpForm : public Form {
-public:
+  public:
     struct Paragraph {
         const char* heading;
         const char* text;
@@ -26,7 +26,7 @@ public:
 
     CommandButton& closeButton() { return m_close; }
 
-private:
+  private:
     std::vector<std::unique_ptr<Control>> m_paragraphs;
     CommandButton m_close;
 };

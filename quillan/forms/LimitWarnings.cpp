@@ -76,10 +76,10 @@ void LimitWarnings::check() {
     const auto rate = parseRate(s.costdollars, s.costcents);
     if (costWarnings && rate) {
         const Money perSecond = ratePerSecond(s.costperhour, s.costperminute, *rate);
-        checkCost(s.warncostpc, m.warnedcostpc, perSecond.times(elapsed), s.warncostpcdollars, s.warncostpccents,
-                  "Connection cost exceeded the limit of $ ");
-        checkCost(s.warncostpm, m.warnedcostpm, perSecond.times(month), s.warncostpmdollars, s.warncostpmcents,
-                  "Connection cost exceeded the monthly limit of $ ");
+        checkCost(s.warncostpc, m.warnedcostpc, perSecond.times(elapsed), s.warncostpcdollars,
+                  s.warncostpccents, "Connection cost exceeded the limit of $ ");
+        checkCost(s.warncostpm, m.warnedcostpm, perSecond.times(month), s.warncostpmdollars,
+                  s.warncostpmcents, "Connection cost exceeded the monthly limit of $ ");
     }
 
     if (s.warnfreetime == "true" && s.unlimitedtime == "false" && m.warnedfreetime == "false") {

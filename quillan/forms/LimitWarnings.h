@@ -23,8 +23,8 @@ class LimitWarnings {
     static Money ratePerSecond(const std::string& perHour, const std::string& perMinute, const Money& rate);
 
   private:
-    void checkTime(const std::string& on, std::string& warned, std::int64_t seconds, const NumberOrText& hours,
-                   std::int16_t minutes, const char* message);
+    void checkTime(const std::string& on, std::string& warned, std::int64_t seconds,
+                   const NumberOrText& hours, std::int16_t minutes, const char* message);
     void checkCost(const std::string& on, std::string& warned, const std::optional<Money>& cost,
                    const NumberOrText& dollars, std::int16_t cents, const char* message);
     void warn(const std::string& message);

@@ -46,7 +46,8 @@ void MailTest::cmdCheckMail_Click() {
     const std::string user = m_config.textPOPUser.text();
     const std::string password = m_config.textPOPPassword.text();
     if (server.empty() || user.empty() || password.empty()) {
-        m_forms.get<frmWarn>().showWarning("Mail Data not completely filled. Unable to access POP mail server.");
+        m_forms.get<frmWarn>().showWarning(
+            "Mail Data not completely filled. Unable to access POP mail server.");
         return;
     }
     m_state = State::Checking;
@@ -68,7 +69,8 @@ void MailTest::mail1_Done() {
         } else {
             m_state = State::Closing;
             mail1.setAction(MailControl::kActionClose);
-            m_forms.services().boxes.show("No new mail detected!", MsgButtons::OK, MsgIcon::None, kProgramTitle);
+            m_forms.services().boxes.show("No new mail detected!", MsgButtons::OK, MsgIcon::None,
+                                          kProgramTitle);
         }
     } else if (m_state == State::Closing) {
         m_state = State::Idle;

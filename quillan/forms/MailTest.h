@@ -9,13 +9,13 @@ class frmConfig;
 
 // The configuration console's "Check for new mail" button and its mail control `mail1`.
 class MailTest {
-public:
+  public:
     MailTest(Forms& forms, frmConfig& config);
     ~MailTest();
     MailTest(const MailTest&) = delete;
     MailTest& operator=(const MailTest&) = delete;
 
-private:
+  private:
     enum class State { Idle, Checking, Closing };
 
     void cmdCheckMail_Click();

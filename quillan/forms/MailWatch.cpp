@@ -22,7 +22,8 @@ MailWatch::~MailWatch() {
 void MailWatch::startCheck() {
     const SettingsRecord& s = m_forms.m().settings;
     if (s.popserver.empty() || s.popuser.empty() || s.poppassword.empty()) {
-        m_forms.get<frmWarn>().showWarning("Mail Data not completely filled. Unable to access POP mail server.");
+        m_forms.get<frmWarn>().showWarning(
+            "Mail Data not completely filled. Unable to access POP mail server.");
         return;
     }
     m_state = kChecking;

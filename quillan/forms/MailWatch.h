@@ -8,7 +8,7 @@ class Forms;
 
 // The main console's mail control `mail`: the periodic check while a call is up and its handlers.
 class MailWatch {
-public:
+  public:
     static constexpr std::int16_t kIdle = 0;
     static constexpr std::int16_t kChecking = 7;
     static constexpr std::int16_t kHandling = 1;
@@ -23,7 +23,7 @@ public:
     void startCheck();
     std::int16_t state() const { return m_state; }
 
-private:
+  private:
     void mail_Done();
     void mail_AsyncError() {}
 

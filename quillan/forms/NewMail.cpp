@@ -13,7 +13,8 @@ bool announceNewMail(Forms& forms, bool alwaysNotify) {
     // "none" or "None" names no file, so the desktop's default sound plays.
     if (s.mailsound == "true")
         forms.services().sound.play(s.mailsoundfile == "Default" ? kDefaultSoundName : s.mailsoundfile);
-    if (s.runmailprogram == "true" && !forms.services().processes.start(s.mailprogram, {}, WindowStyle::Normal))
+    if (s.runmailprogram == "true" &&
+        !forms.services().processes.start(s.mailprogram, {}, WindowStyle::Normal))
         return false;
     return true;
 }

@@ -19,7 +19,7 @@ class Forms;
 // A window that picks a program file from a drive, folder and file list; each window using it decides
 // what OK does with the path picked.
 class ProgramPicker : public Form {
-public:
+  public:
     ProgramPicker(Forms& forms, const char* name, const char* caption, const char* heading);
 
     void userClose() override { hide(); }
@@ -36,14 +36,14 @@ public:
     CommandButton Command1{*this, "Command1"};
     CommandButton Command2{*this, "Command2"};
 
-protected:
+  protected:
     void Form_Load() override;
     // OK: takes the path of textPL.
     virtual void Command1_Click() = 0;
 
     Forms& m_forms;
 
-private:
+  private:
     void driveProgram_Change();
     void fileProgram_Click();
 };

@@ -20,7 +20,7 @@ class Forms;
 // A window that chooses a sound: the program's own, or a .wav file found by searching a whole drive.
 // Each window using it decides where the choice is kept.
 class SoundChooser : public Form {
-public:
+  public:
     SoundChooser(Forms& forms, const char* name, const char* caption, const char* heading);
 
     // Shows the stored choice; start-up runs it.
@@ -49,7 +49,7 @@ public:
     // OK stays outside the custom frame: it closes the window whichever option is chosen.
     CommandButton cmdSoundOK{*this, "cmdSoundOK"};
 
-protected:
+  protected:
     void Form_Load() override;
     // Shows the stored choice: the default option, or the custom one with the file selected.
     void showChoice(bool defaultChosen, const std::string& selected);
@@ -65,7 +65,7 @@ protected:
 
     Forms& m_forms;
 
-private:
+  private:
     enum class Outcome { Abandon, GoOn };
 
     void optionPlayDefaultSound_Click();

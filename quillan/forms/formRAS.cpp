@@ -69,8 +69,10 @@ bool formRAS::acceptsProfileName(const std::string& name, const ListedKeys& list
     if (clash.empty())
         return true;
     // Their records would share keys, and the settings file could not be read back.
-    m_forms.services().boxes.show("The phonebook entry \"" + name + "\" cannot be used as a profile: its records "
-                                      "would mix with those of the profile \"" + clash +
+    m_forms.services().boxes.show("The phonebook entry \"" + name +
+                                      "\" cannot be used as a profile: its records "
+                                      "would mix with those of the profile \"" +
+                                      clash +
                                       "\". Rename the entry in the phonebook and start Quillan again.",
                                   MsgButtons::OK, MsgIcon::Exclamation, kProgramTitle);
     return false;
@@ -87,9 +89,10 @@ bool formRAS::checkPhonebook() {
         problem = "The phonebook \"" + health.file + "\" is missing, but Quillan's settings hold " +
                   std::to_string(profiles) + " connection profiles.";
     if (!problem.empty()) {
-        m_forms.services().boxes.show(problem + "\n\nYour connection profiles are kept and the phonebook is not "
-                                                "changed. Put the phonebook back (or name it with --phonebook) "
-                                                "and start Quillan again.",
+        m_forms.services().boxes.show(problem +
+                                          "\n\nYour connection profiles are kept and the phonebook is not "
+                                          "changed. Put the phonebook back (or name it with --phonebook) "
+                                          "and start Quillan again.",
                                       MsgButtons::OK, MsgIcon::Critical, kProgramTitle);
         return false;
     }
@@ -147,12 +150,14 @@ void formRAS::reconcileProfiles(std::int16_t settingsProfileCount) {
     auto& listProfiles = m_forms.get<frmConfig>().listProfiles;
     const int phonebookCount = listProfiles.listCount();
     if (settingsProfileCount > phonebookCount) {
-        boxes.show("Quillan has detected that you have deleted away some connection profiles. You are required to "
-                   "update the config",
-                   MsgButtons::OK, MsgIcon::Critical, "Updating Quillan");
+        boxes.show(
+            "Quillan has detected that you have deleted away some connection profiles. You are required to "
+            "update the config",
+            MsgButtons::OK, MsgIcon::Critical, "Updating Quillan");
         m_forms.get<frmDeleteProfile>().showModal();
     } else if (settingsProfileCount < phonebookCount) {
-        boxes.show("Quillan has detected that you have created new DUN profile. You need to provide Quillan with the "
+        boxes.show("Quillan has detected that you have created new DUN profile. You need to provide Quillan "
+                   "with the "
                    "new name of your connection profiles.",
                    MsgButtons::OK, MsgIcon::Critical, "Updating Quillan");
         for (int i = settingsProfileCount; i < phonebookCount; ++i)
@@ -192,10 +197,11 @@ void formRAS::noticeDrop() {
 void formRAS::adoptConnection(const std::string& name) {
     Module1& m = m_forms.m();
     recordReplacedCall();
-    m_forms.services().boxes.show("Quillan has detected an active conection called " + name +
-                                      ". Time elapsed will not be accurate. To disconnect, use the Disconnect option "
-                                      "in the Windows Dialup Networking.",
-                                  MsgButtons::OK, MsgIcon::Information, "Active Connection Detected!");
+    m_forms.services().boxes.show(
+        "Quillan has detected an active conection called " + name +
+            ". Time elapsed will not be accurate. To disconnect, use the Disconnect option "
+            "in the Windows Dialup Networking.",
+        MsgButtons::OK, MsgIcon::Information, "Active Connection Detected!");
     m.clearWarnedFlags();
     m.userhangup = "false";
     m.connected = "true";

@@ -16,7 +16,7 @@ class Forms;
 // The hidden dialing form: it owns the dial-up control for the whole run, keeps the program's profiles
 // in step with the phonebook and scans for connections.
 class formRAS : public Form {
-public:
+  public:
     static constexpr const char* kName = "formRAS";
     explicit formRAS(Forms& forms);
 
@@ -39,11 +39,11 @@ public:
     // Ticks waited since the last failure; only a redial step sets it back to 0.
     std::int16_t tickCount() const { return m_tickCount; }
 
-protected:
+  protected:
     // An unloaded dialing form no longer follows the control's dials.
     void Form_Unload() override { mRAS1.Progress = nullptr; }
 
-private:
+  private:
     // The keys of the listed profiles' records, each with its profile.
     using ListedKeys = std::unordered_map<std::string, std::string>;
     // Refuses, with a message, a name whose records would collide with another profile's.

@@ -31,8 +31,8 @@ void frmAbout::cmdSysInfo_Click() {
         if (!path.empty() && processes.start(path, {}, WindowStyle::Normal))
             return;
     }
-    m_forms.services().boxes.show("System Information Is Unavailable At This Time", MsgButtons::OK, MsgIcon::None,
-                                  kProgramTitle);
+    m_forms.services().boxes.show("System Information Is Unavailable At This Time", MsgButtons::OK,
+                                  MsgIcon::None, kProgramTitle);
 }
 
 } // namespace quillan

@@ -9,7 +9,7 @@ namespace quillan {
 class Forms;
 
 class frmAbout : public Form {
-public:
+  public:
     static constexpr const char* kName = "frmAbout";
     explicit frmAbout(Forms& forms);
 
@@ -19,7 +19,7 @@ public:
     CommandButton cmdOK{*this, "cmdOK"};
     CommandButton cmdSysInfo{*this, "cmdSysInfo"};
 
-private:
+  private:
     void cmdOK_Click() { unload(); }
     void cmdSysInfo_Click();
 

@@ -15,7 +15,7 @@ class Forms;
 
 // The alternate phone numbers of one profile, dialed in turn on redial.
 class frmAlternateDial : public Form {
-public:
+  public:
     static constexpr const char* kName = "frmAlternateDial";
     static constexpr int kSlots = 10;
     explicit frmAlternateDial(Forms& forms);
@@ -63,7 +63,7 @@ public:
     CommandButton cmdOkAlternative{*this, "cmdOkAlternative"};
     CommandButton Command3{*this, "Command3"};
 
-private:
+  private:
     void textAN_Change(TextBox& box);
     void cmdOkAlternative_Click();
 

@@ -4,9 +4,9 @@
 #include "Forms.h"
 #include "frmConfig.h"
 #include "frmStart.h"
-#include "runtime/AtomicFile.h"
 #include "modules/ProgramTitle.h"
 #include "modules/SettingsFile.h"
+#include "runtime/AtomicFile.h"
 
 #include <system_error>
 

@@ -16,7 +16,7 @@ inline constexpr const char* kCloseReminderFileName = "cc1.txt";
 
 // Reminds the user that closing the configuration console without saving keeps nothing for the next start.
 class frmCloseConfig : public Form {
-public:
+  public:
     static constexpr const char* kName = "frmCloseConfig";
     explicit frmCloseConfig(Forms& forms);
 
@@ -28,7 +28,7 @@ public:
     CommandButton cmdYesClose{*this, "cmdYesClose"};
     CommandButton cmdNoClose{*this, "cmdNoClose"};
 
-private:
+  private:
     void cmdYesClose_Click();
     bool removeReminder();
 

@@ -8,12 +8,12 @@
 #include "frmCreateShortcut.h"
 #include "frmDialSelected.h"
 #include "frmEditProfile.h"
-#include "frmWarnNewConnection.h"
 #include "frmMailBrowse.h"
 #include "frmMailSound.h"
 #include "frmProgramLauncher.h"
 #include "frmSound.h"
 #include "frmStart.h"
+#include "frmWarnNewConnection.h"
 #include "modules/ImportedProfile.h"
 #include "modules/Numeric.h"
 #include "modules/ProgramTitle.h"
@@ -157,7 +157,8 @@ frmConfig::frmConfig(Forms& forms)
 
     describe(checkStatus, "Hide Connection Status on Start-Up",
              "Hide the connection status display upon launching Quillan");
-    describe(cmdCreateShort, "Desktop Shortcut", "Create a shortcut to Quillan on your desktop. Highly Recommended.");
+    describe(cmdCreateShort, "Desktop Shortcut",
+             "Create a shortcut to Quillan on your desktop. Highly Recommended.");
     describe(Frame6, "General");
     describe(checkLaunchPrograms, "Launch other programs during or after a connection");
     describe(checkPlaySound, "Activate sound when connected",
@@ -540,7 +541,9 @@ void frmConfig::cmdDial_Click() {
     dial.show();
 }
 
-void frmConfig::cmdNewProfile_Click() { m_forms.get<frmWarnNewConnection>().show(); }
+void frmConfig::cmdNewProfile_Click() {
+    m_forms.get<frmWarnNewConnection>().show();
+}
 
 void frmConfig::cmdEditProfile_Click() {
     const std::optional<std::string> name = selectedProfile();
@@ -556,7 +559,8 @@ void frmConfig::cmdEditProfile_Click() {
 void frmConfig::cmdProperties_Click() {
     const std::string name = listProfiles.text();
     if (name.empty()) {
-        services().boxes.show("Select a connection profile first!", MsgButtons::OK, MsgIcon::Exclamation, "Warning");
+        services().boxes.show("Select a connection profile first!", MsgButtons::OK, MsgIcon::Exclamation,
+                              "Warning");
         return;
     }
     DialUpControl& control = m_forms.dialUp();
@@ -566,7 +570,9 @@ void frmConfig::cmdProperties_Click() {
     listProfiles_Click();
 }
 
-void frmConfig::cmdCreateShort_Click() { m_forms.get<frmCreateShortcut>().show(); }
+void frmConfig::cmdCreateShort_Click() {
+    m_forms.get<frmCreateShortcut>().show();
+}
 
 void frmConfig::cmdMakeDefault_Click() {
     const std::optional<std::string> name = selectedProfile();

@@ -35,7 +35,7 @@ enum ConfigPage {
 // The configuration console: every setting of the settings record on five pages. Each control writes its
 // setting into memory at once; only Save writes the settings file.
 class frmConfig : public Form {
-public:
+  public:
     static constexpr const char* kName = "frmConfig";
     explicit frmConfig(Forms& forms);
 
@@ -180,10 +180,10 @@ public:
     TextBox textEmailPath{*this, "textEmailPath", &Frame13};
     CommandButton cmdMailBrowse{*this, "cmdMailBrowse", &Frame13};
 
-protected:
+  protected:
     void Form_Load() override;
 
-private:
+  private:
     // A check box holding a flag, with the controls that follow its tick.
     struct FlagBox {
         CheckBox& box;

@@ -32,9 +32,10 @@ void showForbiddenCharacters(MessageBoxes& boxes) {
 
 frmCreateShortcut::frmCreateShortcut(Forms& forms)
     : Form(forms.services(), kName, "Creating Shortcut for Quillan Professional", 2400) {
-    Label1.setCaption("Quillan Professional would create a shortcut to be placed on your Windows Desktop. This "
-                      "shortcut would assist you in making a quick launching of the Quillan program. It is highly "
-                      "recommended to create a shortcut.");
+    Label1.setCaption(
+        "Quillan Professional would create a shortcut to be placed on your Windows Desktop. This "
+        "shortcut would assist you in making a quick launching of the Quillan program. It is highly "
+        "recommended to create a shortcut.");
     Label2.setCaption("Enter the &name of the shortcut  :");
     txtShortcutName.setText("Quillan Professional");
     txtShortcutName.setToolTip("This name would appear as the name of the shortcut on your desktop");
@@ -48,7 +49,9 @@ frmCreateShortcut::frmCreateShortcut(Forms& forms)
     cmdCreateCancel.Click = [this] { unload(); };
 }
 
-void frmCreateShortcut::Form_Load() { txtShortcutDir.setText(services().desktop.desktop.string()); }
+void frmCreateShortcut::Form_Load() {
+    txtShortcutDir.setText(services().desktop.desktop.string());
+}
 
 void frmCreateShortcut::txtShortcutName_KeyPress(char& KeyAscii) {
     if (KeyAscii == 0 || kForbiddenCharacters.find(KeyAscii) == std::string_view::npos)
@@ -57,7 +60,9 @@ void frmCreateShortcut::txtShortcutName_KeyPress(char& KeyAscii) {
     showForbiddenCharacters(services().boxes);
 }
 
-void frmCreateShortcut::cmdCreateShortcut_Click() { CreateDesktopShortcut(txtShortcutDir.text(), txtShortcutName.text()); }
+void frmCreateShortcut::cmdCreateShortcut_Click() {
+    CreateDesktopShortcut(txtShortcutDir.text(), txtShortcutName.text());
+}
 
 void frmCreateShortcut::CreateDesktopShortcut(const std::string& destination, std::string name) {
     if (name.size() >= 4) {
@@ -81,8 +86,8 @@ void frmCreateShortcut::CreateDesktopShortcut(const std::string& destination, st
         entry = createWithFreeName(places.applications, name, kDesktopEntryExtension,
                                    desktopEntryText(name, places.command, places.icon), 0755);
     } catch (const std::exception& error) {
-        unableToCreate(std::string(error.what()) + "\n\nMake sure the folder " + places.applications.string() +
-                       " can be written to, then press the button again.");
+        unableToCreate(std::string(error.what()) + "\n\nMake sure the folder " +
+                       places.applications.string() + " can be written to, then press the button again.");
         return;
     }
     try {
@@ -94,8 +99,8 @@ void frmCreateShortcut::CreateDesktopShortcut(const std::string& destination, st
 }
 
 void frmCreateShortcut::unableToCreate(const std::string& why) {
-    services().boxes.show("Unable to create shortcut for Quillan.\n\n" + why, MsgButtons::OK, MsgIcon::Information,
-                          kProgramTitle);
+    services().boxes.show("Unable to create shortcut for Quillan.\n\n" + why, MsgButtons::OK,
+                          MsgIcon::Information, kProgramTitle);
 }
 
 } // namespace quillan

@@ -13,7 +13,7 @@ class Forms;
 
 // Puts a launcher of the program on the user's desktop; start-up loads it without showing it.
 class frmCreateShortcut : public Form {
-public:
+  public:
     static constexpr const char* kName = "frmCreateShortcut";
     explicit frmCreateShortcut(Forms& forms);
 
@@ -29,10 +29,10 @@ public:
     // Makes the shortcut in the programs menu, then moves it to destination; tells the user when it cannot.
     void CreateDesktopShortcut(const std::string& destination, std::string name);
 
-protected:
+  protected:
     void Form_Load() override;
 
-private:
+  private:
     void cmdCreateShortcut_Click();
     void txtShortcutName_KeyPress(char& KeyAscii);
     void unableToCreate(const std::string& why);

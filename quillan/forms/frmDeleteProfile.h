@@ -12,7 +12,7 @@ class Forms;
 
 // Lets the user drop the records of profiles that have left the phonebook; start-up opens it modally.
 class frmDeleteProfile : public Form {
-public:
+  public:
     static constexpr const char* kName = "frmDeleteProfile";
     explicit frmDeleteProfile(Forms& forms);
 
@@ -29,7 +29,7 @@ public:
     // The ticked names, keyed by name, in the order they were ticked.
     KeyedCollection checkedprofile;
 
-private:
+  private:
     void listUpdateProfiles_ItemCheck(int index);
     void cmdDeleteProfile_Click();
     void backToMainConsole();

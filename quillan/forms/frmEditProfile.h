@@ -14,7 +14,7 @@ class Forms;
 
 // Edits the user name, password and domain the program dials a profile with; shown modally.
 class frmEditProfile : public Form {
-public:
+  public:
     static constexpr const char* kName = "frmEditProfile";
     explicit frmEditProfile(Forms& forms);
 
@@ -33,7 +33,7 @@ public:
     CommandButton cmdCancelModify{*this, "cmdCancelModify"};
     CommandButton cmdModifyHelp{*this, "cmdModifyHelp"};
 
-private:
+  private:
     void cmdModifyProfile_Click();
 
     Forms& m_forms;

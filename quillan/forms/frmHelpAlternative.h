@@ -5,7 +5,7 @@
 namespace quillan {
 
 class frmHelpAlternative : public HelpForm {
-public:
+  public:
     static constexpr const char* kName = "frmHelpAlternative";
     explicit frmHelpAlternative(Forms& forms);
 };

@@ -5,7 +5,7 @@
 namespace quillan {
 
 class frmHelpDelete : public HelpForm {
-public:
+  public:
     static constexpr const char* kName = "frmHelpDelete";
     explicit frmHelpDelete(Forms& forms);
 };

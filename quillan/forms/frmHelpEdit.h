@@ -5,7 +5,7 @@
 namespace quillan {
 
 class frmHelpEdit : public HelpForm {
-public:
+  public:
     static constexpr const char* kName = "frmHelpEdit";
     explicit frmHelpEdit(Forms& forms);
 };

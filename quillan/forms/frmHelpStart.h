@@ -5,7 +5,7 @@
 namespace quillan {
 
 class frmHelpStart : public HelpForm {
-public:
+  public:
     static constexpr const char* kName = "frmHelpStart";
     explicit frmHelpStart(Forms& forms);
 };

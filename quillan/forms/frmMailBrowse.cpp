@@ -9,7 +9,8 @@ namespace quillan {
 QUILLAN_REGISTER_FORM(frmMailBrowse);
 
 frmMailBrowse::frmMailBrowse(Forms& forms)
-    : ProgramPicker(forms, kName, "Email Program Selection", "Select the email program you wish to run  :  ") {}
+    : ProgramPicker(forms, kName, "Email Program Selection",
+                    "Select the email program you wish to run  :  ") {}
 
 void frmMailBrowse::Command1_Click() {
     if (textPL.text().empty() &&

@@ -6,11 +6,11 @@ namespace quillan {
 
 // Picks the mail program that starts when new mail is found.
 class frmMailBrowse : public ProgramPicker {
-public:
+  public:
     static constexpr const char* kName = "frmMailBrowse";
     explicit frmMailBrowse(Forms& forms);
 
-protected:
+  protected:
     void Command1_Click() override;
 };
 

@@ -17,18 +17,28 @@ void frmMailSound::applySettings() {
     showChoice(isDefault, isDefault ? "none" : file);
 }
 
-void frmMailSound::defaultChosen() { m_forms.m().settings.mailsoundfile = "Default"; }
-void frmMailSound::customChosen() { m_forms.m().settings.mailsoundfile = textSelectedSound.text(); }
-void frmMailSound::storeSelection(const std::string& file) { m_forms.m().settings.mailsoundfile = file; }
+void frmMailSound::defaultChosen() {
+    m_forms.m().settings.mailsoundfile = "Default";
+}
+void frmMailSound::customChosen() {
+    m_forms.m().settings.mailsoundfile = textSelectedSound.text();
+}
+void frmMailSound::storeSelection(const std::string& file) {
+    m_forms.m().settings.mailsoundfile = file;
+}
 
-void frmMailSound::acceptDefault() { showOnConsole("Default"); }
+void frmMailSound::acceptDefault() {
+    showOnConsole("Default");
+}
 
 void frmMailSound::acceptNoFile() {
     m_forms.m().settings.mailsoundfile = "None";
     showOnConsole("None");
 }
 
-void frmMailSound::acceptFile() { showOnConsole(m_forms.m().settings.mailsoundfile); }
+void frmMailSound::acceptFile() {
+    showOnConsole(m_forms.m().settings.mailsoundfile);
+}
 
 void frmMailSound::showOnConsole(const std::string& text) {
     m_forms.get<frmConfig>().textMailSoundPath.setText(text);

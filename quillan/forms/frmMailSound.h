@@ -6,12 +6,12 @@ namespace quillan {
 
 // The new-mail sound: one setting, "Default", a file, or "none"/"None"; shown on the configuration console.
 class frmMailSound : public SoundChooser {
-public:
+  public:
     static constexpr const char* kName = "frmMailSound";
     explicit frmMailSound(Forms& forms);
     void applySettings() override;
 
-protected:
+  protected:
     void defaultChosen() override;
     void customChosen() override;
     void storeSelection(const std::string& file) override;
@@ -19,7 +19,7 @@ protected:
     void acceptNoFile() override;
     void acceptFile() override;
 
-private:
+  private:
     void showOnConsole(const std::string& text);
 };
 

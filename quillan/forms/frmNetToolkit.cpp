@@ -2,8 +2,8 @@
 
 #include "FormCatalog.h"
 #include "Forms.h"
-#include "frmWarn.h"
 #include "controls/ControlError.h"
+#include "frmWarn.h"
 #include "modules/ProgramTitle.h"
 
 namespace quillan {
@@ -211,7 +211,8 @@ void frmNetToolkit::Command2_Click() {
     labelWhoisWarn.setCaption("Querying... ");
     skippingErrors([&] { whois.setFailed(false); });
     // Nothing selected counts as the second server.
-    skippingErrors([&] { whois.setServer(comboWhoisServer.listIndex() == 0 ? kWhoisServer1 : kWhoisServer2); });
+    skippingErrors(
+        [&] { whois.setServer(comboWhoisServer.listIndex() == 0 ? kWhoisServer1 : kWhoisServer2); });
     skippingErrors([&] { whois.setQuery(textWhoIsQuery.text()); });
     skippingErrors([&] { whois.Query(); });
 }

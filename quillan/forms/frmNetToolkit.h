@@ -26,7 +26,7 @@ inline constexpr const char* kWhoisServer2 = "whois.verisign-grs.com";
 // The net toolkit: finger, whois, network time and host lookup, each handed to its outside control,
 // whose Done fills the page in.
 class frmNetToolkit : public Form {
-public:
+  public:
     static constexpr const char* kName = "frmNetToolkit";
     explicit frmNetToolkit(Forms& forms);
     ~frmNetToolkit() override;
@@ -76,7 +76,7 @@ public:
     // 1 after an address lookup was started, 2 after a name lookup, 0 before the first.
     std::int16_t pendingLookup() const { return m_pendingLookup; }
 
-private:
+  private:
     void cmdGetAddress_Click();
     void cmdGetName_Click();
     void cmdFinger_Click();

@@ -7,7 +7,8 @@ namespace quillan {
 
 QUILLAN_REGISTER_FORM(frmNewMailNotify);
 
-frmNewMailNotify::frmNewMailNotify(Forms& forms) : Form(forms.services(), kName, "Quillan: New Mail Detected", 1800) {
+frmNewMailNotify::frmNewMailNotify(Forms& forms)
+    : Form(forms.services(), kName, "Quillan: New Mail Detected", 1800) {
     Label1.setCaption("You have New Mail!");
     Command1.setCaption("&OK");
     Image1.Click = [this] { hide(); };

@@ -11,7 +11,7 @@ class Forms;
 
 // Tells the user that the mailbox holds mail; any click on it puts it away.
 class frmNewMailNotify : public Form {
-public:
+  public:
     static constexpr const char* kName = "frmNewMailNotify";
     explicit frmNewMailNotify(Forms& forms);
 

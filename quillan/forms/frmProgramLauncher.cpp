@@ -17,7 +17,8 @@ std::string numbered(const char* name, int slot) {
 LauncherPage::LauncherPage(Form& form, TabControl& tabs, int n)
     : slot(n), checkActivateProgram(form, numbered("checkActivateProgram", n), &tabs, n - 1),
       frameOptions(form, numbered("frameOptions", n), &tabs, n - 1),
-      lblWhen(form, numbered("lblWhen", n), &frameOptions), frameWhen(form, numbered("frameWhen", n), &frameOptions),
+      lblWhen(form, numbered("lblWhen", n), &frameOptions),
+      frameWhen(form, numbered("frameWhen", n), &frameOptions),
       optionRunProgramAtCB(form, numbered("optionRunProgramAtCB", n), &frameWhen),
       optionRunProgramAtCnt(form, numbered("optionRunProgramAtCnt", n), &frameWhen),
       lblLocation(form, numbered("lblLocation", n), &frameOptions),

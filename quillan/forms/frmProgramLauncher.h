@@ -41,7 +41,7 @@ struct LauncherPage {
 // The five programs started around a call, one page each; edits go into the program data at once,
 // the paths on OK.
 class frmProgramLauncher : public Form {
-public:
+  public:
     static constexpr const char* kName = "frmProgramLauncher";
     static constexpr int kSlots = 5;
     explicit frmProgramLauncher(Forms& forms);
@@ -57,7 +57,7 @@ public:
     Label lblSequence{*this, "lblSequence"};
     CommandButton cmdOKProgram{*this, "cmdOKProgram"};
 
-private:
+  private:
     void bind(LauncherPage& page);
     void setValue(int slot, const char* field, const std::string& value);
     std::string value(int slot, const char* field) const;

@@ -14,9 +14,17 @@ void frmSound::applySettings() {
     showChoice(s.defaultsound == "true", s.customsound);
 }
 
-void frmSound::defaultChosen() { m_forms.m().settings.defaultsound = "true"; }
-void frmSound::customChosen() { m_forms.m().settings.defaultsound = "false"; }
-void frmSound::storeSelection(const std::string& file) { m_forms.m().settings.customsound = file; }
-void frmSound::acceptNoFile() { m_forms.m().settings.customsound = "none"; }
+void frmSound::defaultChosen() {
+    m_forms.m().settings.defaultsound = "true";
+}
+void frmSound::customChosen() {
+    m_forms.m().settings.defaultsound = "false";
+}
+void frmSound::storeSelection(const std::string& file) {
+    m_forms.m().settings.customsound = file;
+}
+void frmSound::acceptNoFile() {
+    m_forms.m().settings.customsound = "none";
+}
 
 } // namespace quillan

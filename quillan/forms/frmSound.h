@@ -6,12 +6,12 @@ namespace quillan {
 
 // The connect sound: the default flag and the custom path of the settings.
 class frmSound : public SoundChooser {
-public:
+  public:
     static constexpr const char* kName = "frmSound";
     explicit frmSound(Forms& forms);
     void applySettings() override;
 
-protected:
+  protected:
     void defaultChosen() override;
     void customChosen() override;
     void storeSelection(const std::string& file) override;

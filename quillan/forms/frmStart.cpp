@@ -1,18 +1,18 @@
 #include "frmStart.h"
 
 #include "CallProcedures.h"
-#include "DataFolderCare.h"
 #include "ConnectionTick.h"
+#include "DataFolderCare.h"
 #include "FormCatalog.h"
 #include "Forms.h"
 #include "formRAS.h"
 #include "frmAbout.h"
-#include "frmHelpStart.h"
 #include "frmConfig.h"
 #include "frmCreateShortcut.h"
 #include "frmDeleteProfile.h"
-#include "frmNetToolkit.h"
+#include "frmHelpStart.h"
 #include "frmMailSound.h"
+#include "frmNetToolkit.h"
 #include "frmProgramLauncher.h"
 #include "frmSound.h"
 #include "modules/ProgramTitle.h"
@@ -87,25 +87,35 @@ static constexpr const char* kEchoPayload = "abcdefghijklmnopqrstuvwabcdefghi";
 static constexpr int kEchoRequests = 5;
 static constexpr int kEchoTimeoutMs = 2700;
 
-void frmStart::vbWSAStartup() { m_forms.net().echo.WSAStartup(); }
-
-void frmStart::vbGetHostByName() {
-    m_forms.net().echo.gethostbyname(m_forms.net().echoHost,
-                                     [destination = m_destinationAddress](std::uint32_t address) { *destination = address; });
+void frmStart::vbWSAStartup() {
+    m_forms.net().echo.WSAStartup();
 }
 
-void frmStart::vbIcmpCreateFile() { m_forms.net().echo.IcmpCreateFile(); }
+void frmStart::vbGetHostByName() {
+    m_forms.net().echo.gethostbyname(
+        m_forms.net().echoHost,
+        [destination = m_destinationAddress](std::uint32_t address) { *destination = address; });
+}
+
+void frmStart::vbIcmpCreateFile() {
+    m_forms.net().echo.IcmpCreateFile();
+}
 
 // Each request goes out once the one before has its reply or its time-out; the window stays free.
 void frmStart::vbIcmpSendEcho() {
     for (int attempt = 1; attempt <= kEchoRequests; ++attempt)
-        m_forms.net().echo.IcmpSendEcho(m_destinationAddress, kEchoPayload, m_ipOptionTimeToLive, kEchoTimeoutMs,
+        m_forms.net().echo.IcmpSendEcho(m_destinationAddress, kEchoPayload, m_ipOptionTimeToLive,
+                                        kEchoTimeoutMs,
                                         [count = m_replyCount](int replies) { *count = replies; });
 }
 
-void frmStart::vbIcmpCloseHandle() { m_forms.net().echo.IcmpCloseHandle(); }
+void frmStart::vbIcmpCloseHandle() {
+    m_forms.net().echo.IcmpCloseHandle();
+}
 
-void frmStart::vbWSACleanup() { m_forms.net().echo.WSACleanup(); }
+void frmStart::vbWSACleanup() {
+    m_forms.net().echo.WSACleanup();
+}
 
 void frmStart::addStatus(const std::string& line) {
     listConnectionStatus.addItem(line);
@@ -123,9 +133,13 @@ void frmStart::setTrayTip(std::string_view tip, std::string_view more) {
     services().tray.modify(m_trayTip);
 }
 
-void frmStart::cmdConfiguration_Click() { m_forms.get<frmConfig>().show(); }
+void frmStart::cmdConfiguration_Click() {
+    m_forms.get<frmConfig>().show();
+}
 
-void frmStart::Command1_Click() { placeInTray(); }
+void frmStart::Command1_Click() {
+    placeInTray();
+}
 
 void frmStart::placeInTray() {
     if (services().tray.available()) {
@@ -135,10 +149,11 @@ void frmStart::placeInTray() {
     }
     if (!m_missingTrayTold) {
         m_missingTrayTold = true;
-        services().boxes.show("This desktop has no notification area, so Quillan cannot place its icon in the "
-                              "system tray. Its console is minimised instead: bring it back from the task bar, "
-                              "or by starting Quillan again.",
-                              MsgButtons::OK, MsgIcon::Information, kProgramTitle);
+        services().boxes.show(
+            "This desktop has no notification area, so Quillan cannot place its icon in the "
+            "system tray. Its console is minimised instead: bring it back from the task bar, "
+            "or by starting Quillan again.",
+            MsgButtons::OK, MsgIcon::Information, kProgramTitle);
     }
     setWindowState(WindowState::Minimized);
 }
@@ -182,7 +197,9 @@ void frmStart::Form_Resize() {
     hide();
 }
 
-void frmStart::Form_Unload() { services().tray.remove(m_trayTip); }
+void frmStart::Form_Unload() {
+    services().tray.remove(m_trayTip);
+}
 
 void frmStart::Form_Load() {
     Module1& m = m_forms.m();
@@ -217,16 +234,18 @@ void frmStart::Form_Load() {
             loadSavedSettings(settingsFile);
         } catch (const SettingsFileError& error) {
             // The bad file is kept as it is until the user saves.
-            services().boxes.show(std::string(error.what()) +
-                                      "\n\nQuillan starts with its default settings. Check them on the Configuration "
-                                      "Console and press Save to replace the file.",
-                                  MsgButtons::OK, MsgIcon::Critical, kProgramTitle);
+            services().boxes.show(
+                std::string(error.what()) +
+                    "\n\nQuillan starts with its default settings. Check them on the Configuration "
+                    "Console and press Save to replace the file.",
+                MsgButtons::OK, MsgIcon::Critical, kProgramTitle);
             startFirstRun();
         }
     } else {
-        services().boxes.show("Quillan has determined that this is your first time running this program. You would "
-                              "want to configure the settings in Quillan first. Click the OK button to continue.",
-                              MsgButtons::OK, MsgIcon::Information, "Welcome to Quillan");
+        services().boxes.show(
+            "Quillan has determined that this is your first time running this program. You would "
+            "want to configure the settings in Quillan first. Click the OK button to continue.",
+            MsgButtons::OK, MsgIcon::Information, "Welcome to Quillan");
         startFirstRun();
     }
 

@@ -27,7 +27,7 @@ inline constexpr int kTrayRightUp = 517;
 
 // The main console: picture buttons, the status list and the elapsed time; its load is the start-up.
 class frmStart : public Form {
-public:
+  public:
     static constexpr const char* kName = "frmStart";
     explicit frmStart(Forms& forms);
 
@@ -87,12 +87,12 @@ public:
     void vbIcmpCloseHandle();
     void vbWSACleanup();
 
-protected:
+  protected:
     void Form_Load() override;
     void Form_Unload() override;
     void Form_Resize() override;
 
-private:
+  private:
     void cmdConfiguration_Click();
     void Command1_Click();
     void Command3_Click();

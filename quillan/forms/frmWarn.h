@@ -10,7 +10,7 @@ class Forms;
 
 // The shared modeless warning window; a later warning replaces the text of an open one.
 class frmWarn : public Form {
-public:
+  public:
     static constexpr const char* kName = "frmWarn";
     explicit frmWarn(Forms& forms);
 

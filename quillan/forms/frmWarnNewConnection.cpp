@@ -11,10 +11,11 @@ QUILLAN_REGISTER_FORM(frmWarnNewConnection);
 
 frmWarnNewConnection::frmWarnNewConnection(Forms& forms)
     : Form(forms.services(), kName, "Notice for Creating New Connection", 2400), m_forms(forms) {
-    Label1.setCaption("Quillan would launch Windows 95/NT dialup networking program and would place Quillan in "
-                      "active process intended to acquire your new dialup profile data. It is not advisable to "
-                      "cancel the process of creating a new dialup profile as this would result in a slight loss "
-                      "of memory data.");
+    Label1.setCaption(
+        "Quillan would launch Windows 95/NT dialup networking program and would place Quillan in "
+        "active process intended to acquire your new dialup profile data. It is not advisable to "
+        "cancel the process of creating a new dialup profile as this would result in a slight loss "
+        "of memory data.");
     Label2.setCaption("Press Proceed to create the new connection, or Cancel to stop.");
     cmdProceed.setCaption("&Proceed");
     cmdCancel.setCaption("&Cancel");

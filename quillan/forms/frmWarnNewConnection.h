@@ -10,7 +10,7 @@ class Forms;
 
 // The notice before a new phonebook entry is created; Proceed opens the entry editor.
 class frmWarnNewConnection : public Form {
-public:
+  public:
     static constexpr const char* kName = "frmWarnNewConnection";
     explicit frmWarnNewConnection(Forms& forms);
 
@@ -19,7 +19,7 @@ public:
     CommandButton cmdProceed{*this, "cmdProceed"};
     CommandButton cmdCancel{*this, "cmdCancel"};
 
-private:
+  private:
     void cmdProceed_Click();
 
     Forms& m_forms;

@@ -18,7 +18,8 @@ void roundTrip(const quillan::Module1& m) {
         quillan::Module1 again;
         quillan::loadSettingsText(saved, "saved fuzz input", again);
         if (again.profiledata.items() != m.profiledata.items() ||
-            again.programdata.items() != m.programdata.items() || again.settings.hidestatus != m.settings.hidestatus)
+            again.programdata.items() != m.programdata.items() ||
+            again.settings.hidestatus != m.settings.hidestatus)
             __builtin_trap();
     } catch (const quillan::SettingsFileError&) {
         __builtin_trap();

@@ -11,7 +11,7 @@ namespace quillan {
 // An ordered collection of texts, each under a unique key; order is insertion order unless an item
 // is placed before or after another. Keys compare exactly (case counts).
 class KeyedCollection {
-public:
+  public:
     using Item = std::pair<std::string, std::string>; // key, value
 
     bool contains(const std::string& key) const { return find(key) >= 0; }
@@ -39,7 +39,7 @@ public:
     size_t count() const { return m_items.size(); }
     const std::vector<Item>& items() const { return m_items; }
 
-private:
+  private:
     long find(const std::string& key) const;
     bool insertAt(size_t position, const std::string& key, const std::string& value);
     // Positions from first on have moved.

@@ -1,9 +1,9 @@
 #include "MonthlyLog.h"
 
-#include "runtime/AtomicFile.h"
-#include "runtime/RegularFile.h"
 #include "Numeric.h"
 #include "TextFile.h"
+#include "runtime/AtomicFile.h"
+#include "runtime/RegularFile.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,10 +1,10 @@
 #include "SettingsFile.h"
 
-#include "runtime/AtomicFile.h"
-#include "runtime/RegularFile.h"
 #include "Numeric.h"
 #include "SettingsLayout.h"
 #include "TextFile.h"
+#include "runtime/AtomicFile.h"
+#include "runtime/RegularFile.h"
 
 #include <iterator>
 #include <limits>
@@ -73,7 +73,8 @@ class SettingsLines {
     void end() {
         while (m_next < m_lines.size())
             if (!next().empty())
-                refuseToRead(m_file, "line " + std::to_string(m_next) + " holds " + shown(m_lines[m_next - 1]) +
+                refuseToRead(m_file, "line " + std::to_string(m_next) + " holds " +
+                                         shown(m_lines[m_next - 1]) +
                                          " after the last setting; the file should end there.");
     }
     size_t lineNumber() const { return m_next; }
@@ -94,8 +95,9 @@ void refuseLoneCarriageReturn(std::string_view contents, const std::filesystem::
         if (contents[i] == '\n')
             ++line;
         else if (contents[i] == '\r' && (i + 1 == contents.size() || contents[i + 1] != '\n'))
-            refuseToRead(file, "line " + std::to_string(line) +
-                                   " holds a carriage return (CR) inside its text, which no setting can hold.");
+            refuseToRead(file,
+                         "line " + std::to_string(line) +
+                             " holds a carriage return (CR) inside its text, which no setting can hold.");
     }
 }
 
@@ -115,7 +117,8 @@ LoadedSettings readProfiles(SettingsLines& lines, const std::filesystem::path& f
     while (line != kDefaultProfileMarker) {
         const size_t nameLine = lines.lineNumber();
         if (line.empty() || isSectionMarker(line))
-            refuseToRead(file, "line " + std::to_string(nameLine) + " should hold a profile name or the marker " +
+            refuseToRead(file, "line " + std::to_string(nameLine) +
+                                   " should hold a profile name or the marker " +
                                    shown(kDefaultProfileMarker) + ", but it holds " + shown(line) + ".");
         const std::string name(line);
         const std::string clash = profileKeyClash(profiledata, name);
@@ -257,17 +260,19 @@ void writeProfiles(SettingsWriter& writer, const std::filesystem::path& file,
         const auto& [key, value] = items[i];
         // What the reader takes for a marker would end the profile records when read back.
         if (i % kProfileRecordSize == 0 && (value.empty() || isSectionMarker(value)))
-            refuseToSave(file, "the profile name " + shown(value) + " is empty or looks like a section marker.");
+            refuseToSave(file,
+                         "the profile name " + shown(value) + " is empty or looks like a section marker.");
         if (value == kDefaultProfileMarker)
-            refuseToSave(file, "the profile value " + shown(key) + " is the section marker " + shown(value) + ".");
+            refuseToSave(file,
+                         "the profile value " + shown(key) + " is the section marker " + shown(value) + ".");
         writer.line(value, "The profile value " + shown(key));
     }
 }
 
 } // namespace
 
-std::string settingsFileText(const std::filesystem::path& file, const Module1& m, const std::string& startUrlBoxText,
-                             const std::string& redialBoxText) {
+std::string settingsFileText(const std::filesystem::path& file, const Module1& m,
+                             const std::string& startUrlBoxText, const std::string& redialBoxText) {
     SettingsWriter writer(file);
     writeProfiles(writer, file, m.profiledata);
     for (const char* entry : settingsLayout()) {

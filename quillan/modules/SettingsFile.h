@@ -43,7 +43,7 @@ LoadedSettings loadSettingsText(std::string_view contents, const std::filesystem
 void saveSettings(const std::filesystem::path& file, const Module1& m, const std::string& startUrlBoxText,
                   const std::string& redialBoxText);
 // The text saveSettings writes, refused the same way; file only names it in messages.
-std::string settingsFileText(const std::filesystem::path& file, const Module1& m, const std::string& startUrlBoxText,
-                             const std::string& redialBoxText);
+std::string settingsFileText(const std::filesystem::path& file, const Module1& m,
+                             const std::string& startUrlBoxText, const std::string& redialBoxText);
 
 } // namespace quillan

@@ -144,11 +144,11 @@ int removeLeftoverTemporaries(const std::filesystem::path& folder,
         const std::string_view view = name;
         const size_t mark = view.rfind(kTemporaryMark);
         const size_t dot = view.rfind('.');
-        const bool ours =
-            (mark != std::string_view::npos && isRandomPart(view.substr(mark + std::strlen(kTemporaryMark))) &&
-             isTarget(view.substr(0, mark))) ||
-            (dot != std::string_view::npos && isEarlierTemporaryPart(view.substr(dot + 1)) &&
-             isTarget(view.substr(0, dot)));
+        const bool ours = (mark != std::string_view::npos &&
+                           isRandomPart(view.substr(mark + std::strlen(kTemporaryMark))) &&
+                           isTarget(view.substr(0, mark))) ||
+                          (dot != std::string_view::npos && isEarlierTemporaryPart(view.substr(dot + 1)) &&
+                           isTarget(view.substr(0, dot)));
         std::error_code ignored;
         if (ours && entries->is_regular_file(ignored) && std::filesystem::remove(entries->path(), ignored))
             ++removed;

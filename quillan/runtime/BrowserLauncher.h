@@ -7,7 +7,7 @@ namespace quillan {
 
 // The program the desktop opens web pages with, found through the file associations.
 class BrowserLauncher {
-public:
+  public:
     virtual ~BrowserLauncher() = default;
     // The program that would open htmlFile, or "" when none is associated.
     virtual std::string findAssociated(const std::filesystem::path& htmlFile) = 0;

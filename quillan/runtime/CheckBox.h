@@ -9,7 +9,7 @@ namespace quillan {
 // Value 0 (clear) or 1 (ticked). A user click toggles the value, then runs Click;
 // setting the value from code runs nothing.
 class CheckBox : public Control {
-public:
+  public:
     using Control::Control;
     const char* kind() const override { return "check"; }
 
@@ -21,7 +21,7 @@ public:
 
     std::function<void()> Click;
 
-private:
+  private:
     int m_value = 0;
 };
 

@@ -7,7 +7,7 @@ namespace quillan {
 // A drop-down list: a list control whose lines show one at a time. Its text is the selected line, or
 // a text of its own that no line holds.
 class ComboBox : public ListControl {
-public:
+  public:
     using ListControl::ListControl;
     const char* kind() const override { return "combo"; }
 
@@ -19,7 +19,7 @@ public:
         changed(Property::Text);
     }
 
-private:
+  private:
     std::string m_text;
 };
 

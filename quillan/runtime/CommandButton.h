@@ -8,7 +8,7 @@ namespace quillan {
 
 // A push button or picture button; a picture button's text is only its tool tip.
 class CommandButton : public Control {
-public:
+  public:
     using Control::Control;
     const char* kind() const override { return "button"; }
 

@@ -58,8 +58,12 @@ bool Control::reachable() const {
     return true;
 }
 
-void Control::setFocus() { changed(Property::Focus); }
+void Control::setFocus() {
+    changed(Property::Focus);
+}
 
-void Control::changed(Property property) { m_form.controlChanged(*this, property); }
+void Control::changed(Property property) {
+    m_form.controlChanged(*this, property);
+}
 
 } // namespace quillan

@@ -7,11 +7,23 @@ namespace quillan {
 class Form;
 
 // What changed on a control, so a view can refresh just that.
-enum class Property { Caption, Text, ToolTip, Enabled, Visible, Value, ListIndex, List, Tab, Interval, Focus };
+enum class Property {
+    Caption,
+    Text,
+    ToolTip,
+    Enabled,
+    Visible,
+    Value,
+    ListIndex,
+    List,
+    Tab,
+    Interval,
+    Focus
+};
 
 // A control of a classic form: named, captioned, placed in a container, enabled and visible.
 class Control {
-public:
+  public:
     Control(Form& form, std::string name, Control* container = nullptr, int page = -1);
     virtual ~Control() = default;
     Control(const Control&) = delete;
@@ -45,10 +57,10 @@ public:
 
     void setFocus();
 
-protected:
+  protected:
     void changed(Property property);
 
-private:
+  private:
     Form& m_form;
     std::string m_name;
     Control* m_container;

@@ -14,11 +14,12 @@ namespace {
 // An absolute, normal path without a trailing "/" (but for the root).
 std::string normalPath(const std::string& path) {
     // Most paths come from the list itself and are normal already.
-    const bool alreadyNormal = !path.empty() && path.front() == '/' && (path.size() == 1 || path.back() != '/') &&
-                        path.find("//") == std::string::npos && path.find("/./") == std::string::npos &&
-                        path.find("/../") == std::string::npos &&
-                        (path.size() < 2 || path.compare(path.size() - 2, 2, "/.") != 0) &&
-                        (path.size() < 3 || path.compare(path.size() - 3, 3, "/..") != 0);
+    const bool alreadyNormal =
+        !path.empty() && path.front() == '/' && (path.size() == 1 || path.back() != '/') &&
+        path.find("//") == std::string::npos && path.find("/./") == std::string::npos &&
+        path.find("/../") == std::string::npos &&
+        (path.size() < 2 || path.compare(path.size() - 2, 2, "/.") != 0) &&
+        (path.size() < 3 || path.compare(path.size() - 3, 3, "/..") != 0);
     if (alreadyNormal)
         return path;
     std::error_code error;

@@ -8,14 +8,14 @@ struct FolderListing;
 
 // Opening a folder that is not there or is no folder.
 class FolderError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // A folder and its subfolders: its lines are the subfolders' names, sorted as a listing shows them,
 // hidden folders left out. One line may be highlighted without being opened (-1: the folder itself).
 class DirListBox : public ListControl {
-public:
+  public:
     DirListBox(Form& form, std::string name, Control* container = nullptr, int page = -1);
     const char* kind() const override { return "dir"; }
 
@@ -38,7 +38,7 @@ public:
 
     std::function<void()> Change;
 
-private:
+  private:
     void readFolder();
     void show(const FolderListing& listing);
 

@@ -6,7 +6,7 @@ namespace quillan {
 
 // The drives of the machine, one selected; its lines are the drives' roots.
 class DriveListBox : public ListControl {
-public:
+  public:
     DriveListBox(Form& form, std::string name, Control* container = nullptr, int page = -1);
     const char* kind() const override { return "drive"; }
 
@@ -22,7 +22,7 @@ public:
 
     std::function<void()> Change;
 
-private:
+  private:
     std::string m_drive;
 };
 

@@ -8,7 +8,7 @@ namespace quillan {
 // Callbacks run on that thread, between handlers; any callback may unwatch or cancel any source,
 // itself included.
 class EventLoop {
-public:
+  public:
     using Id = int;
     virtual ~EventLoop() = default;
     // Calls back whenever fd is readable (or has hung up), until unwatched.

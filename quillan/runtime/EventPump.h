@@ -4,7 +4,7 @@ namespace quillan {
 
 // Lets the user interface process its pending events in the middle of a long handler.
 class EventPump {
-public:
+  public:
     virtual ~EventPump() = default;
     virtual void doEvents() = 0;
 };

@@ -7,7 +7,7 @@ namespace quillan {
 // The files of one folder that match a pattern: its lines are the file names, sorted as a listing
 // shows them, hidden files left out. A user's choice selects a name, then runs Click.
 class FileListBox : public ListControl {
-public:
+  public:
     FileListBox(Form& form, std::string name, Control* container = nullptr, int page = -1);
     const char* kind() const override { return "file"; }
 
@@ -24,7 +24,7 @@ public:
 
     std::function<void()> PatternChange;
 
-private:
+  private:
     void readFolder();
     bool wanted(const std::string& name, bool listPrograms) const;
 

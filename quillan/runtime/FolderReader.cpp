@@ -84,7 +84,7 @@ const FolderListing& FolderReader::read(const std::string& path) {
     FolderListing listing = readFromDisk(::dirfd(dir), dir);
     ::closedir(dir);
     // A folder changed in the last second may change again within the same timestamp tick: not kept.
-    timespec now {};
+    timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);
     if (status.st_mtim.tv_sec >= now.tv_sec - 1) {
         remembered.erase(path);

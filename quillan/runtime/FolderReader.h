@@ -26,7 +26,7 @@ struct FolderListing {
 // modification time (which every added, removed or renamed entry changes) is the same is taken from
 // memory, so that walking a tree up and down reads each folder from disk once.
 class FolderReader {
-public:
+  public:
     static const FolderListing& read(const std::string& path);
 };
 

@@ -105,7 +105,9 @@ Control* Form::control(const std::string& name) const {
     return nullptr;
 }
 
-void Form::registerControl(Control& control) { m_controls.push_back(&control); }
+void Form::registerControl(Control& control) {
+    m_controls.push_back(&control);
+}
 
 void Form::controlChanged(Control& control, Property property) {
     if (!m_loaded)

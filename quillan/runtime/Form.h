@@ -20,7 +20,7 @@ inline constexpr int kPointerHourglass = 11;
 // A window of the classic runtime: it owns its controls (members of the subclass), loads once,
 // is shown modeless or modal, hidden, and unloaded; an unloaded form is replaced by a fresh one.
 class Form {
-public:
+  public:
     Form(Services& services, std::string name, std::string caption, int height = 0);
     virtual ~Form() = default;
     Form(const Form&) = delete;
@@ -67,12 +67,12 @@ public:
     void registerControl(Control& control);
     void controlChanged(Control& control, Property property);
 
-protected:
+  protected:
     virtual void Form_Load() {}
     virtual void Form_Unload() {}
     virtual void Form_Resize() {}
 
-private:
+  private:
     void changed(FormProperty property);
 
     Services& m_services;

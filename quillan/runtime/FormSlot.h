@@ -12,7 +12,7 @@ namespace quillan {
 // Holds the single instance of one form. Using the form loads it; after an unload the next use
 // makes a fresh instance with the designed initial values.
 class FormSlot {
-public:
+  public:
     FormSlot(std::string name, std::function<std::unique_ptr<Form>()> make)
         : m_name(std::move(name)), m_make(std::move(make)) {}
 
@@ -32,7 +32,7 @@ public:
     // The loaded instance, or null; never loads.
     Form* peek() const { return m_form && m_form->loaded() ? m_form.get() : nullptr; }
 
-private:
+  private:
     std::string m_name;
     std::function<std::unique_ptr<Form>()> m_make;
     std::unique_ptr<Form> m_form;

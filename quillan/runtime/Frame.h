@@ -6,7 +6,7 @@ namespace quillan {
 
 // Groups controls: hiding or disabling a frame does the same to everything inside it.
 class Frame : public Control {
-public:
+  public:
     using Control::Control;
     const char* kind() const override { return "frame"; }
 };

@@ -7,7 +7,7 @@
 namespace quillan {
 
 class Label : public Control {
-public:
+  public:
     using Control::Control;
     const char* kind() const override { return "label"; }
 

@@ -6,8 +6,9 @@ namespace quillan {
 
 // A list box; with check boxes, every line carries its own tick and ItemCheck reports a user's toggle.
 class ListBox : public ListControl {
-public:
-    ListBox(Form& form, std::string name, Control* container = nullptr, int page = -1, bool checkBoxes = false)
+  public:
+    ListBox(Form& form, std::string name, Control* container = nullptr, int page = -1,
+            bool checkBoxes = false)
         : ListControl(form, std::move(name), container, page), m_checkBoxes(checkBoxes) {}
     const char* kind() const override { return m_checkBoxes ? "checklist" : "list"; }
 
@@ -20,11 +21,11 @@ public:
 
     std::function<void(int)> ItemCheck;
 
-protected:
+  protected:
     void itemRemoved(int index) override;
     void cleared() override { m_ticks.clear(); }
 
-private:
+  private:
     bool m_checkBoxes;
     std::vector<bool> m_ticks;
 };

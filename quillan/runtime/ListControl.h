@@ -11,14 +11,14 @@ namespace quillan {
 
 // Adding to a list that holds kMaxListItems already: the list has no room left.
 class ListFull : public std::runtime_error {
-public:
+  public:
     ListFull() : std::runtime_error("the list has no room left") {}
 };
 
 // Items with one selected line (ListIndex, -1 for none). Selecting from code runs nothing;
 // a user's choice selects, then runs Click.
 class ListControl : public Control {
-public:
+  public:
     using Control::Control;
     // The most lines a list holds.
     static constexpr int kMaxListItems = 32767;
@@ -44,13 +44,13 @@ public:
 
     std::function<void()> Click;
 
-protected:
+  protected:
     // Replaces every line at once, beyond the limit cut off; no line is selected.
     void setItems(std::vector<std::string> items);
     virtual void itemRemoved(int index) { (void)index; }
     virtual void cleared() {}
 
-private:
+  private:
     std::vector<std::string> m_items;
     int m_listIndex = -1;
     bool m_appended = false;

@@ -21,8 +21,8 @@ void* LoadedLibrary::symbol(const char* name) const {
 }
 
 void LoadedLibrary::cannotLoad(const std::string& why) const {
-    throw std::runtime_error("the library " + m_soname + " could not be loaded (" + why + "); install the package " +
-                             m_package);
+    throw std::runtime_error("the library " + m_soname + " could not be loaded (" + why +
+                             "); install the package " + m_package);
 }
 
 } // namespace quillan

@@ -8,7 +8,7 @@ namespace quillan {
 // never need, each of which brings a tree of others whose loading would weigh on every start. It stays
 // open for the life of the process, as libraries with global state must.
 class LoadedLibrary {
-public:
+  public:
     // Throws std::runtime_error, naming the Debian package to install, when it cannot be opened.
     LoadedLibrary(std::string soname, std::string package);
 
@@ -17,7 +17,7 @@ public:
         function = reinterpret_cast<F>(symbol(name));
     }
 
-private:
+  private:
     void* symbol(const char* name) const;
     [[noreturn]] void cannotLoad(const std::string& why) const;
 

@@ -8,7 +8,7 @@ namespace quillan {
 
 // An item of a pop-up menu; a separator has the caption "-". The parent menu is its container.
 class MenuItem : public Control {
-public:
+  public:
     using Control::Control;
     const char* kind() const override { return "menu"; }
 

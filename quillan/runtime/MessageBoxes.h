@@ -10,9 +10,10 @@ enum class MsgAnswer { OK, Cancel, Yes, No };
 
 // Modal message boxes; returns the button the user pressed.
 class MessageBoxes {
-public:
+  public:
     virtual ~MessageBoxes() = default;
-    virtual MsgAnswer show(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title) = 0;
+    virtual MsgAnswer show(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                           const std::string& title) = 0;
 };
 
 } // namespace quillan

@@ -6,7 +6,7 @@ class Form;
 
 // Runs the user interface until a modally shown form is hidden or unloaded.
 class ModalLoop {
-public:
+  public:
     virtual ~ModalLoop() = default;
     virtual void runModal(Form& form) = 0;
 };

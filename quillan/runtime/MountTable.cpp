@@ -11,9 +11,10 @@ namespace {
 
 // File systems that hold no user files: the kernel's views, memory file systems and the like.
 const std::set<std::string> kVirtualTypes = {
-    "proc",    "sysfs",  "cgroup",     "cgroup2",   "devpts",    "devtmpfs", "tmpfs",  "mqueue",
-    "debugfs", "tracefs", "securityfs", "pstore",    "bpf",       "configfs", "fusectl", "hugetlbfs",
-    "autofs",  "binfmt_misc", "efivarfs", "rpc_pipefs", "nsfs", "ramfs", "overlay_internal", "squashfs",
+    "proc",     "sysfs",      "cgroup",  "cgroup2",   "devpts",           "devtmpfs",
+    "tmpfs",    "mqueue",     "debugfs", "tracefs",   "securityfs",       "pstore",
+    "bpf",      "configfs",   "fusectl", "hugetlbfs", "autofs",           "binfmt_misc",
+    "efivarfs", "rpc_pipefs", "nsfs",    "ramfs",     "overlay_internal", "squashfs",
 };
 
 // Mount points below these belong to the system, not to the user.
@@ -29,10 +30,10 @@ bool systemPlace(const std::string& point) {
 std::string unescape(const std::string& field) {
     std::string out;
     for (size_t i = 0; i < field.size(); ++i) {
-        const bool escape = field[i] == '\\' && i + 3 < field.size() &&
-                            std::all_of(field.begin() + static_cast<long>(i) + 1,
-                                        field.begin() + static_cast<long>(i) + 4,
-                                        [](char c) { return c >= '0' && c <= '7'; });
+        const bool escape =
+            field[i] == '\\' && i + 3 < field.size() &&
+            std::all_of(field.begin() + static_cast<long>(i) + 1, field.begin() + static_cast<long>(i) + 4,
+                        [](char c) { return c >= '0' && c <= '7'; });
         if (escape) {
             out += static_cast<char>(std::stoi(field.substr(i + 1, 3), nullptr, 8));
             i += 3;

@@ -8,7 +8,7 @@ namespace quillan {
 
 // One of a group of exclusive choices: the option buttons that share a container (and tab page).
 class OptionButton : public Control {
-public:
+  public:
     using Control::Control;
     const char* kind() const override { return "option"; }
 
@@ -20,7 +20,7 @@ public:
 
     std::function<void()> Click;
 
-private:
+  private:
     bool m_value = false;
 };
 

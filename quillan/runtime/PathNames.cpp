@@ -32,7 +32,8 @@ bool matchesPattern(const std::string& name, const std::string& pattern) {
             end = pattern.size();
         wildcard.assign(pattern, start, end - start);
         // "*.*" names every file, as it always has, also those without a dot.
-        if (wildcard == "*.*" || (!wildcard.empty() && fnmatch(wildcard.c_str(), name.c_str(), FNM_CASEFOLD) == 0))
+        if (wildcard == "*.*" ||
+            (!wildcard.empty() && fnmatch(wildcard.c_str(), name.c_str(), FNM_CASEFOLD) == 0))
             return true;
         start = end + 1;
     }

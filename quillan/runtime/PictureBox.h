@@ -8,7 +8,7 @@ namespace quillan {
 
 // A picture the design draws; the user can click it.
 class PictureBox : public Control {
-public:
+  public:
     using Control::Control;
     const char* kind() const override { return "picture"; }
 

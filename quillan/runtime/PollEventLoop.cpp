@@ -21,12 +21,15 @@ EventLoop::Id PollEventLoop::watchWritable(int fd, std::function<void()> callbac
     return watch(fd, POLLOUT, std::move(callback));
 }
 
-void PollEventLoop::unwatch(Id id) { m_watches.erase(id); }
+void PollEventLoop::unwatch(Id id) {
+    m_watches.erase(id);
+}
 
 EventLoop::Id PollEventLoop::schedule(int ms, bool repeat, std::function<void()> callback) {
     Id id = m_nextId++;
     auto period = std::chrono::milliseconds(std::max(ms, 0));
-    m_shots.emplace(id, Shot{std::chrono::steady_clock::now() + period, repeat ? period : std::chrono::milliseconds(0),
+    m_shots.emplace(id, Shot{std::chrono::steady_clock::now() + period,
+                             repeat ? period : std::chrono::milliseconds(0),
                              std::make_shared<std::function<void()>>(std::move(callback))});
     return id;
 }
@@ -40,7 +43,9 @@ EventLoop::Id PollEventLoop::repeating(int ms, std::function<void()> callback) {
     return schedule(std::max(ms, 1), true, std::move(callback));
 }
 
-void PollEventLoop::cancel(Id id) { m_shots.erase(id); }
+void PollEventLoop::cancel(Id id) {
+    m_shots.erase(id);
+}
 
 int PollEventLoop::waitMs(int maxWaitMs) const {
     int wait = maxWaitMs;
@@ -86,7 +91,8 @@ void PollEventLoop::runDueShots() {
             continue; // cancelled by an earlier callback
         Callback callback = it->second.callback;
         if (it->second.period.count() > 0)
-            it->second.due = std::max(it->second.due + it->second.period, now); // a late loop does not catch up
+            it->second.due =
+                std::max(it->second.due + it->second.period, now); // a late loop does not catch up
         else
             m_shots.erase(it);
         (*callback)();
@@ -101,7 +107,8 @@ void PollEventLoop::runOnce(int maxWaitMs) {
 bool PollEventLoop::runUntil(const std::function<bool()>& done, int maxMs) {
     auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(maxMs);
     while (!done()) {
-        auto left = std::chrono::ceil<std::chrono::milliseconds>(end - std::chrono::steady_clock::now()).count();
+        auto left =
+            std::chrono::ceil<std::chrono::milliseconds>(end - std::chrono::steady_clock::now()).count();
         if (left <= 0)
             return done();
         runOnce(static_cast<int>(left));

@@ -12,7 +12,7 @@ namespace quillan {
 // An event loop on poll(2) for tests and programs without a window system. Single-threaded:
 // callbacks may watch, unwatch, schedule and cancel (themselves included) freely.
 class PollEventLoop : public EventLoop {
-public:
+  public:
     Id watchReadable(int fd, std::function<void()> callback) override;
     Id watchWritable(int fd, std::function<void()> callback) override;
     void unwatch(Id id) override;
@@ -28,7 +28,7 @@ public:
     void run();
     void quit() { m_quit = true; }
 
-private:
+  private:
     using TimePoint = std::chrono::steady_clock::time_point;
     using Callback = std::shared_ptr<std::function<void()>>;
     struct Watch {

@@ -29,8 +29,8 @@ PrivateTempFile::PrivateTempFile(std::string_view suffix, std::string_view conte
     // mkstemps makes the file exclusively, with mode 0600.
     const int fd = mkstemps(name.data(), static_cast<int>(suffix.size()));
     if (fd < 0)
-        throw std::system_error(errno, std::generic_category(), "cannot create a temporary file in " +
-                                                                    privateFolder().string());
+        throw std::system_error(errno, std::generic_category(),
+                                "cannot create a temporary file in " + privateFolder().string());
     m_path = name;
     size_t written = 0;
     while (written < contents.size()) {

@@ -9,7 +9,7 @@ namespace quillan {
 // else the temporary folder); removed again when this goes. Throws std::system_error when it cannot
 // be made, whose what() says why.
 class PrivateTempFile {
-public:
+  public:
     // The name ends in suffix.
     PrivateTempFile(std::string_view suffix, std::string_view contents);
     ~PrivateTempFile();
@@ -18,7 +18,7 @@ public:
 
     const std::filesystem::path& path() const { return m_path; }
 
-private:
+  private:
     std::filesystem::path m_path;
 };
 

@@ -10,7 +10,9 @@ namespace quillan {
 
 namespace {
 
-[[noreturn]] void fail(int error) { throw FileReadError(std::strerror(error), error == ENOENT); }
+[[noreturn]] void fail(int error) {
+    throw FileReadError(std::strerror(error), error == ENOENT);
+}
 
 const char* kindOf(mode_t mode) {
     if (S_ISDIR(mode))
@@ -25,14 +27,14 @@ const char* kindOf(mode_t mode) {
 }
 
 class Descriptor {
-public:
+  public:
     explicit Descriptor(int fd) : m_fd(fd) {}
     ~Descriptor() { ::close(m_fd); }
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
     int get() const { return m_fd; }
 
-private:
+  private:
     int m_fd;
 };
 

@@ -13,11 +13,11 @@ inline constexpr std::size_t kTextFileLimit = 1024 * 1024;
 // A file that could not be read; what() is the reason as a phrase ("No such file or directory",
 // "it is a folder, not a file"); missing() tells a file that is simply not there.
 class FileReadError : public std::runtime_error {
-public:
+  public:
     FileReadError(const std::string& reason, bool missing) : std::runtime_error(reason), m_missing(missing) {}
     bool missing() const { return m_missing; }
 
-private:
+  private:
     bool m_missing;
 };
 

@@ -8,7 +8,7 @@ namespace quillan {
 
 // A one-line text box. Change runs on every change of the text, from the user or from code.
 class TextBox : public Control {
-public:
+  public:
     using Control::Control;
     const char* kind() const override { return "text"; }
 
@@ -27,7 +27,7 @@ public:
     std::function<void(char&)> KeyPress;
     std::function<void()> LostFocus;
 
-private:
+  private:
     char m_passwordChar = 0;
 };
 

@@ -24,7 +24,8 @@ const char* notPlainTextReason(std::string_view text) {
     if (text.starts_with("\xFF\xFE") || text.starts_with("\xFE\xFF"))
         return "it is saved as UTF-16 text; save it again as plain text (UTF-8 or ANSI)";
     if (text.find('\0') != std::string_view::npos)
-        return "it holds NUL bytes, so it is not plain text (UTF-16 without a mark, or a binary file); save it "
+        return "it holds NUL bytes, so it is not plain text (UTF-16 without a mark, or a binary file); save "
+               "it "
                "again as plain text (UTF-8 or ANSI)";
     return "";
 }

@@ -8,7 +8,7 @@ namespace quillan {
 
 // A form timer: while enabled, the view (or a test) runs Tick every interval milliseconds.
 class Timer : public Control {
-public:
+  public:
     Timer(Form& form, std::string name) : Control(form, std::move(name)) { setEnabled(false); }
     const char* kind() const override { return "timer"; }
 
@@ -22,7 +22,7 @@ public:
 
     std::function<void()> Tick;
 
-private:
+  private:
     int m_interval = 0;
 };
 

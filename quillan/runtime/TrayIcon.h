@@ -6,7 +6,7 @@ namespace quillan {
 
 // The program's icon in the notification area. Results are ignored, as the platform call's were.
 class TrayIcon {
-public:
+  public:
     virtual ~TrayIcon() = default;
     // Whether the desktop has a notification area to show the icon in (many have none).
     virtual bool available() = 0;

@@ -14,9 +14,8 @@
 
 namespace quillan {
 
-template <typename Runner>
-class EventLoopContract : public ::testing::Test {
-protected:
+template <typename Runner> class EventLoopContract : public ::testing::Test {
+  protected:
     void SetUp() override {
         ASSERT_EQ(::pipe(m_pipe), 0);
         ::fcntl(m_pipe[0], F_SETFL, O_NONBLOCK);
@@ -90,6 +89,7 @@ TYPED_TEST_P(EventLoopContract, aCallback_removesOtherSourcesBeforeTheyRun) {
 }
 
 REGISTER_TYPED_TEST_SUITE_P(EventLoopContract, aFullPipe_becomesWritableOnceTheReaderDrains,
-                            aRepeatingTimer_firesUntilItCancelsItself, aCallback_removesOtherSourcesBeforeTheyRun);
+                            aRepeatingTimer_firesUntilItCancelsItself,
+                            aCallback_removesOtherSourcesBeforeTheyRun);
 
 } // namespace quillan

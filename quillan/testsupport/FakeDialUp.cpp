@@ -38,7 +38,9 @@ void FakeDialUp::CreateEntry() {
 
 const std::string& FakeDialUp::Entry(std::int16_t index) {
     static const std::string none;
-    return index >= 0 && static_cast<size_t>(index) < entries.size() ? entries[static_cast<size_t>(index)].name : none;
+    return index >= 0 && static_cast<size_t>(index) < entries.size()
+               ? entries[static_cast<size_t>(index)].name
+               : none;
 }
 
 void FakeDialUp::raise(std::int16_t state, const std::string& text) {

@@ -11,7 +11,7 @@ namespace quillan {
 // A dial-up control over an in-memory phonebook. It records the program's writes and method calls
 // (not its reads), and raises Progress when told to.
 class FakeDialUp : public DialUpControl {
-public:
+  public:
     struct PhonebookEntry {
         std::string name;
         std::string number;
@@ -47,7 +47,7 @@ public:
     // Appended by the next CreateEntry, as if the user had filled in the new-entry editor.
     std::vector<PhonebookEntry> pendingNewEntries;
 
-private:
+  private:
     void record(const char* member, const std::string& value);
 
     std::string m_entryName;

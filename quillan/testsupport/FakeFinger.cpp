@@ -4,7 +4,8 @@ namespace quillan {
 
 void FakeFinger::setAction(int action) {
     if (action == 1)
-        m_log.add("finger " + quillan::quoted(m_host) + " " + quillan::quoted(m_query) + " " + std::to_string(m_verbose));
+        m_log.add("finger " + quillan::quoted(m_host) + " " + quillan::quoted(m_query) + " " +
+                  std::to_string(m_verbose));
 }
 
 void FakeFinger::complete(std::vector<std::string> lines) {

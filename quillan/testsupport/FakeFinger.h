@@ -9,7 +9,7 @@ namespace quillan {
 
 // Logs `finger "HOST" "QUERY" V` as a query starts; answers only when told.
 class FakeFinger : public FingerControl {
-public:
+  public:
     explicit FakeFinger(EffectLog& log) : m_log(log) {}
 
     void setQuery(const std::string& query) override { m_query = query; }
@@ -26,7 +26,7 @@ public:
     // Failed set, then Done.
     void fail();
 
-private:
+  private:
     EffectLog& m_log;
     FakeLineQuery m_answer;
     std::string m_query;

@@ -8,7 +8,7 @@ namespace quillan {
 
 // Logs `lookup address "NAME"` and `lookup name "ADDRESS"` as lookups start; answers only when told.
 class FakeHostLookup : public HostLookupControl {
-public:
+  public:
     explicit FakeHostLookup(EffectLog& log) : m_log(log) {}
 
     std::string HostName() override { return m_name; }
@@ -20,7 +20,7 @@ public:
     // Raises Done(error); a result, when given, first becomes the answer of the latest lookup.
     void complete(std::int16_t error, const std::string* result);
 
-private:
+  private:
     EffectLog& m_log;
     std::string m_name;
     std::string m_address;

@@ -9,8 +9,8 @@ void FakeIcmpEcho::gethostbyname(const std::string& name, std::function<void(Add
         found(address);
 }
 
-void FakeIcmpEcho::IcmpSendEcho(std::shared_ptr<const Address> destination, const std::string& payload, int timeToLive, int timeoutMs,
-                                std::function<void(int)>) {
+void FakeIcmpEcho::IcmpSendEcho(std::shared_ptr<const Address> destination, const std::string& payload,
+                                int timeToLive, int timeoutMs, std::function<void(int)>) {
     steps.push_back("IcmpSendEcho " + std::to_string(*destination) + " " + quillan::quoted(payload) + " " +
                     std::to_string(timeToLive) + " " + std::to_string(timeoutMs));
     ++m_requests;

@@ -4,7 +4,8 @@ namespace quillan {
 
 void FakeMail::setAction(int action) {
     if (action == kActionCheck) {
-        m_log.add(m_name + " check " + quillan::quoted(m_server) + " " + quillan::quoted(m_user) + " " + quillan::quoted(m_password));
+        m_log.add(m_name + " check " + quillan::quoted(m_server) + " " + quillan::quoted(m_user) + " " +
+                  quillan::quoted(m_password));
         // The mailbox as it is at check time.
         m_count = m_mailbox;
     } else if (action == kActionClose) {

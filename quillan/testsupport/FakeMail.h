@@ -11,8 +11,9 @@ namespace quillan {
 // A mail control that logs each action as `NAME check "SERVER" "USER" "PASSWORD"` or `NAME close`
 // and completes nothing by itself: the test raises Done or AsyncError.
 class FakeMail : public MailControl {
-public:
-    FakeMail(std::string name, EffectLog& log, const long& mailbox) : m_name(std::move(name)), m_log(log), m_mailbox(mailbox) {}
+  public:
+    FakeMail(std::string name, EffectLog& log, const long& mailbox)
+        : m_name(std::move(name)), m_log(log), m_mailbox(mailbox) {}
 
     void setServer(const std::string& server) override { m_server = server; }
     void setUserName(const std::string& name) override { m_user = name; }
@@ -23,7 +24,7 @@ public:
     void raiseDone();
     void raiseError(const std::string& reason);
 
-private:
+  private:
     std::string m_name;
     EffectLog& m_log;
     const long& m_mailbox;

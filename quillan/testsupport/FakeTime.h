@@ -8,7 +8,7 @@ namespace quillan {
 
 // Logs `time "HOST"` as a query starts; answers only when told.
 class FakeTime : public TimeControl {
-public:
+  public:
     explicit FakeTime(EffectLog& log) : m_log(log) {}
 
     std::string Host() override { return kTimeServerHost; }
@@ -20,7 +20,7 @@ public:
     // The next GetTime raises this error number instead of starting.
     int nextError = 0;
 
-private:
+  private:
     EffectLog& m_log;
     std::string m_text;
 };

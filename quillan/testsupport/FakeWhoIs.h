@@ -9,7 +9,7 @@ namespace quillan {
 
 // Logs `whois "SERVER" "QUERY"` as a query starts; answers only when told.
 class FakeWhoIs : public WhoIsControl {
-public:
+  public:
     explicit FakeWhoIs(EffectLog& log) : m_log(log) {}
 
     void setQuery(const std::string& query) override { m_query = query; }
@@ -17,7 +17,9 @@ public:
     void setFailed(bool failed) override { m_answer.setFailed(failed); }
     void setServer(const std::string& server) override { m_server = server; }
     int LineCount() override { return m_answer.lineCount(); }
-    void Query() override { m_log.add("whois " + quillan::quoted(m_server) + " " + quillan::quoted(m_query)); }
+    void Query() override {
+        m_log.add("whois " + quillan::quoted(m_server) + " " + quillan::quoted(m_query));
+    }
     std::string Line(int index) override { return m_answer.line(index); }
 
     // The answer's lines, then Done.
@@ -25,7 +27,7 @@ public:
     // Failed set, then Done.
     void fail();
 
-private:
+  private:
     EffectLog& m_log;
     FakeLineQuery m_answer;
     std::string m_query;

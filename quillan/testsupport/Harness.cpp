@@ -22,18 +22,13 @@ void ScriptedModalLoop::runModal(Form& form) {
 }
 
 Harness::Harness(std::filesystem::path dataDir, std::time_t start)
-    : clock(start), services{boxes,
-                             clock,
-                             pump,
-                             tray,
-                             modal,
-                             processes,
-                             sound,
-                             browser,
-                             drives,
-                             dataDir,
-                             {&recorder},
-                             {dataDir / "applications", dataDir / "Desktop", {"quillan"}, "network-modem"}} {
+    : clock(start),
+      services{boxes,       clock,
+               pump,        tray,
+               modal,       processes,
+               sound,       browser,
+               drives,      dataDir,
+               {&recorder}, {dataDir / "applications", dataDir / "Desktop", {"quillan"}, "network-modem"}} {
     forms = std::make_unique<Forms>(services, module1, dialUp, net, MailControls{mail, mail1});
 }
 

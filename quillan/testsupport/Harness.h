@@ -1,10 +1,10 @@
 #pragma once
 
 #include "FakeDialUp.h"
-#include "FakeMail.h"
 #include "FakeFinger.h"
 #include "FakeHostLookup.h"
 #include "FakeIcmpEcho.h"
+#include "FakeMail.h"
 #include "FakeTime.h"
 #include "FakeWhoIs.h"
 #include "ManualClock.h"
@@ -23,18 +23,18 @@ namespace quillan {
 
 // Logs `show FORM`, `hide FORM`, `unload FORM` and `popup FORM.MENU` as they happen.
 class FormEffectRecorder : public FormObserver {
-public:
+  public:
     explicit FormEffectRecorder(EffectLog& log) : m_log(log) {}
     void formChanged(Form& form, FormProperty property) override;
     void controlChanged(Control&, Property) override {}
 
-private:
+  private:
     EffectLog& m_log;
 };
 
 // A modal loop whose body the test or the driver supplies; without one a modal form is hidden at once.
 class ScriptedModalLoop : public ModalLoop {
-public:
+  public:
     void runModal(Form& form) override;
     std::function<void(Form&)> body;
 };
@@ -42,7 +42,8 @@ public:
 // The whole program headless: real forms and modules, recording services, fake dial-up and net controls,
 // a manual clock and a data folder of the caller's choice.
 struct Harness {
-    explicit Harness(std::filesystem::path dataDir, std::time_t start = parseLocalTime("2026-01-15 10:00:00"));
+    explicit Harness(std::filesystem::path dataDir,
+                     std::time_t start = parseLocalTime("2026-01-15 10:00:00"));
 
     EffectLog effects;
     RecordingMessageBoxes boxes;

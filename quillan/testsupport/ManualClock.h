@@ -6,13 +6,13 @@ namespace quillan {
 
 // A clock that moves only when told to.
 class ManualClock : public Clock {
-public:
+  public:
     explicit ManualClock(std::time_t start) : m_now(start) {}
     std::time_t now() override { return m_now; }
     void advance(long seconds) { m_now += seconds; }
     void set(std::time_t t) { m_now = t; }
 
-private:
+  private:
     std::time_t m_now;
 };
 

@@ -11,7 +11,7 @@ namespace quillan {
 
 // Message boxes answered from a queue (the first button when it is empty), each one recorded.
 class RecordingMessageBoxes : public MessageBoxes {
-public:
+  public:
     struct Box {
         std::string text;
         MsgButtons buttons;
@@ -20,7 +20,8 @@ public:
         MsgAnswer answer;
     };
 
-    MsgAnswer show(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title) override;
+    MsgAnswer show(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                   const std::string& title) override;
 
     void queueAnswer(MsgAnswer answer) { m_answers.push_back(answer); }
     // The boxes shown since the last take, oldest first.
@@ -30,7 +31,7 @@ public:
     // Told of every box as it is shown, before it is answered.
     std::function<void(const Box&)> onShow;
 
-private:
+  private:
     std::deque<MsgAnswer> m_answers;
     std::vector<Box> m_boxes;
 };

@@ -16,7 +16,7 @@ namespace quillan {
 
 // Outside effects in the order they happened, as lines such as `tray add "Quillan"`.
 class EffectLog {
-public:
+  public:
     void add(std::string line) { m_lines.push_back(std::move(line)); }
     std::vector<std::string> take() {
         std::vector<std::string> lines;
@@ -25,7 +25,7 @@ public:
     }
     const std::vector<std::string>& lines() const { return m_lines; }
 
-private:
+  private:
     std::vector<std::string> m_lines;
 };
 
@@ -33,7 +33,7 @@ private:
 std::string quoted(const std::string& text);
 
 class RecordingTray : public TrayIcon {
-public:
+  public:
     explicit RecordingTray(EffectLog& log) : m_log(log) {}
     bool available() override { return !missing; }
     void add(const std::string& tip) override { m_log.add("tray add " + quoted(tip)); }
@@ -43,13 +43,13 @@ public:
     // A desktop without a notification area.
     bool missing = false;
 
-private:
+  private:
     EffectLog& m_log;
 };
 
 // Counts the pumps; pumped runs at each with the count so far, as a user acting meanwhile.
 class CountingEventPump : public EventPump {
-public:
+  public:
     void doEvents() override {
         ++calls;
         if (pumped)
@@ -61,31 +61,31 @@ public:
 
 // Records program starts; `installed` lists the programs find() knows, `refused` those start() fails.
 class RecordingProcessStarter : public ProcessStarter {
-public:
+  public:
     explicit RecordingProcessStarter(EffectLog& log) : m_log(log) {}
     std::string find(const std::string& program) override;
     bool start(const std::string& program, const std::vector<std::string>& args, WindowStyle style) override;
     std::vector<std::string> installed;
     std::set<std::string> refused;
 
-private:
+  private:
     EffectLog& m_log;
 };
 
 // Records the sounds played, as `sound "NAME"`.
 class RecordingSoundPlayer : public SoundPlayer {
-public:
+  public:
     explicit RecordingSoundPlayer(EffectLog& log) : m_log(log) {}
     void play(const std::string& name) override { m_log.add("sound " + quoted(name)); }
 
-private:
+  private:
     EffectLog& m_log;
 };
 
 // Answers the association lookup with `program` ("" for none) and records the browsers started, as
 // `browser "PROGRAM" "ARGUMENT"`; with `refuses` the start fails and nothing is recorded.
 class RecordingBrowser : public BrowserLauncher {
-public:
+  public:
     explicit RecordingBrowser(EffectLog& log) : m_log(log) {}
     std::string findAssociated(const std::filesystem::path& htmlFile) override;
     bool open(const std::string& program, const std::string& argument) override;
@@ -97,17 +97,17 @@ public:
     std::string lookedUpContent;
     std::filesystem::perms lookedUpPerms = std::filesystem::perms::none;
 
-private:
+  private:
     EffectLog& m_log;
 };
 
 // The machine's drives, or only `roots` once any is given.
 class ListedDrives : public DriveSource {
-public:
+  public:
     std::vector<std::string> drives() override { return roots.empty() ? m_mounts.drives() : roots; }
     std::vector<std::string> roots;
 
-private:
+  private:
     MountTable m_mounts;
 };
 

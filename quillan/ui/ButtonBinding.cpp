@@ -6,12 +6,12 @@
 
 namespace quillan {
 
-ButtonBinding::ButtonBinding(CommandButton& button, QAbstractButton& widget) : ControlBinding(button, &widget) {
+ButtonBinding::ButtonBinding(CommandButton& button, QAbstractButton& widget)
+    : ControlBinding(button, &widget) {
     // A click moves the focus first, so a text box's LostFocus runs before the button's Click.
     widget.setFocusPolicy(Qt::StrongFocus);
-    QObject::connect(&widget, &QAbstractButton::clicked, [this, &button] {
-        user([&button] { button.userClick(); }, Property::Enabled);
-    });
+    QObject::connect(&widget, &QAbstractButton::clicked,
+                     [this, &button] { user([&button] { button.userClick(); }, Property::Enabled); });
 }
 
 void ButtonBinding::refresh(Property property, bool initial) {

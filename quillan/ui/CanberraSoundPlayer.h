@@ -15,7 +15,7 @@ namespace quillan {
 // played gives the sound theme's "bell"; without a sound server play returns at once. A sound is cut
 // after the longest play time, so that a long file chosen by mistake cannot hold the program.
 class CanberraSoundPlayer : public SoundPlayer {
-public:
+  public:
     // soundFolders: where the program's own sound may lie, searched in order.
     explicit CanberraSoundPlayer(std::vector<std::filesystem::path> soundFolders,
                                  std::chrono::milliseconds longest = std::chrono::seconds(15));
@@ -31,7 +31,7 @@ public:
     // The folder of the program's own sound: its data folder, found from the program's own place.
     static std::vector<std::filesystem::path> programSoundFolders();
 
-private:
+  private:
     enum class Result { Played, Failed, NoServer };
     // Loads the sound library and makes the context on the first sound; false when there is none.
     bool open();

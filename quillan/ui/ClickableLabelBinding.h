@@ -12,16 +12,17 @@ namespace quillan {
 
 // A label or picture shown by a QLabel, whose left click is the control's Click.
 template <class C> class ClickableLabelBinding : public CaptionBinding {
-public:
+  public:
     ClickableLabelBinding(C& control, QLabel& label)
         : CaptionBinding(control, label, [&label](const QString& text) { label.setText(text); }),
-          m_filter(std::make_unique<Filter>([this, &control] { user([&control] { control.userClick(); }, Property::Enabled); })) {
+          m_filter(std::make_unique<Filter>(
+              [this, &control] { user([&control] { control.userClick(); }, Property::Enabled); })) {
         label.installEventFilter(m_filter.get());
     }
 
-private:
+  private:
     class Filter : public QObject {
-    public:
+      public:
         explicit Filter(std::function<void()> click) : m_click(std::move(click)) {}
         bool eventFilter(QObject* watched, QEvent* event) override {
             if (event->type() == QEvent::MouseButtonRelease &&
@@ -30,7 +31,7 @@ private:
             return QObject::eventFilter(watched, event);
         }
 
-    private:
+      private:
         std::function<void()> m_click;
     };
 

@@ -6,7 +6,8 @@
 
 namespace quillan {
 
-ComboBinding::ComboBinding(ListControl& combo, QComboBox& widget) : ControlBinding(combo, &widget), m_combo(combo) {
+ComboBinding::ComboBinding(ListControl& combo, QComboBox& widget)
+    : ControlBinding(combo, &widget), m_combo(combo) {
     QObject::connect(&widget, &QComboBox::activated, [this](int index) {
         if (index < m_combo.listCount())
             user([this, index] { m_combo.userChoose(index); }, Property::ListIndex);

@@ -7,11 +7,11 @@
 #include "FolderListBinding.h"
 #include "ListBinding.h"
 #include "MultiLineTextBinding.h"
+#include "QtText.h"
 #include "TabBinding.h"
 #include "TextBinding.h"
 #include "TimerBinding.h"
 #include "ToggleBinding.h"
-#include "QtText.h"
 
 #include "runtime/CheckBox.h"
 #include "runtime/ComboBox.h"
@@ -48,19 +48,28 @@ void ControlBinding::refresh(Property property, bool initial) {
     if (!m_widget)
         return;
     switch (property) {
-    case Property::Enabled: m_widget->setEnabled(m_control.enabled()); break;
-    case Property::Visible: m_widget->setHidden(!m_control.visible()); break;
-    case Property::ToolTip: m_widget->setToolTip(toQt(m_control.toolTip())); break;
-    case Property::Focus: m_widget->setFocus(Qt::OtherFocusReason); break;
-    default: break;
+    case Property::Enabled:
+        m_widget->setEnabled(m_control.enabled());
+        break;
+    case Property::Visible:
+        m_widget->setHidden(!m_control.visible());
+        break;
+    case Property::ToolTip:
+        m_widget->setToolTip(toQt(m_control.toolTip()));
+        break;
+    case Property::Focus:
+        m_widget->setFocus(Qt::OtherFocusReason);
+        break;
+    default:
+        break;
     }
 }
 
 void ControlBinding::refreshAll() {
     Applying guard;
-    for (Property property : {Property::List, Property::Caption, Property::Text, Property::ToolTip, Property::Enabled,
-                              Property::Visible, Property::Value, Property::ListIndex, Property::Tab,
-                              Property::Interval})
+    for (Property property :
+         {Property::List, Property::Caption, Property::Text, Property::ToolTip, Property::Enabled,
+          Property::Visible, Property::Value, Property::ListIndex, Property::Tab, Property::Interval})
         refresh(property, true);
 }
 
@@ -99,7 +108,8 @@ std::unique_ptr<ControlBinding> makeBinding(Control& control, QWidget* widget) {
     if (auto* c = as<PictureBox>(control, widget, label))
         return std::make_unique<ClickableLabelBinding<PictureBox>>(*c, *label);
     if (auto* c = as<Frame>(control, widget, group))
-        return std::make_unique<CaptionBinding>(*c, *group, [group](const QString& t) { group->setTitle(t); });
+        return std::make_unique<CaptionBinding>(*c, *group,
+                                                [group](const QString& t) { group->setTitle(t); });
     if (auto* c = as<ListBox>(control, widget, list))
         return std::make_unique<ListBinding>(*c, *list);
     if (auto* c = as<ComboBox>(control, widget, combo))

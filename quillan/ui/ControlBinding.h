@@ -11,7 +11,7 @@ namespace quillan {
 
 // Keeps one widget in step with one control of a form model, in both directions.
 class ControlBinding {
-public:
+  public:
     ControlBinding(Control& control, QWidget* widget);
     virtual ~ControlBinding() = default;
     ControlBinding(const ControlBinding&) = delete;
@@ -30,14 +30,14 @@ public:
 
     // Marks a stretch of code that copies model state to widgets.
     class Applying {
-    public:
+      public:
         Applying() { ++s_applying; }
         ~Applying() { --s_applying; }
         Applying(const Applying&) = delete;
         Applying& operator=(const Applying&) = delete;
     };
 
-protected:
+  protected:
     // Runs a user's action on the model, unless the widget only followed the model or the user cannot reach
     // the control; then copies property back, since the handler may have changed it or refused the action.
     template <class Action> void user(Action action, Property property) {
@@ -47,7 +47,7 @@ protected:
         refresh(property, false);
     }
 
-private:
+  private:
     static inline int s_applying = 0;
     Control& m_control;
     QPointer<QWidget> m_widget;

@@ -17,7 +17,8 @@ namespace {
 void compare(std::vector<std::string>& problems, const std::string& what, const QString& design,
              const std::string& model) {
     if (!design.isEmpty() && fromQt(design) != model)
-        problems.push_back(what + " reads \"" + fromQt(design) + "\" in the design, \"" + model + "\" in the model");
+        problems.push_back(what + " reads \"" + fromQt(design) + "\" in the design, \"" + model +
+                           "\" in the model");
 }
 } // namespace
 
@@ -44,8 +45,7 @@ std::vector<std::string> designTextProblems(const QWidget& window, const Form& f
             if (!accelerator && label->buddy() && labelCaptions[control->caption()] == 1)
                 problems.push_back(name + " names the field " + fromQt(label->buddy()->objectName()) +
                                    " but has no accelerator to reach it");
-        }
-        else if (auto* button = qobject_cast<const QAbstractButton*>(widget))
+        } else if (auto* button = qobject_cast<const QAbstractButton*>(widget))
             compare(problems, name + "'s caption", button->text(), control->caption());
         else if (auto* group = qobject_cast<const QGroupBox*>(widget))
             compare(problems, name + "'s caption", group->title(), control->caption());

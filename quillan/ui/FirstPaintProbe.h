@@ -8,14 +8,14 @@ namespace quillan {
 // "first paint at NS" (CLOCK_REALTIME nanoseconds, comparable with `date +%s%N`) and ends the
 // process at once, so that a program's start-up can be timed from outside against another's.
 class FirstPaintProbe : public QObject {
-public:
+  public:
     // Watches every widget of the running application.
     FirstPaintProbe();
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     bool m_seen = false;
 };
 

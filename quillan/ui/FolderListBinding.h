@@ -11,11 +11,11 @@ class DirListBox;
 // A folder list: the first line is the open folder (a double click goes up), the others its
 // subfolders; a click highlights one, a double click opens it.
 class FolderListBinding : public ControlBinding {
-public:
+  public:
     FolderListBinding(DirListBox& folders, QListWidget& widget);
     void refresh(Property property, bool initial) override;
 
-private:
+  private:
     DirListBox& m_folders;
 };
 

@@ -15,8 +15,8 @@
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
 #include <QApplication>
-#include <QComboBox>
 #include <QCloseEvent>
+#include <QComboBox>
 #include <QCursor>
 #include <QKeyEvent>
 #include <QLabel>
@@ -46,7 +46,6 @@ bool partOfCompositeWidget(const QWidget& widget) {
     return false;
 }
 
-
 std::map<QStyle::StandardPixmap, QIcon>& madeIcons() {
     static std::map<QStyle::StandardPixmap, QIcon> icons;
     return icons;
@@ -70,7 +69,8 @@ QIcon standardIcon(QStyle::StandardPixmap pixmap) {
 
 FormView::FormView(Form& form) : FormView(form, form.height()) {}
 
-FormView::FormView(Form& form, int designHeight) : m_form(form), m_window(new QWidget), m_modelHeight(designHeight) {
+FormView::FormView(Form& form, int designHeight)
+    : m_form(form), m_window(new QWidget), m_modelHeight(designHeight) {
     if (!buildDesignedForm(form.name(), *m_window)) {
         delete m_window;
         throw std::runtime_error("no design for the window " + form.name());
@@ -222,15 +222,25 @@ void FormView::formChanged(FormProperty property) {
         if (!m_form.loaded())
             m_window->hide();
         break;
-    case FormProperty::Caption: m_window->setWindowTitle(toQt(m_form.caption())); break;
-    case FormProperty::WindowState: applyWindowState(); break;
-    case FormProperty::Height: applyHeight(); break;
-    case FormProperty::DefaultButton: applyDefaultButton(); break;
+    case FormProperty::Caption:
+        m_window->setWindowTitle(toQt(m_form.caption()));
+        break;
+    case FormProperty::WindowState:
+        applyWindowState();
+        break;
+    case FormProperty::Height:
+        applyHeight();
+        break;
+    case FormProperty::DefaultButton:
+        applyDefaultButton();
+        break;
     case FormProperty::Foreground:
         m_window->raise();
         m_window->activateWindow();
         break;
-    case FormProperty::PopupMenu: popup(m_form.popupMenu()); break;
+    case FormProperty::PopupMenu:
+        popup(m_form.popupMenu());
+        break;
     case FormProperty::MousePointer:
         if (m_form.mousePointer() == kPointerHourglass)
             m_window->setCursor(Qt::WaitCursor);
@@ -266,7 +276,8 @@ void FormView::applyHeight() {
     // take (its content needs more) is remembered, so that growing back returns to the same size.
     const int change = m_form.height() - m_modelHeight;
     m_modelHeight = m_form.height();
-    const bool followsLastChange = m_heightPending || (m_appliedHeight && m_window->height() == m_appliedHeight);
+    const bool followsLastChange =
+        m_heightPending || (m_appliedHeight && m_window->height() == m_appliedHeight);
     m_wantedHeight = (followsLastChange ? m_wantedHeight : m_window->height()) + change;
     if (m_heightPending)
         return;
@@ -348,7 +359,8 @@ bool FormView::eventFilter(QObject* watched, QEvent* event) {
                 exposed(*m_window);
         }
         break;
-    default: break;
+    default:
+        break;
     }
     return false;
 }

@@ -25,7 +25,7 @@ class MenuItem;
 // model says. The window's close box and minimise button go to the model.
 class FormView : public QObject {
     Q_OBJECT
-public:
+  public:
     // Throws std::runtime_error when the form has no design. `designHeight` is the model's height that the
     // design stands for; a model changed since then (a window built on first show) is followed at once.
     explicit FormView(Form& form);
@@ -47,10 +47,10 @@ public:
     // Told when the window has been painted after being shown.
     std::function<void(QWidget&)> exposed;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     void buildMenus();
     void bindControls();
     void applyStandardIcons();

@@ -26,8 +26,9 @@ GioLibrary load() {
 
 GDesktopAppInfo* GioLibrary::desktopEntryOf(GAppInfo* app) const {
     auto* instance = reinterpret_cast<GTypeInstance*>(app);
-    return app && type_check_instance_is_a(instance, desktop_app_info_get_type()) ? reinterpret_cast<GDesktopAppInfo*>(app)
-                                                                                  : nullptr;
+    return app && type_check_instance_is_a(instance, desktop_app_info_get_type())
+               ? reinterpret_cast<GDesktopAppInfo*>(app)
+               : nullptr;
 }
 
 const GioLibrary& GioLibrary::get() {

@@ -15,8 +15,9 @@ std::string LinuxProcessStarter::find(const std::string& program) {
 bool LinuxProcessStarter::start(const std::string& program, const std::vector<std::string>& args,
                                 WindowStyle style) {
     const bool desktopEntry = program.size() > 8 && program.compare(program.size() - 8, 8, ".desktop") == 0;
-    const std::optional<pid_t> pid =
-        desktopEntry ? launchApplication(program, args.empty() ? "" : args.front()) : startDetached(program, args);
+    const std::optional<pid_t> pid = desktopEntry
+                                         ? launchApplication(program, args.empty() ? "" : args.front())
+                                         : startDetached(program, args);
     if (!pid)
         return false;
     m_placer.place(*pid, style);

@@ -9,11 +9,11 @@ namespace quillan {
 // Starts programs as processes of their own: an executable directly, a desktop entry (.desktop, this
 // platform's shortcut file) the freedesktop way; their first window gets the window state asked for.
 class LinuxProcessStarter : public ProcessStarter {
-public:
+  public:
     std::string find(const std::string& program) override;
     bool start(const std::string& program, const std::vector<std::string>& args, WindowStyle style) override;
 
-private:
+  private:
     X11WindowPlacer m_placer;
 };
 

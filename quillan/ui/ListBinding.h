@@ -11,11 +11,11 @@ class ListControl;
 
 // A list box or a file list; with check boxes, each line is a checkable item whose tick the model keeps.
 class ListBinding : public ControlBinding {
-public:
+  public:
     ListBinding(ListControl& list, QListWidget& widget);
     void refresh(Property property, bool initial) override;
 
-private:
+  private:
     void fill(QListWidget& widget);
 
     bool hasCheckBoxes() const;

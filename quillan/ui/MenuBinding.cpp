@@ -22,10 +22,17 @@ void MenuBinding::refresh(Property property, bool initial) {
         m_action->setSeparator(m_item.separator());
         m_action->setText(toQt(m_item.caption()));
         break;
-    case Property::Enabled: m_action->setEnabled(m_item.enabled()); break;
-    case Property::Visible: m_action->setVisible(m_item.visible()); break;
-    case Property::ToolTip: m_action->setToolTip(toQt(m_item.toolTip())); break;
-    default: break;
+    case Property::Enabled:
+        m_action->setEnabled(m_item.enabled());
+        break;
+    case Property::Visible:
+        m_action->setVisible(m_item.visible());
+        break;
+    case Property::ToolTip:
+        m_action->setToolTip(toQt(m_item.toolTip()));
+        break;
+    default:
+        break;
     }
 }
 

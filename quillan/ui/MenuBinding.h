@@ -14,11 +14,11 @@ class MenuItem;
 // An item of a pop-up menu. Menu items are reached without their window being shown (the tray menu),
 // so only their own enabled state counts.
 class MenuBinding : public ControlBinding {
-public:
+  public:
     MenuBinding(MenuItem& item, QMenu& menu);
     void refresh(Property property, bool initial) override;
 
-private:
+  private:
     MenuItem& m_item;
     QAction* m_action;
 };

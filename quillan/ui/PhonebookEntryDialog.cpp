@@ -36,7 +36,8 @@ QStringList PhonebookEntryDialog::serialDevices(const QString& devFolder) {
     const auto byNumber = [](const QString& a, const QString& b) {
         static const QRegularExpression number("(\\d+)$");
         const QRegularExpressionMatch x = number.match(a), y = number.match(b);
-        const QString stemA = a.left(a.size() - x.capturedLength()), stemB = b.left(b.size() - y.capturedLength());
+        const QString stemA = a.left(a.size() - x.capturedLength()),
+                      stemB = b.left(b.size() - y.capturedLength());
         if (stemA != stemB || !x.hasMatch() || !y.hasMatch())
             return a < b;
         return x.captured(1).toULongLong() < y.captured(1).toULongLong();
@@ -72,7 +73,8 @@ PhonebookEntryDialog::PhonebookEntryDialog(const PhonebookEntry& entry, std::vec
     // Quillan keeps a profile's user name, password and numbers under the entry's name.
     if (!m_creating) {
         m_name->setReadOnly(true);
-        m_name->setToolTip("The name stays: Quillan keeps this connection's user name and password under it.");
+        m_name->setToolTip(
+            "The name stays: Quillan keeps this connection's user name and password under it.");
     }
     m_number->setObjectName("entryNumber");
     setWindowTitle(entry.name.empty() ? "New Dial-Up Connection" : toQt(entry.name) + " Properties");

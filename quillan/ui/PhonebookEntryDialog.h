@@ -21,7 +21,7 @@ namespace quillan {
 // The editor of one phonebook entry, standing in for the platform's own dial-up entry dialogs.
 class PhonebookEntryDialog : public QDialog {
     Q_OBJECT
-public:
+  public:
     // takenNames: the other entries' names, which this one may not take (nor one whose records would
     // mix with theirs); dialers: what may be imported from the wvdial configuration.
     PhonebookEntryDialog(const PhonebookEntry& entry, std::vector<std::string> takenNames,
@@ -39,7 +39,7 @@ public:
     // The serial lines a modem may sit on, found in devFolder: by-id names first, then ACM, USB and S lines.
     static QStringList serialDevices(const QString& devFolder = "/dev");
 
-private:
+  private:
     void check();
     void importDialer(int index);
 

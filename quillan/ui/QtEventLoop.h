@@ -10,7 +10,7 @@ namespace quillan {
 
 // Descriptor watches and timers on Qt's event loop.
 class QtEventLoop : public EventLoop {
-public:
+  public:
     QtEventLoop() = default;
     ~QtEventLoop() override;
     QtEventLoop(const QtEventLoop&) = delete;
@@ -23,7 +23,7 @@ public:
     Id repeating(int ms, std::function<void()> callback) override;
     void cancel(Id id) override { drop(id); }
 
-private:
+  private:
     Id watch(int fd, int type, std::function<void()> callback);
     void drop(Id id);
 

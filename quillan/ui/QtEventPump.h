@@ -7,7 +7,7 @@
 namespace quillan {
 
 class QtEventPump : public EventPump {
-public:
+  public:
     void doEvents() override { QCoreApplication::processEvents(); }
 };
 

@@ -27,7 +27,8 @@ void QtFormObserver::formChanged(Form& form, FormProperty property) {
     if (it == m_windows.end())
         return;
     Window& window = it->second;
-    const bool needsWindow = (property == FormProperty::Visible && form.visible()) || property == FormProperty::PopupMenu;
+    const bool needsWindow =
+        (property == FormProperty::Visible && form.visible()) || property == FormProperty::PopupMenu;
     if (!window.view && needsWindow)
         build(form, window);
     if (FormView* view = window.view)

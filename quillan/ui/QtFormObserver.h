@@ -15,7 +15,7 @@ namespace quillan {
 // that stays hidden keeps only its model and clocks: the window, built later, starts from the model as
 // it then is.
 class QtFormObserver : public FormObserver {
-public:
+  public:
     QtFormObserver() = default;
     ~QtFormObserver() override;
     QtFormObserver(const QtFormObserver&) = delete;
@@ -31,7 +31,7 @@ public:
     // Told when a window has been painted after being shown.
     std::function<void(Form&, QWidget&)> windowExposed;
 
-private:
+  private:
     struct Window {
         int designHeight = 0; // the model's height before its load handler ran
         FormView* view = nullptr;

@@ -8,7 +8,8 @@
 
 namespace quillan {
 
-MsgAnswer QtMessageBoxes::show(const std::string& text, MsgButtons buttons, MsgIcon icon, const std::string& title) {
+MsgAnswer QtMessageBoxes::show(const std::string& text, MsgButtons buttons, MsgIcon icon,
+                               const std::string& title) {
     QMessageBox box(qtIcon(icon), toQt(title), toQt(text), qtButtons(buttons), QApplication::activeWindow());
     box.setDefaultButton(qtDefaultButton(buttons));
     box.setEscapeButton(qtEscapeButton(buttons));

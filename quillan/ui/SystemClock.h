@@ -5,7 +5,7 @@
 namespace quillan {
 
 class SystemClock : public Clock {
-public:
+  public:
     std::time_t now() override { return std::time(nullptr); }
 };
 

@@ -9,11 +9,11 @@ namespace quillan {
 class TabControl;
 
 class TabBinding : public ControlBinding {
-public:
+  public:
     TabBinding(TabControl& tabs, QTabWidget& widget);
     void refresh(Property property, bool initial) override;
 
-private:
+  private:
     TabControl& m_tabs;
 };
 

@@ -29,8 +29,8 @@ void TextBinding::refresh(Property property, bool initial) {
 
 bool TextBinding::typedAtEnd(const QString& typed) const {
     auto* edit = static_cast<QLineEdit*>(widget());
-    return typed.size() == 1 && typed[0].unicode() >= 0x20 && typed[0].unicode() < 0x7f && !edit->isReadOnly() &&
-           !edit->hasSelectedText() && edit->cursorPosition() == edit->text().size();
+    return typed.size() == 1 && typed[0].unicode() >= 0x20 && typed[0].unicode() < 0x7f &&
+           !edit->isReadOnly() && !edit->hasSelectedText() && edit->cursorPosition() == edit->text().size();
 }
 
 bool TextBinding::eventFilter(QObject* watched, QEvent* event) {

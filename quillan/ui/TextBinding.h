@@ -14,14 +14,14 @@ class TextBox;
 // another control of the same window runs LostFocus; switching to another window does not.
 class TextBinding : public QObject, public ControlBinding {
     Q_OBJECT
-public:
+  public:
     TextBinding(TextBox& text, QLineEdit& widget);
     void refresh(Property property, bool initial) override;
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     bool typedAtEnd(const QString& typed) const;
 
     TextBox& m_text;

@@ -10,13 +10,13 @@ namespace quillan {
 // A check box or option button. The model decides the value: Qt's own toggling and grouping are only
 // previews that the refresh after the click replaces.
 template <class Toggle> class ToggleBinding : public ControlBinding {
-public:
-    ToggleBinding(Toggle& toggle, QAbstractButton& widget) : ControlBinding(toggle, &widget), m_toggle(toggle) {
+  public:
+    ToggleBinding(Toggle& toggle, QAbstractButton& widget)
+        : ControlBinding(toggle, &widget), m_toggle(toggle) {
         widget.setAutoExclusive(false);
         widget.setFocusPolicy(Qt::StrongFocus);
-        QObject::connect(&widget, &QAbstractButton::clicked, [this] {
-            user([this] { m_toggle.userClick(); }, Property::Value);
-        });
+        QObject::connect(&widget, &QAbstractButton::clicked,
+                         [this] { user([this] { m_toggle.userClick(); }, Property::Value); });
     }
 
     void refresh(Property property, bool initial) override {
@@ -28,7 +28,7 @@ public:
         ControlBinding::refresh(property, initial);
     }
 
-private:
+  private:
     Toggle& m_toggle;
 };
 

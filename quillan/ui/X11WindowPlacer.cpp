@@ -18,8 +18,8 @@ std::vector<unsigned long> cardinals(Display* display, Window window, const char
     unsigned char* data = nullptr;
     std::vector<unsigned long> values;
     const Atom property = XInternAtom(display, name, False);
-    if (XGetWindowProperty(display, window, property, 0, 4096, False, type, &actualType, &format, &count, &after,
-                           &data) == Success &&
+    if (XGetWindowProperty(display, window, property, 0, 4096, False, type, &actualType, &format, &count,
+                           &after, &data) == Success &&
         data && format == 32) {
         const auto* items = reinterpret_cast<const unsigned long*>(data);
         values.assign(items, items + count);
@@ -57,7 +57,8 @@ unsigned long X11WindowPlacer::activeWindow() {
 }
 
 unsigned long X11WindowPlacer::windowOf(pid_t pid) {
-    for (unsigned long window : cardinals(m_display, DefaultRootWindow(m_display), "_NET_CLIENT_LIST", XA_WINDOW)) {
+    for (unsigned long window :
+         cardinals(m_display, DefaultRootWindow(m_display), "_NET_CLIENT_LIST", XA_WINDOW)) {
         const auto owner = cardinals(m_display, window, "_NET_WM_PID", XA_CARDINAL);
         if (!owner.empty() && static_cast<pid_t>(owner.front()) == pid)
             return window;
@@ -103,8 +104,8 @@ void X11WindowPlacer::sendMessage(unsigned long window, const char* type, long a
     event.xclient.data.l[2] = c;
     // Source 2: a request on the user's behalf, which window managers grant without focus-stealing rules.
     event.xclient.data.l[3] = 2;
-    XSendEvent(m_display, DefaultRootWindow(m_display), False, SubstructureRedirectMask | SubstructureNotifyMask,
-               &event);
+    XSendEvent(m_display, DefaultRootWindow(m_display), False,
+               SubstructureRedirectMask | SubstructureNotifyMask, &event);
 }
 
 void X11WindowPlacer::apply(const Pending& pending) {

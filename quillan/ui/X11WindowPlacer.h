@@ -16,7 +16,7 @@ namespace quillan {
 // hints (EWMH), once the window appears: minimised or normal without taking the focus, maximised and
 // in front. Without an X11 display it does nothing and programs start as they like.
 class X11WindowPlacer {
-public:
+  public:
     X11WindowPlacer();
     ~X11WindowPlacer();
     X11WindowPlacer(const X11WindowPlacer&) = delete;
@@ -30,7 +30,7 @@ public:
     // How long a window shown without the focus is kept from taking it.
     static constexpr std::chrono::milliseconds kFocusWatch{2000};
 
-private:
+  private:
     struct Pending {
         pid_t pid;
         WindowStyle style;

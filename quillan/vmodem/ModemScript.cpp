@@ -125,7 +125,7 @@ std::string ModemScript::addLine(std::string_view line) {
     }
     if (w.size() == 3 && w[0] == "DELAY") {
         std::optional<double> value = seconds(w[2]);
-        double* target = w[1] == "DIAL" ? &timings.dialSeconds
+        double* target = w[1] == "DIAL"    ? &timings.dialSeconds
                          : w[1] == "REPLY" ? &timings.replySeconds
                          : w[1] == "GUARD" ? &timings.guardSeconds
                                            : nullptr;

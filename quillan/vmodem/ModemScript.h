@@ -35,7 +35,7 @@ struct ModemTimings {
 // CONNECT [BPS] [DROP SECONDS]. Numbers match by their digits, * # and +; numbers without a rule
 // connect after the dial delay.
 class ModemScript {
-public:
+  public:
     // Returns "" or what is wrong with the line.
     std::string addLine(std::string_view line);
     // Returns "" or "line N: " and what is wrong with it.
@@ -49,7 +49,7 @@ public:
     int defaultSpeed = 33600;
     bool mute = false;
 
-private:
+  private:
     struct Rule {
         std::vector<ModemOutcome> outcomes;
         size_t next = 0;

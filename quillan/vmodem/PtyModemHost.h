@@ -9,7 +9,7 @@ namespace quillan {
 // Puts a virtual modem behind a pseudo-terminal: a dialer opens linePath() as its serial line, and
 // closing that line is the modem's hang-up (DTR drop), however soon it is opened again.
 class PtyModemHost {
-public:
+  public:
     // Throws std::runtime_error when no pseudo-terminal can be had.
     PtyModemHost(EventLoop& loop, ModemScript& script);
     ~PtyModemHost();
@@ -19,7 +19,7 @@ public:
     const std::string& linePath() const { return m_linePath; }
     VirtualModem::Mode mode() const { return m_modem.mode(); }
 
-private:
+  private:
     void readLine();
     void checkReopened();
     // Reads the pending notices of the line; true when it was closed since the last look.

@@ -11,7 +11,9 @@ namespace {
 constexpr size_t kLongestCommand = 255;
 constexpr const char* kIdentity = "Quillan virtual modem";
 
-char upper(char c) { return static_cast<char>(std::toupper(static_cast<unsigned char>(c))); }
+char upper(char c) {
+    return static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+}
 
 // The digits after a command letter, read from the front of rest.
 int number(std::string_view& rest) {
@@ -51,13 +53,17 @@ void VirtualModem::received(std::string_view bytes) {
     for (char c : bytes) {
         switch (m_mode) {
         case Mode::Command:
-        case Mode::OnlineCommand: commandByte(c); break;
+        case Mode::OnlineCommand:
+            commandByte(c);
+            break;
         case Mode::Dialing:
             // Any key aborts a dial.
             goOnHook();
             result(Result::NoCarrier);
             return;
-        case Mode::Online: dataByte(c, now); break;
+        case Mode::Online:
+            dataByte(c, now);
+            break;
         }
     }
 }
@@ -90,13 +96,22 @@ bool VirtualModem::runCommands(std::string_view rest) {
         char command = upper(rest.front());
         rest.remove_prefix(1);
         switch (command) {
-        case ' ': break;
-        case 'E': m_echo = number(rest) != 0; break;
-        case 'V': m_verbose = number(rest) != 0; break;
-        case 'Q': m_quiet = number(rest) != 0; break;
+        case ' ':
+            break;
+        case 'E':
+            m_echo = number(rest) != 0;
+            break;
+        case 'V':
+            m_verbose = number(rest) != 0;
+            break;
+        case 'Q':
+            m_quiet = number(rest) != 0;
+            break;
         case 'L':
         case 'M':
-        case 'X': number(rest); break;
+        case 'X':
+            number(rest);
+            break;
         case 'Z':
             number(rest);
             goOnHook();
@@ -150,7 +165,8 @@ bool VirtualModem::runCommands(std::string_view rest) {
                 return false;
             dial(rest);
             return true;
-        default: return false;
+        default:
+            return false;
         }
     }
     result(Result::Ok);
@@ -185,11 +201,20 @@ void VirtualModem::dialEnded(const ModemOutcome& outcome) {
                 carrierDropped();
             });
         return;
-    case K::Busy: result(Result::Busy); return;
-    case K::NoCarrier: result(Result::NoCarrier); return;
-    case K::NoAnswer: result(Result::NoAnswer); return;
-    case K::NoDialTone: result(Result::NoDialTone); return;
-    case K::Silence: return;
+    case K::Busy:
+        result(Result::Busy);
+        return;
+    case K::NoCarrier:
+        result(Result::NoCarrier);
+        return;
+    case K::NoAnswer:
+        result(Result::NoAnswer);
+        return;
+    case K::NoDialTone:
+        result(Result::NoDialTone);
+        return;
+    case K::Silence:
+        return;
     }
 }
 
@@ -254,7 +279,9 @@ void VirtualModem::result(Result code) {
     reply(words);
 }
 
-void VirtualModem::reply(const std::string& text) { say("\r\n" + text + "\r\n"); }
+void VirtualModem::reply(const std::string& text) {
+    say("\r\n" + text + "\r\n");
+}
 
 void VirtualModem::say(const std::string& bytes) {
     if (m_script.timings.replySeconds <= 0) {

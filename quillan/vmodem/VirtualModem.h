@@ -15,7 +15,7 @@ namespace quillan {
 // dialling, the data mode with the +++ escape and its guard time, ATO and the hang-ups.
 // Data sent to the far end goes nowhere.
 class VirtualModem {
-public:
+  public:
     enum class Mode { Command, Dialing, Online, OnlineCommand };
     enum class Result { Ok, Connect, Ring, NoCarrier, Error, NoDialTone, Busy, NoAnswer };
     using Output = std::function<void(std::string_view bytes)>;
@@ -31,7 +31,7 @@ public:
     void lineDropped();
     Mode mode() const { return m_mode; }
 
-private:
+  private:
     using Clock = std::chrono::steady_clock;
 
     void commandByte(char c);

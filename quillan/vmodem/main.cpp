@@ -51,13 +51,14 @@ int fail(const std::string& message) {
 } // namespace
 
 int main(int argc, char** argv) {
-    CommandLine commandLine("quillan-vmodem",
-                            "A scripted Hayes modem on a pseudo-terminal: Quillan dials it without a phone line.",
-                            {{"script", "FILE", "read the script from FILE"},
-                             {"rule", "LINE", "one more script line, read after the script (may be repeated)"},
-                             {"link", "PATH", "also make PATH a symbolic link to the line (removed at the end)"},
-                             {"watch-stdin", "", "end when standard input closes"}},
-                            kScriptHelp);
+    CommandLine commandLine(
+        "quillan-vmodem",
+        "A scripted Hayes modem on a pseudo-terminal: Quillan dials it without a phone line.",
+        {{"script", "FILE", "read the script from FILE"},
+         {"rule", "LINE", "one more script line, read after the script (may be repeated)"},
+         {"link", "PATH", "also make PATH a symbolic link to the line (removed at the end)"},
+         {"watch-stdin", "", "end when standard input closes"}},
+        kScriptHelp);
     if (std::optional<int> status = commandLine.finish(commandLine.parse({argv + 1, argv + argc})))
         return *status;
 

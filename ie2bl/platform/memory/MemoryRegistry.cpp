@@ -47,7 +47,8 @@ const MemoryRegistry::OpenKey* MemoryRegistry::openedAs(KeyHandle key, KeyAccess
     return found != m_open.end() && found->second.access == access ? &found->second : nullptr;
 }
 
-bool MemoryRegistry::queryValue(KeyHandle key, const std::string& name, std::size_t limit, std::string& bytes) {
+bool MemoryRegistry::queryValue(KeyHandle key, const std::string& name, std::size_t limit,
+                                std::string& bytes) {
     std::lock_guard guard(m_lock);
     ++m_traffic.reads;
     const OpenKey* open = openedAs(key, KeyAccess::Query);

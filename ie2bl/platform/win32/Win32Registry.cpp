@@ -14,11 +14,10 @@ HKEY hkeyOf(KeyHandle key) {
 
 KeyHandle Win32Registry::openKey(const std::string& path, KeyAccess access) {
     HKEY handle = nullptr;
-    const LONG status =
-        access == KeyAccess::Query
-            ? RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &handle)
-            : RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE, nullptr, &handle,
-                              nullptr);
+    const LONG status = access == KeyAccess::Query
+                            ? RegOpenKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, KEY_QUERY_VALUE, &handle)
+                            : RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_SET_VALUE,
+                                              nullptr, &handle, nullptr);
     return status == ERROR_SUCCESS ? reinterpret_cast<KeyHandle>(handle) : 0;
 }
 
@@ -26,7 +25,8 @@ void Win32Registry::closeKey(KeyHandle key) {
     RegCloseKey(hkeyOf(key));
 }
 
-bool Win32Registry::queryValue(KeyHandle key, const std::string& name, std::size_t limit, std::string& bytes) {
+bool Win32Registry::queryValue(KeyHandle key, const std::string& name, std::size_t limit,
+                               std::string& bytes) {
     // A value too large for the buffer reports its size; it may grow again before the next try.
     for (;;) {
         DWORD size = static_cast<DWORD>(bytes.size());

@@ -48,8 +48,8 @@ void drainMessages() {
 // The floor's own registry reads: one call into a buffer that holds every value of this set-up.
 bool queryText(HKEY key, const char* name, char* buffer, DWORD capacity) {
     DWORD size = capacity - 1;
-    if (key == nullptr || RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer), &size) !=
-                              ERROR_SUCCESS) {
+    if (key == nullptr || RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(buffer),
+                                           &size) != ERROR_SUCCESS) {
         buffer[0] = '\0';
         return false;
     }
@@ -60,8 +60,8 @@ bool queryText(HKEY key, const char* name, char* buffer, DWORD capacity) {
 DWORD queryNumber(HKEY key, const char* name, DWORD fallback) {
     DWORD value = 0;
     DWORD size = sizeof value;
-    if (key == nullptr ||
-        RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&value), &size) != ERROR_SUCCESS)
+    if (key == nullptr || RegQueryValueExA(key, name, nullptr, nullptr, reinterpret_cast<BYTE*>(&value),
+                                           &size) != ERROR_SUCCESS)
         return fallback;
     return value;
 }
@@ -135,8 +135,8 @@ class Floor {
     }
 
     bool isDownload(HKEY config, const std::string& address) {
-        if (address.back() == '/' || (_strnicmp(address.c_str(), "http:/", 6) != 0 &&
-                                      _strnicmp(address.c_str(), "ftp://", 6) != 0))
+        if (address.back() == '/' ||
+            (_strnicmp(address.c_str(), "http:/", 6) != 0 && _strnicmp(address.c_str(), "ftp://", 6) != 0))
             return false;
         if (address.find_first_of(" \r\n") != std::string::npos)
             return false;
@@ -197,7 +197,8 @@ struct Address {
 const Address kAddresses[] = {
     {"non-download page", L"http://www.example.com/docs/intro.html", 200, INET_E_USE_DEFAULT_PROTOCOLHANDLER},
     {"watch-list download", L"http://www.example.com/files/setup.zip", 200, S_OK},
-    {"unlisted extension, full queue", L"http://www.example.com/files/archive.xyz", 20, INET_E_USE_DEFAULT_PROTOCOLHANDLER},
+    {"unlisted extension, full queue", L"http://www.example.com/files/archive.xyz", 20,
+     INET_E_USE_DEFAULT_PROTOCOLHANDLER},
 };
 
 template <typename StartFn> double microsecondsPerStart(StartFn start, const wchar_t* address, int count) {

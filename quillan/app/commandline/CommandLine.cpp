@@ -29,7 +29,8 @@ CommandLine::Outcome CommandLine::parse(const std::vector<std::string>& argument
             return Outcome::UsageError;
         }
         const std::size_t equals = argument.find('=');
-        const std::string name = argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
+        const std::string name =
+            argument.substr(2, equals == std::string::npos ? std::string::npos : equals - 2);
         const CommandLineOption* option = find(name);
         if (!option) {
             m_error = "unknown option '--" + name + "'";
@@ -59,7 +60,9 @@ CommandLine::Outcome CommandLine::parse(const std::vector<std::string>& argument
     return Outcome::Run;
 }
 
-bool CommandLine::isSet(const std::string& name) const { return value(name).has_value(); }
+bool CommandLine::isSet(const std::string& name) const {
+    return value(name).has_value();
+}
 
 std::optional<std::string> CommandLine::value(const std::string& name) const {
     std::optional<std::string> last;
@@ -98,7 +101,8 @@ void appendOption(std::string& text, std::string left, const std::string& help) 
 std::string CommandLine::helpText() const {
     std::string text = "Usage: " + m_program + " [OPTION]...\n" + m_summary + "\n\nOptions:\n";
     for (const CommandLineOption& option : m_options)
-        appendOption(text, "  --" + option.name + (option.valueName.empty() ? "" : " " + option.valueName), option.help);
+        appendOption(text, "  --" + option.name + (option.valueName.empty() ? "" : " " + option.valueName),
+                     option.help);
     if (!m_epilogue.empty())
         text += "\n" + m_epilogue;
     return text;
@@ -121,10 +125,17 @@ CommandLine::Outcome CommandLine::refuse(std::string error) {
 
 std::optional<int> CommandLine::finish(Outcome outcome) const {
     switch (outcome) {
-    case Outcome::Run: return std::nullopt;
-    case Outcome::Help: std::fputs(helpText().c_str(), stdout); return 0;
-    case Outcome::Version: std::fputs(versionText().c_str(), stdout); return 0;
-    case Outcome::UsageError: std::fputs(usageErrorText().c_str(), stderr); return 2;
+    case Outcome::Run:
+        return std::nullopt;
+    case Outcome::Help:
+        std::fputs(helpText().c_str(), stdout);
+        return 0;
+    case Outcome::Version:
+        std::fputs(versionText().c_str(), stdout);
+        return 0;
+    case Outcome::UsageError:
+        std::fputs(usageErrorText().c_str(), stderr);
+        return 2;
     }
     return 2;
 }

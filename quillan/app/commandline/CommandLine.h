@@ -17,7 +17,7 @@ struct CommandLineOption {
 // A program's command line with the conventions of the platform: --help and --version print to standard
 // output and exit 0; an unknown option, a missing value or a stray argument is a usage error (exit 2).
 class CommandLine {
-public:
+  public:
     enum class Outcome { Run, Help, Version, UsageError };
 
     CommandLine(std::string program, std::string summary, std::vector<CommandLineOption> options,
@@ -40,7 +40,7 @@ public:
     // Prints what the outcome asks for; the exit status of the program when it should end now.
     std::optional<int> finish(Outcome outcome) const;
 
-private:
+  private:
     const CommandLineOption* find(const std::string& name) const;
 
     std::string m_program;

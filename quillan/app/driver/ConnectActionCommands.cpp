@@ -26,7 +26,8 @@ void ConnectActionCommands::addTo(CommandTable& table) {
     table.add("browser", "PROGRAM", [this](const Words& args) { browser(args[0]); });
     table.add("refuse-start", "PATH",
               [this](const Words& args) { m_harness.processes.refused.insert(inside(args[0])); });
-    table.add("drive", "ROOT", [this](const Words& args) { m_harness.drives.roots.push_back(inside(args[0])); });
+    table.add("drive", "ROOT",
+              [this](const Words& args) { m_harness.drives.roots.push_back(inside(args[0])); });
     table.add("cd", "FOLDER", [this](const Words& args) { changeFolder(args[0]); });
     table.add("setpath", "FORM.CONTROL FOLDER", [this](const Words& args) { setPath(args); });
     table.add("pumpclick", "N FORM.CONTROL", [this](const Words& args) { pumpClick(args); });

@@ -5,8 +5,8 @@
 
 #include "runtime/CheckBox.h"
 #include "runtime/CommandButton.h"
-#include "runtime/Label.h"
 #include "runtime/DriveListBox.h"
+#include "runtime/Label.h"
 #include "runtime/ListBox.h"
 #include "runtime/MenuItem.h"
 #include "runtime/OptionButton.h"

@@ -17,7 +17,8 @@ void DataFileCommands::addTo(CommandTable& table) {
         "read-file", "NAME", [this](const Words& args) { readFile(args[0]); },
         CommandTable::AfterEnd::Answered);
     table.add(
-        "files", "FOLDER", [this](const Words& args) { listFiles(args[0]); }, CommandTable::AfterEnd::Answered);
+        "files", "FOLDER", [this](const Words& args) { listFiles(args[0]); },
+        CommandTable::AfterEnd::Answered);
     table.add("write-file", "NAME TEXT", [this](const Words& args) { writeFile(args[0], args[1]); });
     table.add(
         "file-mode", "NAME", [this](const Words& args) { fileMode(args[0]); },
@@ -88,7 +89,8 @@ void DataFileCommands::writeFile(const std::string& name, const std::string& con
     if (!out)
         throw CommandError("cannot write " + name);
     // Readable by its owner only, as the program writes its own files.
-    std::filesystem::permissions(pathOf(name), std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+    std::filesystem::permissions(pathOf(name),
+                                 std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
 }
 
 } // namespace quillan

@@ -9,10 +9,10 @@ namespace quillan {
 
 Driver::Driver(Harness& harness, std::istream& in, std::ostream& out, bool echo)
     : m_harness(harness), m_in(in), m_out(out), m_echo(echo), m_targets(*harness.forms),
-      m_dialUp(harness.dialUp, out), m_net(harness), m_controls(m_targets, harness.services.dataDir), m_properties(m_targets, out),
-      m_services(harness, m_targets, out), m_files(harness.services.dataDir, out),
-      m_state(harness.module1, *harness.forms, out), m_program(*harness.forms),
-      m_mail(harness), m_connectActions(harness, m_targets, m_controls) {
+      m_dialUp(harness.dialUp, out), m_net(harness), m_controls(m_targets, harness.services.dataDir),
+      m_properties(m_targets, out), m_services(harness, m_targets, out),
+      m_files(harness.services.dataDir, out), m_state(harness.module1, *harness.forms, out),
+      m_program(*harness.forms), m_mail(harness), m_connectActions(harness, m_targets, m_controls) {
     m_dialUp.addTo(m_commands);
     m_net.addTo(m_commands);
     m_controls.addTo(m_commands);

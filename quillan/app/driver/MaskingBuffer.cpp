@@ -7,7 +7,8 @@ namespace quillan {
 MaskingBuffer::MaskingBuffer(std::streambuf& target, std::vector<std::string> texts, std::string mask)
     : m_target(target), m_texts(std::move(texts)), m_mask(std::move(mask)) {
     // Longer texts first, so that one that holds another is replaced whole.
-    std::sort(m_texts.begin(), m_texts.end(), [](const auto& a, const auto& b) { return a.size() > b.size(); });
+    std::sort(m_texts.begin(), m_texts.end(),
+              [](const auto& a, const auto& b) { return a.size() > b.size(); });
     m_texts.erase(std::remove(m_texts.begin(), m_texts.end(), std::string()), m_texts.end());
 }
 
@@ -31,7 +32,8 @@ int MaskingBuffer::sync() {
 
 void MaskingBuffer::emit() {
     for (const std::string& text : m_texts)
-        for (size_t at = m_line.find(text); at != std::string::npos; at = m_line.find(text, at + m_mask.size())) {
+        for (size_t at = m_line.find(text); at != std::string::npos;
+             at = m_line.find(text, at + m_mask.size())) {
             m_line.replace(at, text.size(), m_mask);
         }
     m_target.sputn(m_line.data(), static_cast<std::streamsize>(m_line.size()));

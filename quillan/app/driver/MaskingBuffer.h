@@ -9,15 +9,15 @@ namespace quillan {
 // Passes whole lines on to another buffer with every occurrence of some texts replaced, so that the
 // driver prints a path inside its (temporary) data folder the same way on every run.
 class MaskingBuffer : public std::streambuf {
-public:
+  public:
     MaskingBuffer(std::streambuf& target, std::vector<std::string> texts, std::string mask);
     ~MaskingBuffer() override;
 
-protected:
+  protected:
     int_type overflow(int_type c) override;
     int sync() override;
 
-private:
+  private:
     void emit();
 
     std::streambuf& m_target;

@@ -39,8 +39,8 @@ void NetCommands::addTo(CommandTable& table) {
 }
 
 void NetCommands::lookupDone(const Words& args) {
-    const auto code = static_cast<std::int16_t>(parseInteger(args[0], "CODE", std::numeric_limits<std::int16_t>::min(),
-                                                             std::numeric_limits<std::int16_t>::max()));
+    const auto code = static_cast<std::int16_t>(parseInteger(
+        args[0], "CODE", std::numeric_limits<std::int16_t>::min(), std::numeric_limits<std::int16_t>::max()));
     requireHandler(m_harness.hostLookup, "host lookup");
     m_harness.hostLookup.complete(code, args.size() > 1 ? &args[1] : nullptr);
 }

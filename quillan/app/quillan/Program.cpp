@@ -60,13 +60,23 @@ SntpOptions timeOptions(const ProgramOptions& options) {
 } // namespace
 
 Program::Program(const ProgramOptions& options)
-    : m_tray(programIcon()),
-      m_services{m_boxes, m_clock, m_pump, m_tray, m_modal, m_processes, m_sound, m_browser, m_drives,
-                 options.dataDir, {&m_views, &m_modal, &m_end},
-                 userDesktopPlaces(launcherCommand(options), kDesktopIcon)},
+    : m_tray(programIcon()), m_services{m_boxes,
+                                        m_clock,
+                                        m_pump,
+                                        m_tray,
+                                        m_modal,
+                                        m_processes,
+                                        m_sound,
+                                        m_browser,
+                                        m_drives,
+                                        options.dataDir,
+                                        {&m_views, &m_modal, &m_end},
+                                        userDesktopPlaces(launcherCommand(options), kDesktopIcon)},
       m_dialUp(m_eventLoop, dialUpOptions(options)), m_resolver(m_eventLoop), m_echo(m_eventLoop, m_resolver),
       m_hostLookup(m_resolver), m_finger(m_eventLoop, m_resolver), m_whois(m_eventLoop, m_resolver),
-      m_time(m_eventLoop, m_resolver, timeOptions(options)), m_net{m_echo, m_hostLookup, m_finger, m_whois, m_time}, m_mail(m_eventLoop), m_mail1(m_eventLoop) {
+      m_time(m_eventLoop, m_resolver, timeOptions(options)), m_net{m_echo, m_hostLookup, m_finger, m_whois,
+                                                                   m_time},
+      m_mail(m_eventLoop), m_mail1(m_eventLoop) {
     m_dialUp.entryEditor = [this](const PhonebookEntry& entry, const std::vector<WvdialDialer>& dialers) {
         std::vector<std::string> taken;
         for (std::int16_t i = 0; i < m_dialUp.EntryCount(); ++i)
@@ -85,7 +95,8 @@ Program::Program(const ProgramOptions& options)
                      MsgButtons::OK, MsgIcon::Critical, kProgramTitle);
     };
     m_dialUp.dialerImported = [this](const std::string& entryName, const WvdialDialer& dialer) {
-        m_module1.importedprofile = ImportedProfile{entryName, dialer.username, dialer.password, dialer.alternates};
+        m_module1.importedprofile =
+            ImportedProfile{entryName, dialer.username, dialer.password, dialer.alternates};
     };
     if (!options.echoHost.empty())
         m_net.echoHost = options.echoHost;
@@ -96,7 +107,9 @@ Program::Program(const ProgramOptions& options)
     };
 }
 
-Program::~Program() { m_tray.message = nullptr; }
+Program::~Program() {
+    m_tray.message = nullptr;
+}
 
 void Program::restoreConsole() {
     if (!m_started)

@@ -5,12 +5,12 @@
 
 #include "CanberraSoundPlayer.h"
 #include "GioBrowserLauncher.h"
+#include "LinuxProcessStarter.h"
 #include "QtEventLoop.h"
 #include "QtEventPump.h"
 #include "QtFormObserver.h"
 #include "QtMessageBoxes.h"
 #include "QtModalLoop.h"
-#include "LinuxProcessStarter.h"
 #include "QtTrayIcon.h"
 #include "SystemClock.h"
 
@@ -21,8 +21,8 @@
 #include "controls/LinuxIcmpEcho.h"
 #include "controls/LinuxWhoIs.h"
 #include "controls/NetControls.h"
-#include "controls/SntpTime.h"
 #include "controls/Pop3Mail.h"
+#include "controls/SntpTime.h"
 #include "forms/Forms.h"
 #include "modules/Module1.h"
 #include "runtime/MountTable.h"
@@ -37,7 +37,7 @@ class PhonebookEntryDialog;
 
 // The whole program: Qt services, the shared state, the Linux dial-up control and the windows.
 class Program {
-public:
+  public:
     explicit Program(const ProgramOptions& options);
     ~Program();
     Program(const Program&) = delete;
@@ -60,7 +60,7 @@ public:
     // Told of each phonebook entry editor as it opens, before it waits for the user.
     std::function<void(PhonebookEntryDialog&)> entryEditorOpened;
 
-private:
+  private:
     QtEventLoop m_eventLoop;
     QtMessageBoxes m_boxes;
     SystemClock m_clock;

@@ -6,7 +6,7 @@ namespace quillan {
 
 // The program ends when its main console unloads, which both exit commands do last.
 class ProgramEnd : public FormObserver {
-public:
+  public:
     void formChanged(Form& form, FormProperty property) override;
     void controlChanged(Control&, Property) override {}
 };

@@ -44,12 +44,14 @@ void prepareDataDir(const std::filesystem::path& dir) {
     if (!std::filesystem::exists(status)) {
         std::filesystem::create_directories(dir, error);
         if (error)
-            throw DataFolderError("cannot create the data folder " + dir.string() + ": " + error.message() + kRemedy);
+            throw DataFolderError("cannot create the data folder " + dir.string() + ": " + error.message() +
+                                  kRemedy);
         // It will hold the settings file with the dial-up passwords.
         std::filesystem::permissions(dir, std::filesystem::perms::owner_all, error);
     }
     if (::access(dir.c_str(), R_OK | W_OK | X_OK) != 0)
-        throw DataFolderError("cannot use the data folder " + dir.string() + ": " + std::strerror(errno) + kRemedy);
+        throw DataFolderError("cannot use the data folder " + dir.string() + ": " + std::strerror(errno) +
+                              kRemedy);
 }
 } // namespace
 
@@ -62,15 +64,18 @@ CommandLine programCommandLine() {
          {"phonebook", "FILE", "phonebook file (default phonebook.ini in the data folder)"},
          {"peers-dir", "DIR", "where the system's pppd peers are (default /etc/ppp/peers)"},
          {"pppd-run-dir", "DIR", "where pppd keeps its pid files (default /run)"},
-         {"time-server", "HOST", "time server of the Net Toolkit, as HOST or HOST:PORT (default pool.ntp.org)"},
+         {"time-server", "HOST",
+          "time server of the Net Toolkit, as HOST or HOST:PORT (default pool.ntp.org)"},
          {"echo-host", "HOST", "host the keep-alive echoes go to (default www.debian.org)"},
          {"trace", "",
           "write every line to and from the modem, each state of the dialer and pppd's messages to standard "
           "error (passwords masked)"},
-         {"screenshots", "DIR", "save a picture of every window shown into DIR, print each path, quit when done"},
+         {"screenshots", "DIR",
+          "save a picture of every window shown into DIR, print each path, quit when done"},
          {"demo-pace", "N",
           "with --screenshots: run the demonstration N times faster (its pauses and the windows' timers)"},
-         {"quit-after-first-paint", "", "print when the first window has been painted and quit (start-up timing)"}},
+         {"quit-after-first-paint", "",
+          "print when the first window has been painted and quit (start-up timing)"}},
         "See quillan(1) for the files, the environment and the groups a user needs to dial.\n");
 }
 

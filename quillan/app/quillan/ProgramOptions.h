@@ -35,13 +35,13 @@ struct ProgramOptions {
 
 // The data folder cannot be found, created or written: the message names the folder and the reason.
 class DataFolderError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
 // An option's value is out of its range: a usage error, as an unknown option is.
 class UsageError : public std::runtime_error {
-public:
+  public:
     using std::runtime_error::runtime_error;
 };
 
@@ -49,8 +49,8 @@ public:
 CommandLine programCommandLine();
 
 // The options of a parsed command line, with the defaults from the environment. Creates the data folder,
-// readable by its owner only, when it is missing. Throws UsageError for a wrong value, DataFolderError when the
-// data folder cannot be used.
+// readable by its owner only, when it is missing. Throws UsageError for a wrong value, DataFolderError when
+// the data folder cannot be used.
 ProgramOptions programOptions(const CommandLine& commandLine);
 
 } // namespace quillan

@@ -1,8 +1,8 @@
 #include "ScreenshotRecorder.h"
 
-#include <QPushButton>
 #include <QPixmap>
 #include <QPointer>
+#include <QPushButton>
 #include <QTimer>
 
 #include <algorithm>

@@ -10,7 +10,7 @@ namespace quillan {
 
 // Saves numbered pictures of windows into a folder and prints each path, for a run without a screen.
 class ScreenshotRecorder {
-public:
+  public:
     // `pace` above 1 shortens the waits before each picture that many times.
     explicit ScreenshotRecorder(std::filesystem::path folder, int pace = 1);
 
@@ -19,7 +19,7 @@ public:
     // A picture of the box, then its default button is pressed, as an unattended user would.
     void shootAndAnswer(QMessageBox& box);
 
-private:
+  private:
     void save(QWidget& window, const std::string& name);
 
     std::filesystem::path m_folder;

@@ -138,7 +138,8 @@ void ScreenshotSession::planConnectActionWindows() {
 }
 
 void ScreenshotSession::planDemoCall() {
-    waitFor("the first window", [this] { return visible("frmConfig") || visible(frmStart::kName); }, 30s);
+    waitFor(
+        "the first window", [this] { return visible("frmConfig") || visible(frmStart::kName); }, 30s);
     act("check for a first run", [this] {
         // Someone's own settings may name real modems: calls are dialed only on a fresh folder.
         if (m_program.module1().firstrun == "true")
@@ -154,7 +155,8 @@ void ScreenshotSession::planDemoCall() {
                 control<TabControl>("frmConfig", "SSTab1").setTab(page);
         });
         pause(300ms);
-        act("picture of the page", [this, page] { shoot("frmConfig", "frmConfig-page" + std::to_string(page)); });
+        act("picture of the page",
+            [this, page] { shoot("frmConfig", "frmConfig-page" + std::to_string(page)); });
         pause(400ms);
     }
     planConnectActionWindows();
@@ -175,7 +177,8 @@ void ScreenshotSession::planDemoCall() {
         click("frmConfig", "optionNoPromptPassword");
         click("frmConfig", "cmdSave");
     });
-    waitFor("the main console", [this] { return visible(frmStart::kName); }, 10s);
+    waitFor(
+        "the main console", [this] { return visible(frmStart::kName); }, 10s);
     pause(800ms);
     act("open About", [this] { click(frmStart::kName, "cmdAbout"); });
     pause(800ms);
@@ -191,8 +194,9 @@ void ScreenshotSession::planDemoCall() {
         type(frmNetToolkit::kName, "txtHostName", "localhost");
         click(frmNetToolkit::kName, "cmdGetAddress");
     });
-    waitFor("the address of localhost",
-            [this] { return !control<TextBox>(frmNetToolkit::kName, "txtIPAddress").text().empty(); }, 10s);
+    waitFor(
+        "the address of localhost",
+        [this] { return !control<TextBox>(frmNetToolkit::kName, "txtIPAddress").text().empty(); }, 10s);
     pause(600ms);
     act("picture of the Net Toolkit", [this] { shoot(frmNetToolkit::kName, "frmNetToolkit-get-host"); });
     pause(600ms);
@@ -218,12 +222,14 @@ void ScreenshotSession::planDemoCall() {
     closeCallWindows();
 
     planCall(2, "dropped");
-    waitFor("the line to drop", [this] { return m_program.module1().connected != "true"; }, 60s);
+    waitFor(
+        "the line to drop", [this] { return m_program.module1().connected != "true"; }, 60s);
     pause(1500ms);
     act("picture after the drop", [this] { shoot(frmStart::kName, "frmStart-dropped"); });
     pause(1s);
     act("exit", [this] { click(frmStart::kName, "cmdExit"); });
-    waitFor("the program's end", [] { return false; }, 15s);
+    waitFor(
+        "the program's end", [] { return false; }, 15s);
 }
 
 void ScreenshotSession::planNewConnection() {
@@ -243,7 +249,8 @@ void ScreenshotSession::planNewConnection() {
         QTimer::singleShot(kReadingTime / m_pace, [this] {
             type("frmEditProfile", "textEditUsername", "night");
             type("frmEditProfile", "textEditPassword", "owl");
-            QTimer::singleShot(kReadingTime / m_pace, [this] { click("frmEditProfile", "cmdModifyProfile"); });
+            QTimer::singleShot(kReadingTime / m_pace,
+                               [this] { click("frmEditProfile", "cmdModifyProfile"); });
         });
         click("frmConfig", "cmdEditProfile");
         say("profile " + std::string(kNewEntry) + ": user name " +
@@ -271,7 +278,8 @@ void ScreenshotSession::planCall(int profile, const std::string& line) {
         choose("frmConfig", "listProfiles", profile);
         click("frmConfig", "cmdDial");
     });
-    waitFor("the dial window", [this] { return visible("frmDialSelected"); }, 10s);
+    waitFor(
+        "the dial window", [this] { return visible("frmDialSelected"); }, 10s);
     act("type the credentials", [this] {
         type("frmDialSelected", "textDialUsername", "demo");
         type("frmDialSelected", "textDialPassword", "demo");
@@ -280,7 +288,8 @@ void ScreenshotSession::planCall(int profile, const std::string& line) {
     act("press Dial", [this] { click("frmDialSelected", "cmdDialDial"); });
     pause(1500ms);
     act("picture while dialing", [this, line] { shoot(frmStart::kName, "frmStart-" + line + "-dialing"); });
-    waitFor("the connection", [this] { return m_program.module1().connected == "true"; }, 90s);
+    waitFor(
+        "the connection", [this] { return m_program.module1().connected == "true"; }, 90s);
     act("bring the console back from the tray", [this] {
         if (!visible(frmStart::kName))
             m_program.forms().get<frmStart>().trayMessage(kTrayLeftUp);
@@ -303,14 +312,16 @@ void ScreenshotSession::closeCallWindows() {
 void ScreenshotSession::quitAfterStartUp(std::chrono::steady_clock::time_point since) {
     const auto waited = std::chrono::steady_clock::now() - since;
     // A dial that the start-up began (the auto-dial) is followed to its end: connected or given up.
-    if (waited >= kStartUpOnlyTime / m_pace && (m_program.module1().dialing != "true" || waited >= kAutoDialTime)) {
+    if (waited >= kStartUpOnlyTime / m_pace &&
+        (m_program.module1().dialing != "true" || waited >= kAutoDialTime)) {
         QCoreApplication::quit();
         return;
     }
     QTimer::singleShot(kPollInterval, [this, since] { quitAfterStartUp(since); });
 }
 
-void ScreenshotSession::waitFor(std::string what, std::function<bool()> ready, std::chrono::milliseconds timeout) {
+void ScreenshotSession::waitFor(std::string what, std::function<bool()> ready,
+                                std::chrono::milliseconds timeout) {
     m_steps.push_back({std::move(what), std::move(ready), nullptr, timeout});
 }
 
@@ -321,7 +332,8 @@ void ScreenshotSession::act(std::string what, std::function<void()> action) {
 void ScreenshotSession::pause(std::chrono::milliseconds time) {
     time /= m_pace;
     auto until = std::make_shared<std::chrono::steady_clock::time_point>();
-    m_steps.push_back({"pause", [until, time] {
+    m_steps.push_back({"pause",
+                       [until, time] {
                            const auto now = std::chrono::steady_clock::now();
                            if (*until == std::chrono::steady_clock::time_point{})
                                *until = now + time;

@@ -18,13 +18,13 @@ class Program;
 
 // A run without a screen: pictures of every window and message box shown, the status lines printed, and
 // demonstration calls driven through the windows' controls as a user would, on the demo phonebook's three
-// lines in order: on the first run add a connection with its credentials, put a shortcut on a desktop inside the
-// data folder, configure and save; dial the clean line and hang up with the button;
-// give the busy line its alternate numbers, dial it through the redials and hang up from the tray menu;
-// dial the line that drops by itself; exit. A folder that is not a first run gets pictures of its start-up only.
-// A pace above 1 runs the same demonstration that many times faster: its pauses and the windows' timers.
+// lines in order: on the first run add a connection with its credentials, put a shortcut on a desktop inside
+// the data folder, configure and save; dial the clean line and hang up with the button; give the busy line
+// its alternate numbers, dial it through the redials and hang up from the tray menu; dial the line that drops
+// by itself; exit. A folder that is not a first run gets pictures of its start-up only. A pace above 1 runs
+// the same demonstration that many times faster: its pauses and the windows' timers.
 class ScreenshotSession : public FormObserver {
-public:
+  public:
     ScreenshotSession(Program& program, std::filesystem::path folder, int pace = 1);
     ~ScreenshotSession() override;
     ScreenshotSession(const ScreenshotSession&) = delete;
@@ -33,7 +33,7 @@ public:
     void formChanged(Form&, FormProperty) override {}
     void controlChanged(Control& control, Property property) override;
 
-private:
+  private:
     struct Step {
         std::string what;
         std::function<bool()> ready;

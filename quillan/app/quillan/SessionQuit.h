@@ -10,13 +10,13 @@ namespace quillan {
 // application as a quit event. Seen here before the windows are asked to close, so that the call is
 // ended without a question nobody is left to answer.
 class SessionQuit : public QObject {
-public:
+  public:
     explicit SessionQuit(std::function<void()> ending);
 
-protected:
+  protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
-private:
+  private:
     std::function<void()> m_ending;
 };
 

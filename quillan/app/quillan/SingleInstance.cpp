@@ -34,7 +34,8 @@ constexpr size_t kMostReceived = 64;
 std::string socketFolder(std::string& problem) {
     const QByteArray runtime = qgetenv("XDG_RUNTIME_DIR");
     std::error_code failed;
-    if (!runtime.isEmpty() && runtime.startsWith('/') && std::filesystem::is_directory(runtime.toStdString(), failed))
+    if (!runtime.isEmpty() && runtime.startsWith('/') &&
+        std::filesystem::is_directory(runtime.toStdString(), failed))
         return runtime.toStdString();
 
     const std::string folder = QDir::tempPath().toStdString() + "/quillan-" + std::to_string(::getuid());
@@ -53,7 +54,7 @@ std::string socketFolder(std::string& problem) {
 }
 
 sockaddr_un addressOf(const std::string& path) {
-    sockaddr_un address {};
+    sockaddr_un address{};
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
     return address;
@@ -90,9 +91,11 @@ SingleInstance::SingleInstance(const std::filesystem::path& dataDir) {
         return;
     const QByteArray data = QByteArray::fromStdString(std::filesystem::absolute(dataDir).lexically_normal());
     const std::string base =
-        folder + "/quillan-" + QCryptographicHash::hash(data, QCryptographicHash::Sha1).toHex().left(16).toStdString();
+        folder + "/quillan-" +
+        QCryptographicHash::hash(data, QCryptographicHash::Sha1).toHex().left(16).toStdString();
     if (base.size() + sizeof(".socket.new") > sizeof(sockaddr_un::sun_path)) {
-        m_problem = "the socket path " + base + ".socket is too long; set XDG_RUNTIME_DIR to a shorter folder";
+        m_problem =
+            "the socket path " + base + ".socket is too long; set XDG_RUNTIME_DIR to a shorter folder";
         return;
     }
     m_socketPath = base + ".socket";

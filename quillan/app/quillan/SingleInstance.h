@@ -16,7 +16,7 @@ namespace quillan {
 // socket left by a Quillan that was killed is known to be stale and taken over. The socket is a plain
 // local stream socket watched on the program's event loop.
 class SingleInstance {
-public:
+  public:
     enum class Start {
         // No other Quillan runs on this data folder: this one goes on, and should listen.
         First,
@@ -35,12 +35,13 @@ public:
     // Listens for later starts; called with each one. Only after handOver answered First.
     void listen(std::function<void()> anotherStart);
 
-    // The socket's path (in $XDG_RUNTIME_DIR, else in a folder of this user's own under the temporary folder).
+    // The socket's path (in $XDG_RUNTIME_DIR, else in a folder of this user's own under the temporary
+    // folder).
     const std::string& socketPath() const { return m_socketPath; }
     // Why there is no single-instance guard, or "" when there is one.
     const std::string& problem() const { return m_problem; }
 
-private:
+  private:
     struct Caller {
         EventLoop::Id watch;
         std::string received;

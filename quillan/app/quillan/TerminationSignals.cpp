@@ -27,7 +27,8 @@ extern "C" void writeSignalNumber(int signal) {
 
 } // namespace
 
-TerminationSignals::TerminationSignals(std::function<void(int signal)> received) : m_received(std::move(received)) {
+TerminationSignals::TerminationSignals(std::function<void(int signal)> received)
+    : m_received(std::move(received)) {
     if (::pipe2(g_pipe, O_CLOEXEC | O_NONBLOCK) != 0)
         throw std::runtime_error(std::string("cannot watch for the signals to end: ") + std::strerror(errno));
     struct sigaction action {};

@@ -12,13 +12,13 @@ namespace quillan {
 // into a pipe; everything else runs later, between handlers. Programs started afterwards get the default
 // dispositions back when they exec.
 class TerminationSignals {
-public:
+  public:
     explicit TerminationSignals(std::function<void(int signal)> received);
     ~TerminationSignals();
     TerminationSignals(const TerminationSignals&) = delete;
     TerminationSignals& operator=(const TerminationSignals&) = delete;
 
-private:
+  private:
     void drain();
 
     std::function<void(int)> m_received;

@@ -67,15 +67,18 @@ int main(int argc, char** argv) {
     quillan::SingleInstance instance(options.dataDir);
     if (!options.screenshots) {
         switch (instance.handOver()) {
-        case quillan::SingleInstance::Start::First: break;
+        case quillan::SingleInstance::Start::First:
+            break;
         case quillan::SingleInstance::Start::HandedOver:
-            std::printf("Quillan is already running on %s: its console is brought back.\n", options.dataDir.c_str());
+            std::printf("Quillan is already running on %s: its console is brought back.\n",
+                        options.dataDir.c_str());
             return 0;
         case quillan::SingleInstance::Start::Unanswered:
-            std::fprintf(stderr,
-                         "quillan: Quillan is already running on %s but does not answer; end it, or start this one "
-                         "with another --data-dir.\n",
-                         options.dataDir.c_str());
+            std::fprintf(
+                stderr,
+                "quillan: Quillan is already running on %s but does not answer; end it, or start this one "
+                "with another --data-dir.\n",
+                options.dataDir.c_str());
             return 1;
         }
     }
@@ -96,15 +99,17 @@ int main(int argc, char** argv) {
         }
         std::unique_ptr<quillan::ScreenshotSession> session;
         if (options.screenshots)
-            session = std::make_unique<quillan::ScreenshotSession>(program, *options.screenshots, options.demoPace);
+            session =
+                std::make_unique<quillan::ScreenshotSession>(program, *options.screenshots, options.demoPace);
         program.start();
         if (!program.forms().peek<quillan::frmStart>())
             return 0;
         return QApplication::exec();
     } catch (const std::exception& error) {
-        const QString text = QString("Quillan cannot go on: %1\n\nNothing was saved or changed. Start Quillan "
-                                     "again; if this comes back, check the data folder %2.")
-                                 .arg(QString::fromLocal8Bit(error.what()), QString::fromStdString(options.dataDir));
+        const QString text =
+            QString("Quillan cannot go on: %1\n\nNothing was saved or changed. Start Quillan "
+                    "again; if this comes back, check the data folder %2.")
+                .arg(QString::fromLocal8Bit(error.what()), QString::fromStdString(options.dataDir));
         std::fprintf(stderr, "quillan: %s\n", text.toLocal8Bit().constData());
         QMessageBox::critical(nullptr, "Quillan", text);
         return 1;

@@ -9,7 +9,7 @@
 namespace {
 
 class CheckingSink : public quillan::HayesDialogue::Sink {
-public:
+  public:
     void sendToModem(std::string_view) override { mustBeLive(); }
     void armTimeout(int) override { mustBeLive(); }
     void cancelTimeout() override {}
@@ -22,7 +22,7 @@ public:
     void dialFailed(quillan::DialFailure) override { end(); }
     void carrierLost() override { end(); }
 
-private:
+  private:
     void mustBeLive() const {
         if (m_ended)
             std::abort();

@@ -12,7 +12,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const auto reply = quillan::SntpPacket::parseReply(datagram, transmit);
     if (!reply)
         return 0;
-    if (datagram.size() < quillan::SntpPacket::kSize || datagram.compare(24, 8, quillan::SntpPacket::request(transmit), 40, 8) != 0)
+    if (datagram.size() < quillan::SntpPacket::kSize ||
+        datagram.compare(24, 8, quillan::SntpPacket::request(transmit), 40, 8) != 0)
         std::abort();
     if (reply->error.empty() && quillan::SntpPacket::rfc1123(reply->unixTime).size() != 29)
         std::abort();

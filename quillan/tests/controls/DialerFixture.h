@@ -14,7 +14,7 @@ namespace quillan::test {
 
 // The real dialer and a virtual modem on a real pseudo-terminal, both run by one poll loop in this process.
 class DialerFixture : public ::testing::Test {
-protected:
+  protected:
     struct Seen {
         std::int16_t state;
         std::string text;
@@ -32,7 +32,8 @@ protected:
     }
 
     // A phonebook section for an entry on the in-process modem.
-    std::string onModem(const std::string& name, const std::string& number, const std::string& more = "PPP=no\n") {
+    std::string onModem(const std::string& name, const std::string& number,
+                        const std::string& more = "PPP=no\n") {
         return "[" + name + "]\nPhoneNumber=" + number + "\nDevice=" + modem->linePath() + "\n" + more;
     }
 
@@ -58,7 +59,8 @@ protected:
         return loop.runUntil([this] { return ended(); }, ms);
     }
     bool ended() const {
-        return !seen.empty() && (seen.back().state == kStateConnected || seen.back().state == kStateDisconnected);
+        return !seen.empty() &&
+               (seen.back().state == kStateConnected || seen.back().state == kStateDisconnected);
     }
     void runFor(int ms) {
         loop.runUntil([] { return false; }, ms);

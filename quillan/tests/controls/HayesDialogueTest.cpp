@@ -11,7 +11,7 @@ namespace {
 
 // Records what the dialogue asks of the line and of the caller.
 class RecordingSink : public HayesDialogue::Sink {
-public:
+  public:
     void sendToModem(std::string_view bytes) override { sent.emplace_back(bytes); }
     void armTimeout(int ms) override { timeout = ms; }
     void cancelTimeout() override { timeout.reset(); }
@@ -29,7 +29,7 @@ public:
 };
 
 class HayesDialogueTest : public ::testing::Test {
-protected:
+  protected:
     void startWith(DialPlan plan) {
         dialogue.emplace(sink, plan);
         dialogue->start();
@@ -84,10 +84,14 @@ TEST_F(HayesDialogueTest, aNumberWithItsOwnDialModeIsNotGivenTone) {
 
 TEST_F(HayesDialogueTest, eachFailureResultIsReportedAsItsOwnReason) {
     const std::pair<const char*, DialFailure> cases[] = {
-        {"BUSY", DialFailure::Busy},           {"NO DIALTONE", DialFailure::NoDialTone},
-        {"NO DIAL TONE", DialFailure::NoDialTone}, {"NO ANSWER", DialFailure::NoAnswer},
-        {"NO CARRIER", DialFailure::NoCarrier}, {"ERROR", DialFailure::CommandRejected},
-        {"7", DialFailure::Busy},              {"3", DialFailure::NoCarrier},
+        {"BUSY", DialFailure::Busy},
+        {"NO DIALTONE", DialFailure::NoDialTone},
+        {"NO DIAL TONE", DialFailure::NoDialTone},
+        {"NO ANSWER", DialFailure::NoAnswer},
+        {"NO CARRIER", DialFailure::NoCarrier},
+        {"ERROR", DialFailure::CommandRejected},
+        {"7", DialFailure::Busy},
+        {"3", DialFailure::NoCarrier},
     };
     for (auto [reply, failure] : cases) {
         sink = RecordingSink();

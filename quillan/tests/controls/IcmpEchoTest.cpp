@@ -53,7 +53,8 @@ std::string burst(const std::string& host) {
     long longestGapMs = 0;
     loop.repeating(50, [&] {
         const auto now = std::chrono::steady_clock::now();
-        longestGapMs = std::max<long>(longestGapMs, std::chrono::duration_cast<std::chrono::milliseconds>(now - lastTick).count());
+        longestGapMs = std::max<long>(
+            longestGapMs, std::chrono::duration_cast<std::chrono::milliseconds>(now - lastTick).count());
         lastTick = now;
     });
     echo.WSAStartup();
@@ -65,7 +66,8 @@ std::string burst(const std::string& host) {
     echo.WSACleanup();
     loop.runUntil([&] { return echo.idle(); }, 20000);
     const long elapsedMs =
-        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start).count();
+        std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start)
+            .count();
     std::ostringstream report;
     report << replies << ' ' << outEchos() - sentBefore << ' ' << elapsedMs << ' ' << longestGapMs;
     return report.str();
@@ -90,7 +92,8 @@ TEST(IcmpEcho, burstOnLoopback_sendsFiveRequestsAndLeavesTheLoopFree) {
     std::istringstream lines(out);
     int replied = -1, sent = -1, unansweredReplies = -1, unansweredSent = -1;
     long ms = -1, gapMs = -1, unansweredMs = -1, unansweredGapMs = -1;
-    lines >> replied >> sent >> ms >> gapMs >> unansweredReplies >> unansweredSent >> unansweredMs >> unansweredGapMs;
+    lines >> replied >> sent >> ms >> gapMs >> unansweredReplies >> unansweredSent >> unansweredMs >>
+        unansweredGapMs;
     ASSERT_TRUE(lines) << out;
 
     EXPECT_EQ(replied, 5);

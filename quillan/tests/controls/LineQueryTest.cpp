@@ -24,7 +24,7 @@ namespace {
 // A TCP server on loopback of the test's own, for peers no package provides: each connection is
 // handed to the behaviour, on a thread of the server's.
 class ScriptedPeer {
-public:
+  public:
     using Behaviour = std::function<void(int connection)>;
     explicit ScriptedPeer(Behaviour behaviour) : m_behaviour(std::move(behaviour)) {
         m_listener = ::socket(AF_INET, SOCK_STREAM, 0);
@@ -50,7 +50,7 @@ public:
     }
     int port() const { return m_port; }
 
-private:
+  private:
     Behaviour m_behaviour;
     int m_listener = -1;
     int m_port = 0;
@@ -65,7 +65,9 @@ std::string readLine(int connection) {
     return line;
 }
 
-void sendAll(int connection, const std::string& text) { ::send(connection, text.data(), text.size(), MSG_NOSIGNAL); }
+void sendAll(int connection, const std::string& text) {
+    ::send(connection, text.data(), text.size(), MSG_NOSIGNAL);
+}
 
 // Echoes the question, then a line of bytes that are not text.
 void answerWithTheQuestion(int connection) {
@@ -92,7 +94,7 @@ struct Outcome {
 };
 
 class LineQueryTest : public ::testing::Test {
-protected:
+  protected:
     template <class Control> Outcome run(Control& control, const std::function<void()>& start) {
         bool done = false;
         control.Done = [&] { done = true; };
@@ -113,7 +115,8 @@ protected:
             control.setAction(1);
         });
     }
-    Outcome whois(int port, const std::string& query, int timeoutMs = 3000, const std::string& server = "127.0.0.1") {
+    Outcome whois(int port, const std::string& query, int timeoutMs = 3000,
+                  const std::string& server = "127.0.0.1") {
         LinuxWhoIs control(m_loop, m_resolver, {.port = port, .timeoutMs = timeoutMs});
         return run(control, [&] {
             control.setServer(server);
@@ -133,7 +136,8 @@ protected:
 // The netkit finger daemon, one per connection as inetd would start it.
 TEST_F(LineQueryTest, fingerOfALocalUser_comesFromTheFingerDaemon) {
     const int port = freeLoopbackPort();
-    ServerProcess socat({"/usr/bin/socat", "TCP-LISTEN:" + std::to_string(port) + ",bind=127.0.0.1,reuseaddr,fork",
+    ServerProcess socat({"/usr/bin/socat",
+                         "TCP-LISTEN:" + std::to_string(port) + ",bind=127.0.0.1,reuseaddr,fork",
                          "EXEC:/usr/sbin/in.fingerd"});
     ASSERT_TRUE(acceptsConnections(port, 5000)) << "socat did not start on port " << port;
     for (int verbose : {0, 1}) {
@@ -145,7 +149,8 @@ TEST_F(LineQueryTest, fingerOfALocalUser_comesFromTheFingerDaemon) {
 }
 
 TEST_F(LineQueryTest, answersAndMisbehavingPeers_giveLinesFitToShowOrAFailureInWords) {
-    ScriptedPeer echoing(answerWithTheQuestion), silent(neverAnswer), endless(endlessData), closing(closeAtOnce);
+    ScriptedPeer echoing(answerWithTheQuestion), silent(neverAnswer), endless(endlessData),
+        closing(closeAtOnce);
     const std::string replacement = "\xEF\xBF\xBD";
     const std::vector<std::string> echoed{"You asked: /W alice", replacement + replacement + "[31mred",
                                           "last line without its end"};

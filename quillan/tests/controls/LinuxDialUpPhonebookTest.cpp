@@ -18,8 +18,9 @@ using quillan::test::TempFolder;
 namespace {
 
 class PhonebookSideTest : public ::testing::Test {
-protected:
-    LinuxDialUp& dialerWith(const std::string& phonebook, std::vector<std::filesystem::path> wvdialFiles = {}) {
+  protected:
+    LinuxDialUp& dialerWith(const std::string& phonebook,
+                            std::vector<std::filesystem::path> wvdialFiles = {}) {
         LinuxDialUpOptions options;
         options.phonebook = folder.write("phonebook.ini", phonebook);
         options.wvdialFiles = std::move(wvdialFiles);
@@ -101,7 +102,8 @@ std::optional<LinuxDialUp::EditedEntry> edited(const PhonebookEntry& entry) {
     return LinuxDialUp::EditedEntry{entry, std::nullopt};
 }
 
-const char* kTwoEntries = "[Work]\nPhoneNumber=5550100\nDevice=virtual\n[Home]\nPhoneNumber=5550199\nDevice=virtual\n";
+const char* kTwoEntries =
+    "[Work]\nPhoneNumber=5550100\nDevice=virtual\n[Home]\nPhoneNumber=5550199\nDevice=virtual\n";
 
 } // namespace
 
@@ -238,8 +240,9 @@ TEST_F(PhonebookSideTest, aDialerImportedFromWvdialBecomesAnEntryAndHandsOverIts
     EXPECT_EQ(dialUp.editRefusal(), "");
     ASSERT_EQ(dialUp.EntryCount(), 3);
     EXPECT_EQ(dialUp.Entry(2), "Night");
-    EXPECT_NE(folder.read("phonebook.ini").find("[Night]\nPhoneNumber=5550100\nDevice=/dev/ttyUSB0\nSpeed=460800\n"
-                                               "Init=ATQ0 V1 E1 S0=0 &C1 &D2 +FCLASS=0\n"),
+    EXPECT_NE(folder.read("phonebook.ini")
+                  .find("[Night]\nPhoneNumber=5550100\nDevice=/dev/ttyUSB0\nSpeed=460800\n"
+                        "Init=ATQ0 V1 E1 S0=0 &C1 &D2 +FCLASS=0\n"),
               std::string::npos)
         << folder.read("phonebook.ini");
     EXPECT_EQ(importedFor, "Night");
@@ -362,8 +365,8 @@ TEST_F(PhonebookSideTest, theSystemsPeersFollowThePhonebookReadOnly) {
     EXPECT_EQ(dialUp.Entry(2), "later");
     // An entry created now is still the last one listed, and a peers file the phonebook names is its entry.
     dialUp.entryEditor = [](const PhonebookEntry&, const std::vector<WvdialDialer>&) {
-        return std::optional<LinuxDialUp::EditedEntry>(
-            LinuxDialUp::EditedEntry{PhonebookEntry{"zeta", "5550111", "virtual", kDefaultSpeed, "", std::nullopt}, std::nullopt});
+        return std::optional<LinuxDialUp::EditedEntry>(LinuxDialUp::EditedEntry{
+            PhonebookEntry{"zeta", "5550111", "virtual", kDefaultSpeed, "", std::nullopt}, std::nullopt});
     };
     dialUp.CreateEntry();
     ASSERT_EQ(dialUp.EntryCount(), 5);

@@ -61,7 +61,8 @@ TEST(ModemScriptText, delaysSilenceMuteAndCommentsAreRead) {
 }
 
 TEST(ModemScriptText, mistakesAreNamedWithTheirLine) {
-    EXPECT_EQ(ModemScript().addText("delay dial 1\nfrobnicate\n"), "line 2: unknown instruction \"frobnicate\"");
+    EXPECT_EQ(ModemScript().addText("delay dial 1\nfrobnicate\n"),
+              "line 2: unknown instruction \"frobnicate\"");
     EXPECT_NE(ModemScript().addText("5 = CONNECT fast"), "");
     EXPECT_NE(ModemScript().addText("5 = RING"), "");
     EXPECT_NE(ModemScript().addText("= BUSY"), "");

@@ -25,7 +25,7 @@ namespace {
 
 // A UDP port on loopback that takes datagrams and never answers.
 class SilentUdpPeer {
-public:
+  public:
     SilentUdpPeer() : m_fd(::socket(AF_INET, SOCK_DGRAM, 0)) {
         sockaddr_in address{};
         address.sin_family = AF_INET;
@@ -38,18 +38,21 @@ public:
     ~SilentUdpPeer() { ::close(m_fd); }
     int port() const { return m_port; }
 
-private:
+  private:
     int m_fd;
     int m_port = 0;
 };
 
 // dnsmasq answering from a hosts file of the test's own, and nothing else.
 class HostLookupTest : public ::testing::Test {
-protected:
-    void SetUp() override { ASSERT_TRUE(m_server.ready()) << "dnsmasq did not start on port " << m_server.port(); }
+  protected:
+    void SetUp() override {
+        ASSERT_TRUE(m_server.ready()) << "dnsmasq did not start on port " << m_server.port();
+    }
 
     // Runs one lookup to its Done: the error code and the answer (the address or the name).
-    std::pair<int, std::string> lookup(const std::string& servers, std::int16_t action, const std::string& input) {
+    std::pair<int, std::string> lookup(const std::string& servers, std::int16_t action,
+                                       const std::string& input) {
         AresResolver resolver(m_loop, {.servers = servers, .timeoutMs = 300, .tries = 1});
         AresHostLookup control(resolver);
         int code = -1;
@@ -77,12 +80,14 @@ protected:
 
 // An SNTP server of the test's own: chronyd serving its local clock, which it leaves alone.
 class TimeQueryTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         m_port = freeLoopbackPort(SOCK_DGRAM);
-        const auto config = m_dir.write("chrony.conf", "local stratum 8\nport " + std::to_string(m_port) +
-                                                           "\ncmdport 0\nallow 127.0.0.1\nbindaddress 127.0.0.1\n"
-                                                           "pidfile " + (m_dir.path() / "chronyd.pid").string() + "\n");
+        const auto config =
+            m_dir.write("chrony.conf", "local stratum 8\nport " + std::to_string(m_port) +
+                                           "\ncmdport 0\nallow 127.0.0.1\nbindaddress 127.0.0.1\n"
+                                           "pidfile " +
+                                           (m_dir.path() / "chronyd.pid").string() + "\n");
         m_server = std::make_unique<ServerProcess>(
             std::vector<std::string>{"/usr/sbin/chronyd", "-d", "-x", "-u", "root", "-f", config.string()});
         ASSERT_TRUE(boundUdp(m_port, 5000)) << "chronyd did not start on port " << m_port;
@@ -144,29 +149,32 @@ TEST_F(HostLookupTest, addressesAndNamesComeFromTheNameServer_failuresSayWhy) {
 TEST(SystemNameServers, rewrittenResolvConf_isFollowedByTheNextLookup) {
     TempFolder dir;
     const auto resolvConf = dir.write("resolv.conf", "nameserver 127.0.0.2\n");
-    const std::string out = inNetworkNamespace([&] {
-        if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
-            ::mount(resolvConf.c_str(), "/etc/resolv.conf", nullptr, MS_BIND, nullptr) != 0)
-            return std::string("skip: cannot put a resolv.conf of the test's own in place");
-        LocalNameServer dnsmasq("10.1.2.3 alpha.quillan.test\n", 53);
-        if (!dnsmasq.ready())
-            return std::string("fail: dnsmasq did not start");
-        PollEventLoop loop;
-        AresResolver resolver(loop, {.servers = "", .timeoutMs = 300, .tries = 1});
-        auto lookup = [&] {
-            std::string answer;
-            bool done = false;
-            resolver.addresses("alpha.quillan.test", AF_UNSPEC, [&](const std::string& error, const std::vector<std::string>& found) {
-                answer = error.empty() ? found.front() : "failed";
-                done = true;
-            });
-            loop.runUntil([&] { return done; }, 5000);
-            return answer;
-        };
-        const std::string before = lookup();
-        dir.write("resolv.conf", "nameserver 127.0.0.1\noptions attempts:1\n");
-        return before + " " + lookup();
-    }, CLONE_NEWNS);
+    const std::string out = inNetworkNamespace(
+        [&] {
+            if (::mount(nullptr, "/", nullptr, MS_REC | MS_PRIVATE, nullptr) != 0 ||
+                ::mount(resolvConf.c_str(), "/etc/resolv.conf", nullptr, MS_BIND, nullptr) != 0)
+                return std::string("skip: cannot put a resolv.conf of the test's own in place");
+            LocalNameServer dnsmasq("10.1.2.3 alpha.quillan.test\n", 53);
+            if (!dnsmasq.ready())
+                return std::string("fail: dnsmasq did not start");
+            PollEventLoop loop;
+            AresResolver resolver(loop, {.servers = "", .timeoutMs = 300, .tries = 1});
+            auto lookup = [&] {
+                std::string answer;
+                bool done = false;
+                resolver.addresses("alpha.quillan.test", AF_UNSPEC,
+                                   [&](const std::string& error, const std::vector<std::string>& found) {
+                                       answer = error.empty() ? found.front() : "failed";
+                                       done = true;
+                                   });
+                loop.runUntil([&] { return done; }, 5000);
+                return answer;
+            };
+            const std::string before = lookup();
+            dir.write("resolv.conf", "nameserver 127.0.0.1\noptions attempts:1\n");
+            return before + " " + lookup();
+        },
+        CLONE_NEWNS);
     if (out.rfind("skip: ", 0) == 0)
         GTEST_SKIP() << out.substr(6);
     EXPECT_EQ(out, "failed 10.1.2.3");

@@ -1,5 +1,5 @@
-#include "TempFolder.h"
 #include "controls/Phonebook.h"
+#include "TempFolder.h"
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
@@ -21,8 +21,9 @@ std::vector<std::string> names(const Phonebook& book) {
 } // namespace
 
 TEST(PhonebookReading, sectionsAreListedInFileOrderWithTheirKeys) {
-    auto entries = Phonebook::parse("[Work ISP]\nPhoneNumber=5550100\nDevice=/dev/ttyS0\nSpeed=57600\nInit=ATM0\nPPP=no\n"
-                                    "[Home]\nPhoneNumber = 555 0199 \nDevice=virtual\n");
+    auto entries = Phonebook::parse(
+        "[Work ISP]\nPhoneNumber=5550100\nDevice=/dev/ttyS0\nSpeed=57600\nInit=ATM0\nPPP=no\n"
+        "[Home]\nPhoneNumber = 555 0199 \nDevice=virtual\n");
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].name, "Work ISP");
     EXPECT_EQ(entries[0].phoneNumber, "5550100");
@@ -36,8 +37,9 @@ TEST(PhonebookReading, sectionsAreListedInFileOrderWithTheirKeys) {
 }
 
 TEST(PhonebookReading, commentsBlanksAndCrLfAreTolerated) {
-    auto entries = Phonebook::parse("; my phonebook\r\n\r\n# another comment\r\n[A]\r\n; about A\r\nPhoneNumber=1\r\n"
-                                    "garbage without equals\r\n\r\n[B]\r\nphonenumber=2\r\n");
+    auto entries =
+        Phonebook::parse("; my phonebook\r\n\r\n# another comment\r\n[A]\r\n; about A\r\nPhoneNumber=1\r\n"
+                         "garbage without equals\r\n\r\n[B]\r\nphonenumber=2\r\n");
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].phoneNumber, "1");
     EXPECT_EQ(entries[1].phoneNumber, "2");
@@ -51,7 +53,8 @@ TEST(PhonebookReading, aLoneCarriageReturnEndsALineToo) {
 }
 
 TEST(PhonebookReading, defaultsApplyToMissingOrUnreadableValues) {
-    auto entries = Phonebook::parse("[Real]\nDevice=/dev/ttyACM0\nSpeed=fast\n[Virtual]\nDevice=virtual\nPPP=maybe\n");
+    auto entries =
+        Phonebook::parse("[Real]\nDevice=/dev/ttyACM0\nSpeed=fast\n[Virtual]\nDevice=virtual\nPPP=maybe\n");
     ASSERT_EQ(entries.size(), 2u);
     EXPECT_EQ(entries[0].speed, 115200);
     EXPECT_TRUE(entries[0].usesPpp());
@@ -144,7 +147,8 @@ TEST(PhonebookFile, appendingRefusesDuplicateAndUnsafeNamesAndChangesNothing) {
 
 TEST(PhonebookFile, aReplacedEntryKeepsItsPlaceItsCommentsAndUnknownKeys) {
     TempFolder folder;
-    auto path = folder.write("phonebook.ini", "[A]\nPhoneNumber=1\n[B]\n; note\nPhoneNumber=2\nColour=red\n\n[C]\n");
+    auto path =
+        folder.write("phonebook.ini", "[A]\nPhoneNumber=1\n[B]\n; note\nPhoneNumber=2\nColour=red\n\n[C]\n");
     Phonebook book(path);
     ASSERT_EQ(book.replace("B", PhonebookEntry{"Bee", "22", "virtual", 9600, "ATM0", true}), "");
     EXPECT_EQ(names(book), (std::vector<std::string>{"A", "Bee", "C"}));
@@ -179,7 +183,8 @@ TEST(PhonebookFile, aPhonebookThatCannotBeReadIsReportedAndNeverWrittenOver) {
         {"fifo", [](const auto& p) { ::mkfifo(p.c_str(), 0600); }, "named pipe"},
         {"device", [](const auto& p) { std::filesystem::create_symlink("/dev/zero", p); }, "it is a device"},
         {"utf16", [&](const auto& p) { folder.write(p.filename().string(), utf16); }, "UTF-16"},
-        {"huge", [&](const auto& p) { folder.write(p.filename().string(), "[A]\n" + std::string(1 << 20, ';')); },
+        {"huge",
+         [&](const auto& p) { folder.write(p.filename().string(), "[A]\n" + std::string(1 << 20, ';')); },
          "larger than 1024 KiB"},
     };
     for (const auto& bad : cases) {

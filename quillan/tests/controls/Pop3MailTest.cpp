@@ -1,6 +1,6 @@
+#include "controls/Pop3Mail.h"
 #include "DovecotServer.h"
 #include "controls/MailServerAddress.h"
-#include "controls/Pop3Mail.h"
 #include "runtime/PollEventLoop.h"
 
 #include <gtest/gtest.h>
@@ -17,13 +17,15 @@ struct AddressCase {
     std::optional<std::string> address;
 };
 
-void PrintTo(const AddressCase& c, std::ostream* os) { *os << '"' << c.typed << '"'; }
+void PrintTo(const AddressCase& c, std::ostream* os) {
+    *os << '"' << c.typed << '"';
+}
 
 class MailServerAddressTest : public ::testing::TestWithParam<AddressCase> {};
 
 // One mail control against the test's own POP3 server.
 class Pop3MailTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (::access(test::DovecotServer::kProgram, X_OK) != 0)
             GTEST_SKIP() << "the POP3 server (dovecot-pop3d) is not installed";
@@ -90,14 +92,16 @@ TEST_F(Pop3MailTest, eachFailureSaysWhatWentWrong) {
     Pop3Mail trusting(m_loop, {.caFile = m_server.caFile()});
     EXPECT_NE(run(trusting, local(m_server.plainPort()), "wrong").find("refused the user name or password"),
               std::string::npos);
-    EXPECT_NE(run(trusting, "localhost:" + std::to_string(test::freeLoopbackPort()), "secret").find("could not be reached"),
+    EXPECT_NE(run(trusting, "localhost:" + std::to_string(test::freeLoopbackPort()), "secret")
+                  .find("could not be reached"),
               std::string::npos);
     EXPECT_NE(run(trusting, "no such server!", "secret").find("is not the name of a POP3 mail server"),
               std::string::npos);
 
     Pop3Mail systemCertificates(m_loop);
-    EXPECT_NE(run(systemCertificates, local(m_server.plainPort()), "secret").find("certificate is not trusted"),
-              std::string::npos);
+    EXPECT_NE(
+        run(systemCertificates, local(m_server.plainPort()), "secret").find("certificate is not trusted"),
+        std::string::npos);
 }
 
 TEST(Pop3Mail, aServerThatSaysNothingTimesOut) {

@@ -34,7 +34,7 @@ exec sleep 30
 )";
 
 class PppdDialTest : public DialerFixture {
-protected:
+  protected:
     void useFakePppd() {
         options.pppdProgram = folder.write("pppd", kFakePppd);
         ::chmod(options.pppdProgram.c_str(), 0700);
@@ -102,8 +102,9 @@ TEST_F(PppdDialTest, hangingUpStopsPppdOnTheEventLoop) {
 TEST(ProcessEnderTest, termFirstThenKillAfterTheGraceWithoutBlocking) {
     PollEventLoop loop;
     test::TempFolder folder;
-    std::filesystem::path stubborn = folder.write("stubborn", "#!/bin/sh\ntrap 'echo term > \"$0.term\"' TERM\n"
-                                                              "while :; do sleep 0.05; done\n");
+    std::filesystem::path stubborn =
+        folder.write("stubborn", "#!/bin/sh\ntrap 'echo term > \"$0.term\"' TERM\n"
+                                 "while :; do sleep 0.05; done\n");
     ::chmod(stubborn.c_str(), 0700);
     ChildProcess child;
     ASSERT_EQ(child.start(stubborn.string(), {}, {}), "");
@@ -114,9 +115,11 @@ TEST(ProcessEnderTest, termFirstThenKillAfterTheGraceWithoutBlocking) {
     ender.end(child.release());
     EXPECT_LT(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(100)) << "end() waited";
     EXPECT_TRUE(ender.ending(pid));
-    EXPECT_TRUE(loop.runUntil([&] { return folder.read("stubborn.term") == "term\n"; }, 2000)) << "no SIGTERM";
+    EXPECT_TRUE(loop.runUntil([&] { return folder.read("stubborn.term") == "term\n"; }, 2000))
+        << "no SIGTERM";
     EXPECT_TRUE(loop.runUntil([&] { return !ender.ending(pid); }, 3000));
-    EXPECT_GE(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(300)) << "killed before the grace";
+    EXPECT_GE(std::chrono::steady_clock::now() - before, std::chrono::milliseconds(300))
+        << "killed before the grace";
     EXPECT_NE(::kill(pid, 0), 0);
 }
 
@@ -155,7 +158,8 @@ exec sleep 30
 TEST_F(PppdDialTest, aSystemPeersEntryIsDialedAsPonWouldWithPppdsMessagesAsStates) {
     options.pppdProgram = folder.write("pppd", kPeersPppd);
     ::chmod(options.pppdProgram.c_str(), 0700);
-    folder.write("peers/provider", "/dev/ttyS0\nconnect \"/usr/sbin/chat -v -f /etc/chatscripts/provider\"\n");
+    folder.write("peers/provider",
+                 "/dev/ttyS0\nconnect \"/usr/sbin/chat -v -f /etc/chatscripts/provider\"\n");
     makeDialer(onModem("Work", "1", "PPP=yes\n"));
     dialer->setEntryName("provider");
     credentials();
@@ -209,7 +213,7 @@ TEST_F(PppdDialTest, theTraceShowsTheDialogueStatesAndPppdWithThePasswordMasked)
 // peers file. A throwaway user in dip gets past pppd's option checks to this machine's own refusal; a
 // user outside dip is told in plain words what to do.
 class SystemPppdAsUser : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (::geteuid() != 0)
             GTEST_SKIP() << "making a throwaway user needs root";
@@ -242,7 +246,8 @@ protected:
         return dip ? dip->gr_gid : 0;
     }
 
-    // Dials a PPP entry on a virtual modem in a child that has become the user, and returns the last status line.
+    // Dials a PPP entry on a virtual modem in a child that has become the user, and returns the last status
+    // line.
     std::string dialAsUser(bool inDip) {
         int result[2];
         if (::pipe(result) != 0)
@@ -253,7 +258,8 @@ protected:
             std::vector<gid_t> groups;
             if (inDip)
                 groups.push_back(dipGroup());
-            if (::setgroups(groups.size(), groups.data()) != 0 || ::setgid(m_gid) != 0 || ::setuid(m_uid) != 0)
+            if (::setgroups(groups.size(), groups.data()) != 0 || ::setgid(m_gid) != 0 ||
+                ::setuid(m_uid) != 0)
                 ::_exit(3);
             std::string last = lastLineOfADial();
             ssize_t ignored = ::write(result[1], last.data(), last.size());
@@ -278,7 +284,8 @@ protected:
         PtyModemHost modem(loop, script);
         LinuxDialUpOptions options;
         options.phonebook = m_folder.path() / "phonebook.ini";
-        std::ofstream(options.phonebook) << "[Work]\nPhoneNumber=1\nDevice=" << modem.linePath() << "\nPPP=yes\n";
+        std::ofstream(options.phonebook)
+            << "[Work]\nPhoneNumber=1\nDevice=" << modem.linePath() << "\nPPP=yes\n";
         options.pppdRunFolder = m_folder.path();
         options.lockFolder = m_folder.path();
         options.ownPeers = m_peers;
@@ -321,7 +328,8 @@ TEST_F(PppdDialTest, aPasswordLongerThanPppdTakesIsRefusedBeforeTheLineIsTouched
     dialer->setPassword(std::string(70000, 'p'));
     ASSERT_TRUE(dial("Work"));
     EXPECT_EQ(states(), (States{kStateDisconnected}));
-    EXPECT_NE(lastText().find("longer than the 255 characters pppd can take"), std::string::npos) << lastText();
+    EXPECT_NE(lastText().find("longer than the 255 characters pppd can take"), std::string::npos)
+        << lastText();
     EXPECT_EQ(modem->mode(), VirtualModem::Mode::Command);
     dialer->setPassword(std::string(255, 'p'));
     ASSERT_TRUE(dial("Work"));

@@ -9,7 +9,9 @@ using namespace quillan;
 
 namespace {
 
-int exitedWith(int code) { return code << 8; }
+int exitedWith(int code) {
+    return code << 8;
+}
 
 bool holds(const std::vector<std::string>& args, const std::string& word) {
     return std::find(args.begin(), args.end(), word) != args.end();
@@ -25,8 +27,9 @@ TEST(PppdArguments, onlyUnprivilegedOptionsAndNeverThePassword) {
     plan.entry = "Work";
     plan.speed = 57600;
     std::vector<std::string> args = PppdSession::arguments(plan);
-    EXPECT_EQ(args, (std::vector<std::string>{"call", "quillan", "nodetach", "logfd", "2", "modem", "crtscts", "57600",
-                                              "user", "CORP\\alice", "passwordfd", "3", "ipparam", "Work"}));
+    EXPECT_EQ(args, (std::vector<std::string>{"call", "quillan", "nodetach", "logfd", "2", "modem", "crtscts",
+                                              "57600", "user", "CORP\\alice", "passwordfd", "3", "ipparam",
+                                              "Work"}));
     for (const char* privileged : {"noauth", "linkname", "plugin", "defaultroute", "usepeerdns"})
         EXPECT_FALSE(holds(args, privileged)) << privileged;
 
@@ -39,15 +42,17 @@ TEST(PppdArguments, onlyUnprivilegedOptionsAndNeverThePassword) {
     systemPeers.peers = "provider";
     systemPeers.lineOptions = false;
     systemPeers.user = "ignored";
-    EXPECT_EQ(PppdSession::arguments(systemPeers), (std::vector<std::string>{"call", "provider", "nodetach", "logfd", "2"}));
+    EXPECT_EQ(PppdSession::arguments(systemPeers),
+              (std::vector<std::string>{"call", "provider", "nodetach", "logfd", "2"}));
 }
 
 TEST(PppdLog, authenticationAndTheLocalAddressAreNoticed) {
     PppdOutput output;
     using E = PppdOutput::Event;
-    EXPECT_EQ(output.feed("Plugin passwordfd.so loaded.\nSerial connection established.\nUsing interface ppp0\n"
-                          "Connect: ppp0 <--> /dev/pts/3\n"),
-              (std::vector<E>{E::SerialConnected, E::Negotiating}));
+    EXPECT_EQ(
+        output.feed("Plugin passwordfd.so loaded.\nSerial connection established.\nUsing interface ppp0\n"
+                    "Connect: ppp0 <--> /dev/pts/3\n"),
+        (std::vector<E>{E::SerialConnected, E::Negotiating}));
     EXPECT_EQ(output.interfaceName(), "ppp0");
     EXPECT_EQ(output.feed("PAP authentication succ"), std::vector<E>{});
     EXPECT_EQ(output.feed("eeded\nlocal  IP address 10.0.0.2\nremote IP address 10.0.0.1\n"),
@@ -78,6 +83,8 @@ TEST(PppdLog, withoutComplaintTheStatusSpeaks) {
 
 TEST(PppdLog, aNegotiationFailureNamesWhatFailed) {
     PppdOutput output;
-    output.feed("Connect: ppp0 <--> /dev/ttyS0\nLCP: timeout sending Config-Requests\nConnection terminated.\n");
-    EXPECT_EQ(output.reason(exitedWith(10)), "LCP: timeout sending Config-Requests (the PPP negotiation failed)");
+    output.feed(
+        "Connect: ppp0 <--> /dev/ttyS0\nLCP: timeout sending Config-Requests\nConnection terminated.\n");
+    EXPECT_EQ(output.reason(exitedWith(10)),
+              "LCP: timeout sending Config-Requests (the PPP negotiation failed)");
 }

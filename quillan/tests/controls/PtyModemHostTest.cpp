@@ -1,5 +1,5 @@
-#include "runtime/PollEventLoop.h"
 #include "vmodem/PtyModemHost.h"
+#include "runtime/PollEventLoop.h"
 
 #include <gtest/gtest.h>
 
@@ -13,7 +13,7 @@ namespace {
 
 // A dialer's side of the line, raw, as a serial port would be.
 class Line {
-public:
+  public:
     explicit Line(const std::string& path) : m_fd(::open(path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK)) {
         termios tio{};
         ::tcgetattr(m_fd, &tio);
@@ -27,19 +27,21 @@ public:
         m_fd = -1;
     }
     int fd() const { return m_fd; }
-    void send(const std::string& text) { ASSERT_EQ(::write(m_fd, text.data(), text.size()), ssize_t(text.size())); }
+    void send(const std::string& text) {
+        ASSERT_EQ(::write(m_fd, text.data(), text.size()), ssize_t(text.size()));
+    }
     std::string take() {
         char buffer[512];
         ssize_t n = ::read(m_fd, buffer, sizeof buffer);
         return n > 0 ? std::string(buffer, static_cast<size_t>(n)) : "";
     }
 
-private:
+  private:
     int m_fd;
 };
 
 class PtyModemHostTest : public ::testing::Test {
-protected:
+  protected:
     PtyModemHostTest() { script.timings = ModemTimings{0.0, 0.0, 1.0}; }
     // Sends a command and collects the answer up to its result line. The loop watches this side of
     // the line too, so it wakes when the answer arrives here, not only when the modem's side stirs.

@@ -2,10 +2,10 @@
 #include "controls/ModemManagerHint.h"
 #include "controls/UucpLock.h"
 
-#include <sys/file.h>
-#include <sys/wait.h>
 #include <fcntl.h>
 #include <signal.h>
+#include <sys/file.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -16,7 +16,7 @@ using quillan::test::DialerFixture;
 namespace {
 
 class SerialLineTest : public DialerFixture {
-protected:
+  protected:
     ~SerialLineTest() override {
         if (m_holder > 0) {
             ::kill(m_holder, SIGKILL);
@@ -78,7 +78,8 @@ TEST_F(SerialLineTest, aLineAnotherProgramHoldsOpenIsBusyAndFreeOnceItLetsGo) {
     ASSERT_EQ(::flock(other, LOCK_EX | LOCK_NB), 0);
     makeDialer(onModem("Work", "1"));
     ASSERT_TRUE(dial("Work"));
-    EXPECT_TRUE(lastText().starts_with("Disconnected: " + modem->linePath() + " is in use by another program"))
+    EXPECT_TRUE(
+        lastText().starts_with("Disconnected: " + modem->linePath() + " is in use by another program"))
         << lastText();
     EXPECT_FALSE(std::filesystem::exists(lockFile())) << "a refused call keeps no lock";
     ::close(other);

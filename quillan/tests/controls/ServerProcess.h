@@ -79,7 +79,7 @@ inline bool boundUdp(int port, int ms) {
 
 // A server program run as a child of the test, ended with it.
 class ServerProcess {
-public:
+  public:
     explicit ServerProcess(std::vector<std::string> argv) {
         m_pid = ::fork();
         if (m_pid == 0) {
@@ -106,7 +106,7 @@ public:
     // Whether the program is still running.
     bool running() { return m_pid > 0 && ::waitpid(m_pid, &m_status, WNOHANG) == 0; }
 
-private:
+  private:
     pid_t m_pid = -1;
     int m_status = 0;
 };

@@ -9,7 +9,7 @@ namespace quillan::test {
 
 // A fresh folder under the system's temporary folder, removed with everything in it.
 class TempFolder {
-public:
+  public:
     TempFolder() {
         std::string pattern = (std::filesystem::temp_directory_path() / "quillan-dialer-XXXXXX").string();
         m_path = ::mkdtemp(pattern.data());
@@ -31,7 +31,7 @@ public:
         return std::string(std::istreambuf_iterator<char>(in), {});
     }
 
-private:
+  private:
     std::filesystem::path m_path;
 };
 

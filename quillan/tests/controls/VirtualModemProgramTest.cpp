@@ -11,7 +11,7 @@ namespace {
 
 // The dialer starting the quillan-vmodem program of this build for entries whose device is "virtual".
 class VirtualModemProgramTest : public ::testing::Test {
-protected:
+  protected:
     VirtualModemProgramTest() { options.virtualModemProgram = QUILLAN_TEST_VMODEM; }
 
     void makeDialer(const std::string& phonebook, const std::string& script) {
@@ -65,7 +65,8 @@ TEST_F(VirtualModemProgramTest, aModemProgramThatCannotStartEndsTheDialWithTheRe
     ASSERT_TRUE(dial("Demo"));
     ASSERT_EQ(seen.size(), 1u);
     EXPECT_EQ(seen[0].first, kStateDisconnected);
-    EXPECT_TRUE(seen[0].second.starts_with("Disconnected: the virtual modem could not be started: ")) << seen[0].second;
+    EXPECT_TRUE(seen[0].second.starts_with("Disconnected: the virtual modem could not be started: "))
+        << seen[0].second;
 }
 
 TEST_F(VirtualModemProgramTest, aBrokenScriptIsReportedAsTheModemNotStarting) {

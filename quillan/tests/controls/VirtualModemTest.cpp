@@ -1,5 +1,5 @@
-#include "runtime/PollEventLoop.h"
 #include "vmodem/VirtualModem.h"
+#include "runtime/PollEventLoop.h"
 
 #include <gtest/gtest.h>
 
@@ -8,10 +8,8 @@ using namespace quillan;
 namespace {
 
 class VirtualModemTest : public ::testing::Test {
-protected:
-    VirtualModemTest() {
-        script.timings = ModemTimings{0.0, 0.0, 0.05};
-    }
+  protected:
+    VirtualModemTest() { script.timings = ModemTimings{0.0, 0.0, 0.05}; }
     // What the modem says to a line typed at it, once its timers due by then have run.
     std::string say(const std::string& bytes, int settleMs = 0) {
         heard.clear();
@@ -85,7 +83,8 @@ TEST_F(VirtualModemTest, dataIsSwallowedAndTheEscapeNeedsItsGuardTime) {
     say("ATE0\r");
     say("ATDT1\r");
     EXPECT_EQ(say("+++", 20), "");
-    EXPECT_EQ(modem.mode(), VirtualModem::Mode::Online) << "+++ right after the connect lacks the silence before it";
+    EXPECT_EQ(modem.mode(), VirtualModem::Mode::Online)
+        << "+++ right after the connect lacks the silence before it";
     EXPECT_EQ(say("AT\rdata", 350), "");
     EXPECT_EQ(say("+++", 400), "\r\nOK\r\n");
     EXPECT_EQ(modem.mode(), VirtualModem::Mode::OnlineCommand);

@@ -17,7 +17,7 @@ namespace quillan {
 
 // Names the controls that were given the focus, in order.
 class FocusRecorder : public FormObserver {
-public:
+  public:
     void formChanged(Form&, FormProperty) override {}
     void controlChanged(Control& control, Property property) override {
         if (property == Property::Focus)
@@ -28,7 +28,7 @@ public:
 
 // A program started for the first time in a data folder of its own, with the configuration console open.
 class ConfigFixture : public ::testing::Test {
-protected:
+  protected:
     ConfigFixture() : h(makeDataDir()) {
         h.services.observers.push_back(&focus);
         h.forms->get<frmStart>();

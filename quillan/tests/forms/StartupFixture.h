@@ -13,17 +13,17 @@ namespace quillan {
 
 // A harness in a fresh data folder, with helpers to seed the phonebook and files.
 class StartupFixture : public ::testing::Test {
-protected:
-    StartupFixture()
-        : dataDir(makeDir()), harness(dataDir) {}
+  protected:
+    StartupFixture() : dataDir(makeDir()), harness(dataDir) {}
     ~StartupFixture() override { std::filesystem::remove_all(dataDir); }
 
     // Unique, so that runs of the same test side by side cannot share a folder.
     static std::filesystem::path makeDir() {
-        std::string pattern = (std::filesystem::temp_directory_path() /
-                               ("quillan-test-" +
-                                std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) + "-XXXXXX"))
-                                  .string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() /
+             ("quillan-test-" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()) +
+              "-XXXXXX"))
+                .string();
         return ::mkdtemp(pattern.data());
     }
 

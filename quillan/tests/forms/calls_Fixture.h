@@ -1,8 +1,8 @@
 #pragma once
 
-#include "forms/frmConfig.h"
 #include "forms/CallProcedures.h"
 #include "forms/formRAS.h"
+#include "forms/frmConfig.h"
 #include "forms/frmStart.h"
 #include "testsupport/Harness.h"
 
@@ -36,9 +36,10 @@ class CallsTest : public ::testing::Test {
     static std::filesystem::path makeDataDir() {
         const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
         // Unique, so that runs of the same test side by side cannot share a folder.
-        std::string pattern = (std::filesystem::temp_directory_path() /
-                               ("quillan-calls-" + std::string(info->test_suite_name()) + "-" + info->name() + "-XXXXXX"))
-                                  .string();
+        std::string pattern =
+            (std::filesystem::temp_directory_path() /
+             ("quillan-calls-" + std::string(info->test_suite_name()) + "-" + info->name() + "-XXXXXX"))
+                .string();
         return ::mkdtemp(pattern.data());
     }
 

@@ -92,7 +92,8 @@ TEST_F(TickTest, keepAlive_eachBurstRunsTheWinsockStepsOnceAndKeepsTheLastGoodAd
     m().settings.keepalive = "true";
     const std::string host = h.net.echoHost;
     // Not found before the first success: address 0; then found; then not found again: the last one kept.
-    const std::vector<std::pair<std::uint32_t, std::string>> lookups{{0, "0"}, {0x0100007f, "16777343"}, {0, "16777343"}};
+    const std::vector<std::pair<std::uint32_t, std::string>> lookups{
+        {0, "0"}, {0x0100007f, "16777343"}, {0, "16777343"}};
     for (const auto& [found, used] : lookups) {
         h.echo.address = found;
         h.echo.steps.clear();

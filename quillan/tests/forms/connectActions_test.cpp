@@ -17,9 +17,10 @@ namespace fs = std::filesystem;
 
 // The sound window searching a drive made of a folder of the data folder.
 class SoundSearchTest : public StartupFixture {
-protected:
+  protected:
     SoundSearchTest() {
-        for (const char* file : {"drive/a.wav", "drive/music/b.wav", "drive/music/c.wav", "elsewhere/linked.wav"}) {
+        for (const char* file :
+             {"drive/a.wav", "drive/music/b.wav", "drive/music/c.wav", "elsewhere/linked.wav"}) {
             fs::create_directories((dataDir / file).parent_path());
             writeFile(file, "x");
         }
@@ -57,7 +58,8 @@ TEST_F(SoundSearchTest, aFullListEndsTheSearchWithItsMessageAndKeepsWhatWasFound
 
 // Runs body in a forked child once isolate has set it apart (false: this machine cannot); the child's
 // report, or nullopt when it could not be set apart. A child that dies reports so, and fails the test.
-std::optional<std::string> inChild(const std::function<bool()>& isolate, const std::function<std::string()>& body) {
+std::optional<std::string> inChild(const std::function<bool()>& isolate,
+                                   const std::function<std::string()>& body) {
     int report[2];
     if (pipe(report) != 0)
         return std::nullopt;
@@ -101,8 +103,10 @@ TEST_F(SoundSearchTest, unreadableFoldersAreSkippedAndNamedOnceAtTheEnd) {
                                 });
     fs::permissions(dataDir / "drive/locked", fs::perms::owner_all);
     if (!report)
-        GTEST_SKIP() << "this machine allows no user namespace, and folder permissions do not stop the superuser";
-    EXPECT_EQ(report->substr(0, report->find('\n')), "3") << "the three readable sounds, the locked one left out";
+        GTEST_SKIP()
+            << "this machine allows no user namespace, and folder permissions do not stop the superuser";
+    EXPECT_EQ(report->substr(0, report->find('\n')), "3")
+        << "the three readable sounds, the locked one left out";
     EXPECT_NE(report->find("1 folder(s) could not be read"), std::string::npos) << *report;
     EXPECT_NE(report->find(inDrive("locked")), std::string::npos) << *report;
 }
@@ -126,7 +130,8 @@ TEST_F(SoundSearchTest, searchStaysOnTheDrivesFileSystem) {
         });
     if (!report)
         GTEST_SKIP() << "this machine allows no mount namespace for the test";
-    EXPECT_EQ(*report, inDrive("music/b.wav") + "\n" + inDrive("music/c.wav") + "\n" + inDrive("a.wav") + "\n");
+    EXPECT_EQ(*report,
+              inDrive("music/b.wav") + "\n" + inDrive("music/c.wav") + "\n" + inDrive("a.wav") + "\n");
 }
 
 TEST_F(StartupFixture, browserLookupAsksAboutAPrivateHtmFileThatIsGoneAfterwards) {
@@ -137,7 +142,8 @@ TEST_F(StartupFixture, browserLookupAsksAboutAPrivateHtmFileThatIsGoneAfterwards
     EXPECT_EQ(browser.lookedUpPath.extension(), ".HTM");
     EXPECT_EQ(browser.lookedUpPerms & fs::perms::all, fs::perms::owner_read | fs::perms::owner_write);
     EXPECT_FALSE(fs::exists(browser.lookedUpPath));
-    EXPECT_EQ(harness.effects.take(), std::vector<std::string>{"browser \"/usr/bin/x-www-browser\" \"example.org\""});
+    EXPECT_EQ(harness.effects.take(),
+              std::vector<std::string>{"browser \"/usr/bin/x-www-browser\" \"example.org\""});
 
     harness.browser.program.clear();
     LaunchBrowser(forms());

@@ -9,7 +9,7 @@ namespace quillan {
 namespace {
 
 class PhonebookEntries : public StartupFixture {
-protected:
+  protected:
     formRAS& ras() { return forms().get<formRAS>(); }
     ListBox& profiles() { return forms().get<frmConfig>().listProfiles; }
 };
@@ -88,7 +88,7 @@ TEST_F(PhonebookEntries, newEntryCollidingWithAStoredProfile_isNotAdded) {
 }
 
 class ConnectionScan : public StartupFixture {
-protected:
+  protected:
     ConnectionScan() {
         addEntry("Home");
         addEntry("Work");

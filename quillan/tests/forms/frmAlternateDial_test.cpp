@@ -10,7 +10,7 @@ namespace {
 
 // The alternate numbers of "Home", opened from the configuration console with a second profile after it.
 class AlternateDialTest : public ConfigFixture {
-protected:
+  protected:
     AlternateDialTest() {
         addProfile("Home");
         addProfile("Work");

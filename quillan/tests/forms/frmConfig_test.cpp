@@ -103,7 +103,7 @@ TEST_F(ConfigPagesTest, redialModes_openTheCountBoxOnlyForAFixedNumberOfRedials)
 // ---- Default profile ----
 
 class ConfigDefaultTest : public ConfigFixture {
-protected:
+  protected:
     ConfigDefaultTest() { addProfile("Home", "alice", "secret"); }
 };
 
@@ -478,7 +478,7 @@ TEST_F(ConfigFirstRunTest, closeButtonAndCloseBox_leaveTheConsoleOpenUntilTheFir
 }
 
 class ConfigCloseTest : public ConfigFixture {
-protected:
+  protected:
     // Past the first run, where the close button is available.
     ConfigCloseTest() {
         config->cmdSave.userClick();

@@ -10,7 +10,7 @@ namespace quillan {
 namespace {
 
 class ShortcutTest : public ConfigFixture {
-protected:
+  protected:
     ShortcutTest() {
         h.services.desktop.command = {"/opt/Dial Up/quillan", "--data-dir", "/home/a \"b\"/$HOME/100%"};
         std::filesystem::create_directories(desktop());
@@ -55,7 +55,8 @@ TEST_F(ShortcutTest, namesFollowTheRules_andNoFileIsEverReplaced) {
         {"Dialer.LNK", {"Dialer.desktop", "Quillan Professional.desktop"}},
         {"Dialer.Pif", {"Dialer (2).desktop", "Dialer.desktop", "Quillan Professional.desktop"}},
         {"Quillan Professional",
-         {"Dialer (2).desktop", "Dialer.desktop", "Quillan Professional (2).desktop", "Quillan Professional.desktop"}},
+         {"Dialer (2).desktop", "Dialer.desktop", "Quillan Professional (2).desktop",
+          "Quillan Professional.desktop"}},
     };
     for (const Case& c : cases) {
         create(c.typed);

@@ -10,7 +10,7 @@ namespace {
 
 // Three profiles read from the settings file, listed in the deletion window.
 class DeleteProfileTest : public ConfigFixture {
-protected:
+  protected:
     DeleteProfileTest() {
         for (const char* name : {"Home", "Work", "Travel"}) {
             addProfile(name);

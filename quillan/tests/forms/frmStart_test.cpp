@@ -9,12 +9,13 @@ namespace quillan {
 namespace {
 
 class StartUp : public StartupFixture {
-protected:
+  protected:
     frmStart& console() { return forms().get<frmStart>(); }
     frmConfig& config() { return forms().get<frmConfig>(); }
 
     // A settings file as the program saves it, with the given profiles and settings changed first.
-    void saveSettingsWith(const std::vector<std::string>& profiles, const std::function<void(Module1&)>& edit = {}) {
+    void saveSettingsWith(const std::vector<std::string>& profiles,
+                          const std::function<void(Module1&)>& edit = {}) {
         Module1 saved;
         for (const auto& name : profiles)
             addDefaultProfile(saved.profiledata, name);
@@ -38,8 +39,9 @@ TEST_F(StartUp, firstStart_welcomesOnceAndLeavesOnlyTheConfigurationConsole) {
     EXPECT_FALSE(config().cmdDialAlternate.enabled());
     EXPECT_EQ(m().firstrun, "true");
     EXPECT_EQ(m().profiledata.value("HomeAN1"), "0");
-    EXPECT_EQ(console().listConnectionStatus.items(),
-              (std::vector<std::string>{"          Welcome to Quillan!", "The Best Dialup Networking Companion!"}));
+    EXPECT_EQ(
+        console().listConnectionStatus.items(),
+        (std::vector<std::string>{"          Welcome to Quillan!", "The Best Dialup Networking Companion!"}));
 }
 
 TEST_F(StartUp, savedSettings_showTheConsoleWithTheDefaultProfileCaption) {
@@ -90,8 +92,9 @@ TEST_F(StartUp, deletedPhonebookEntries_openTheDeleteWindowModally) {
     const auto boxes = harness.boxes.take();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].title, "Updating Quillan");
-    EXPECT_EQ(boxes[0].text, "Quillan has detected that you have deleted away some connection profiles. You are "
-                             "required to update the config");
+    EXPECT_EQ(boxes[0].text,
+              "Quillan has detected that you have deleted away some connection profiles. You are "
+              "required to update the config");
     EXPECT_TRUE(shownModally);
 }
 
@@ -129,13 +132,19 @@ TEST_F(StartUp, phonebookThatCannotBeTrusted_isReportedAndNotReconciledAgainst) 
         std::vector<std::string> expected; // in the one box shown
         bool reconciled;
     } cases[] = {
-        {"unreadable", {"/home/u/phonebook.ini", "it is a folder, not a file", false, {}},
-         {"cannot read the phonebook \"/home/u/phonebook.ini\": it is a folder, not a file.", "profiles are kept"},
+        {"unreadable",
+         {"/home/u/phonebook.ini", "it is a folder, not a file", false, {}},
+         {"cannot read the phonebook \"/home/u/phonebook.ini\": it is a folder, not a file.",
+          "profiles are kept"},
          false},
-        {"missing", {"/home/u/phonebook.ini", "", true, {}},
-         {"\"/home/u/phonebook.ini\" is missing, but Quillan's settings hold 2 connection profiles."}, false},
-        {"repeated section", {"/home/u/phonebook.ini", "", false, {"Home"}},
-         {"has more than one [Home] section"}, true},
+        {"missing",
+         {"/home/u/phonebook.ini", "", true, {}},
+         {"\"/home/u/phonebook.ini\" is missing, but Quillan's settings hold 2 connection profiles."},
+         false},
+        {"repeated section",
+         {"/home/u/phonebook.ini", "", false, {"Home"}},
+         {"has more than one [Home] section"},
+         true},
     };
     for (const auto& trouble : cases) {
         Harness run(dataDir);
@@ -168,9 +177,9 @@ TEST_F(StartUp, leftoversOfInterruptedSavesGoAndLooseModesAreTightenedSayingSoOn
     saveSettingsWith({});
     const std::vector<std::string> leftovers = {"MSVCT32.dll.quillan-new-a1B2c3", "MSVCT32.dll.Xy7Kq2",
                                                 "20261.txt.quillan-new-Zz9Zz9", "cc1.txt.q1W2e3"};
-    const std::vector<std::string> kept = {"MSVCT32.dll.backup", "MSVCT32.dll.Backup", "MSVCT32.dll.BACKUP",
-                                           "MSVCT32.dll.201231", "MSVCT32.dll.bak001", "20261.txt.Backup",
-                                           "notes.txt.Xy7Kq2",   "MSVCT32.dll.quillan-new-x"};
+    const std::vector<std::string> kept = {
+        "MSVCT32.dll.backup", "MSVCT32.dll.Backup", "MSVCT32.dll.BACKUP", "MSVCT32.dll.201231",
+        "MSVCT32.dll.bak001", "20261.txt.Backup",   "notes.txt.Xy7Kq2",   "MSVCT32.dll.quillan-new-x"};
     for (const auto& name : leftovers)
         writeFile(name, "secret");
     for (const auto& name : kept)
@@ -183,7 +192,8 @@ TEST_F(StartUp, leftoversOfInterruptedSavesGoAndLooseModesAreTightenedSayingSoOn
     for (const auto& name : kept)
         EXPECT_TRUE(std::filesystem::exists(dataDir / name)) << name;
     EXPECT_EQ(std::filesystem::status(dataDir).permissions(), std::filesystem::perms(0755));
-    EXPECT_EQ(std::filesystem::status(dataDir / kSettingsFileName).permissions(), std::filesystem::perms(0600));
+    EXPECT_EQ(std::filesystem::status(dataDir / kSettingsFileName).permissions(),
+              std::filesystem::perms(0600));
     const auto boxes = harness.boxes.take();
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_NE(boxes[0].text.find("could change the files in Quillan's data folder"), std::string::npos);
@@ -194,7 +204,7 @@ TEST_F(StartUp, leftoversOfInterruptedSavesGoAndLooseModesAreTightenedSayingSoOn
 }
 
 class TrayIconUse : public StartUp {
-protected:
+  protected:
     TrayIconUse() {
         saveSettingsWith({});
         console().startUp();
@@ -233,12 +243,13 @@ TEST_F(TrayIconUse, minimisedConsole_leavesTheTaskBarButKeepsAWayBack) {
 
 TEST_F(TrayIconUse, unloadingTheConsole_removesTheTrayIcon) {
     console().unload();
-    EXPECT_EQ(harness.effects.take(), (std::vector<std::string>{"tray delete \"Quillan\"", "unload frmStart"}));
+    EXPECT_EQ(harness.effects.take(),
+              (std::vector<std::string>{"tray delete \"Quillan\"", "unload frmStart"}));
 }
 
 // A desktop without a notification area: putting the console in the tray would lose it.
 class NoTray : public TrayIconUse {
-protected:
+  protected:
     NoTray() { harness.tray.missing = true; }
 };
 

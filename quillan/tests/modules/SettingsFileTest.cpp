@@ -436,14 +436,16 @@ TEST_F(SettingsFileTest, damagedFiles_areRefusedNamingTheRealProblemAndItsLine) 
     std::string loneCr = joinLines(good);
     const size_t crAt = loneCr.find("Default\r\n");
     loneCr.replace(crAt, 9, "Def\rault\r\n");
-    const std::string crLine = std::to_string(std::count(loneCr.begin(), loneCr.begin() + long(crAt), '\n') + 1);
+    const std::string crLine =
+        std::to_string(std::count(loneCr.begin(), loneCr.begin() + long(crAt), '\n') + 1);
     const struct {
         const char* what;
         std::string text;
         std::string expected;
     } cases[] = {
         {"blank line after the mail-watch flag", with(mailWatchFlag + 1, {""}),
-         "line " + std::to_string(std::find(good.begin(), good.end(), "##Connection Status##") - good.begin() + 1) +
+         "line " +
+             std::to_string(std::find(good.begin(), good.end(), "##Connection Status##") - good.begin() + 1) +
              " should be the section marker \"##Connection Status##\", but it holds \"\""},
         {"a marker missing", with(3, {}).replace(joinLines(good).find("##Window State##"), 18, ""),
          "line 7 should be the section marker \"##Window State##\", but it holds \"true\""},
@@ -455,7 +457,8 @@ TEST_F(SettingsFileTest, damagedFiles_areRefusedNamingTheRealProblemAndItsLine) 
          "line 2 should hold a profile name or the marker \"##Default Profile##\""},
         {"profile record one line short",
          with(1, {"Work", "u", "p", "d", "false", "0", "0", "0", "0", "0", "0", "0", "0", "0"}),
-         "the profile \"Work\" of line 2 ends early: line 16 holds \"##Default Profile##\" where its AN10 belongs"},
+         "the profile \"Work\" of line 2 ends early: line 16 holds \"##Default Profile##\" where its AN10 "
+         "belongs"},
         {"lone CR inside a value", loneCr, "line " + crLine + " holds a carriage return"},
         {"UTF-16", std::string("\xFF\xFE#\0#\0", 6), "saved as UTF-16 text"},
         {"NUL bytes", joinLines(good).insert(30, 1, '\0'), "holds NUL bytes"},
@@ -464,7 +467,8 @@ TEST_F(SettingsFileTest, damagedFiles_areRefusedNamingTheRealProblemAndItsLine) 
         Module1 m;
         const std::string message = refusal(bad.text, m);
         EXPECT_NE(message.find(file().string()), std::string::npos) << bad.what << ": " << message;
-        EXPECT_NE(message.find(bad.expected), std::string::npos) << bad.what << ": " << message << "\nexpected: " << bad.expected;
+        EXPECT_NE(message.find(bad.expected), std::string::npos)
+            << bad.what << ": " << message << "\nexpected: " << bad.expected;
     }
 }
 
@@ -493,7 +497,8 @@ TEST_F(SettingsFileTest, anythingButARegularFileOfAtMostOneMebibyte_isRefusedWit
     } cases[] = {
         {"folder", [&] { std::filesystem::create_directory(file()); }, "it is a folder, not a file"},
         {"FIFO", [&] { ::mkfifo(file().c_str(), 0600); }, "named pipe (FIFO)"},
-        {"link to /dev/zero", [&] { std::filesystem::create_symlink("/dev/zero", file()); }, "it is a device"},
+        {"link to /dev/zero", [&] { std::filesystem::create_symlink("/dev/zero", file()); },
+         "it is a device"},
         {"2 MiB", [&] { TempFolder::write(file(), joinLines(firstRunLines()) + std::string(2 << 20, '\n')); },
          "larger than 1024 KiB"},
     };
@@ -505,14 +510,15 @@ TEST_F(SettingsFileTest, anythingButARegularFileOfAtMostOneMebibyte_isRefusedWit
             loadSettings(file(), m);
             ADD_FAILURE() << bad.what << " was accepted";
         } catch (const SettingsFileError& error) {
-            EXPECT_NE(std::string(error.what()).find(bad.reason), std::string::npos) << bad.what << ": " << error.what();
+            EXPECT_NE(std::string(error.what()).find(bad.reason), std::string::npos)
+                << bad.what << ": " << error.what();
         }
     }
 }
 
 TEST_F(SettingsFileTest, whatSaveWritesAlwaysLoads_andAValueItRefusesIsNamedWithoutBlamingTheDisk) {
-    const std::string hostile[] = {"##Default Profile##", "##Other##", "", " x ", "a\rb", "a\nb", std::string("a\0b", 3),
-                                   "\xEF\xBB\xBF"};
+    const std::string hostile[] = {"##Default Profile##",  "##Other##",   "", " x ", "a\rb", "a\nb",
+                                   std::string("a\0b", 3), "\xEF\xBB\xBF"};
     for (const std::string& value : hostile) {
         for (const char* where : {"password", "profile name", "mail server", "redial count"}) {
             Module1 m = firstRunState();

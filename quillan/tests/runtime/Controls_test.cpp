@@ -28,7 +28,7 @@ struct TestForm : Form {
 };
 
 class ControlsTest : public ::testing::Test {
-protected:
+  protected:
     Harness harness{std::filesystem::temp_directory_path()};
     TestForm form{harness.services};
 };

@@ -60,13 +60,13 @@ TEST(MountTable, listsTheMountsAUserKeepsFilesOn) {
                               "server:/srv /mnt/share nfs4 rw 0 0\n"
                               "/dev/sda2 /home ext4 rw 0 0\n"
                               "broken line\n");
-    EXPECT_EQ(MountTable::parse(mounts),
-              (std::vector<std::string>{"/", "/home", "/media/jo/MY STICK", "/mnt/share", "/run/media/jo/Disk"}));
+    EXPECT_EQ(MountTable::parse(mounts), (std::vector<std::string>{"/", "/home", "/media/jo/MY STICK",
+                                                                   "/mnt/share", "/run/media/jo/Disk"}));
 }
 
 // A folder tree to list, and a form to hold the lists.
 class FolderListsTest : public ::testing::Test {
-protected:
+  protected:
     FolderListsTest() {
         for (const char* folder : {"beta", "Alpha", "gamma/inner", ".hidden"})
             fs::create_directories(root() / folder);

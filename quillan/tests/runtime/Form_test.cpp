@@ -9,18 +9,19 @@ namespace quillan {
 namespace {
 
 struct CountingForm : Form {
-    CountingForm(Services& services, int& loads) : Form(services, "CountingForm", "Counting"), m_loads(loads) {}
+    CountingForm(Services& services, int& loads)
+        : Form(services, "CountingForm", "Counting"), m_loads(loads) {}
     TextBox box{*this, "box"};
 
-protected:
+  protected:
     void Form_Load() override { ++m_loads; }
 
-private:
+  private:
     int& m_loads;
 };
 
 class FormTest : public ::testing::Test {
-protected:
+  protected:
     Harness harness{std::filesystem::temp_directory_path()};
     int loads = 0;
     FormSlot slot{"CountingForm", [this] { return std::make_unique<CountingForm>(harness.services, loads); }};

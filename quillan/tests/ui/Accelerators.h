@@ -23,7 +23,8 @@ inline std::map<QKeySequence, std::vector<std::string>> acceleratorsShown(QWidge
             text = button->text();
         const QKeySequence key = QKeySequence::mnemonic(text);
         if (!key.isEmpty() && widget->isVisibleTo(&window))
-            shown[key].push_back((widget->objectName().isEmpty() ? text : widget->objectName()).toStdString());
+            shown[key].push_back(
+                (widget->objectName().isEmpty() ? text : widget->objectName()).toStdString());
     }
     return shown;
 }

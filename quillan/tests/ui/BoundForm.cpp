@@ -42,7 +42,8 @@ BoundForm::BoundForm() : harness(std::filesystem::temp_directory_path() / "quill
     add<QListWidget>(*second, "listTicks");
 
     for (Control* control : form->controls()) {
-        auto binding = makeBinding(*control, m_window.findChild<QWidget*>(QString::fromStdString(control->name())));
+        auto binding =
+            makeBinding(*control, m_window.findChild<QWidget*>(QString::fromStdString(control->name())));
         binding->refreshAll();
         m_bindings[control] = std::move(binding);
     }

@@ -31,7 +31,9 @@ namespace quillan {
 // A form with one control of each kind that the user works, and what its handlers saw.
 struct SampleForm : Form {
     explicit SampleForm(Services& services) : Form(services, "sample", "Sample") {
-        checkTick.Click = [this] { events.push_back("checkTick_Click " + std::to_string(checkTick.value())); };
+        checkTick.Click = [this] {
+            events.push_back("checkTick_Click " + std::to_string(checkTick.value()));
+        };
         optionA.Click = [this] { events.push_back("optionA_Click"); };
         optionB.Click = [this] { events.push_back("optionB_Click"); };
         textName.KeyPress = [this](char& c) {
@@ -65,7 +67,7 @@ struct SampleForm : Form {
 
 // The sample form bound to hand-made widgets of the same names, shown offscreen.
 class BoundForm : public FormObserver {
-public:
+  public:
     BoundForm();
     ~BoundForm() override;
 
@@ -79,7 +81,7 @@ public:
     Harness harness;
     std::unique_ptr<SampleForm> form;
 
-private:
+  private:
     std::map<const Control*, std::unique_ptr<ControlBinding>> m_bindings;
     QWidget m_window;
 };

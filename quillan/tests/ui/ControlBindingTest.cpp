@@ -20,7 +20,7 @@ void clickBox(QAbstractButton* button) {
 }
 
 class ControlBindingTest : public ::testing::Test {
-protected:
+  protected:
     BoundForm bound;
     SampleForm& form = *bound.form;
 };
@@ -66,8 +66,9 @@ TEST_F(ControlBindingTest, charactersTypedAtTheEnd_runKeyPressThenChangeEach) {
     QTest::keyClicks(edit, "a1b");
     EXPECT_EQ(form.textName.text(), "ab");
     EXPECT_EQ(edit->text(), "ab");
-    EXPECT_THAT(form.takeEvents(), ElementsAre("textName_KeyPress a", "textName_Change a", "textName_KeyPress 1",
-                                               "textName_KeyPress b", "textName_Change ab"));
+    EXPECT_THAT(form.takeEvents(),
+                ElementsAre("textName_KeyPress a", "textName_Change a", "textName_KeyPress 1",
+                            "textName_KeyPress b", "textName_Change ab"));
 }
 
 TEST_F(ControlBindingTest, editInTheMiddle_replacesTheTextWithOneChange) {

@@ -75,9 +75,9 @@ TEST(Design, everyAccelerator_isUniqueAmongTheWidgetsShownAndALabelsOneReachesIt
             if (!tabs.empty())
                 tabs.front()->setCurrentIndex(page);
             for (const auto& [key, widgets] : acceleratorsShown(window))
-                EXPECT_EQ(widgets.size(), 1u) << name << " page " << page << ": " << key.toString().toStdString()
-                                              << " is the accelerator of " << widgets.front() << " and "
-                                              << widgets.back();
+                EXPECT_EQ(widgets.size(), 1u)
+                    << name << " page " << page << ": " << key.toString().toStdString()
+                    << " is the accelerator of " << widgets.front() << " and " << widgets.back();
             for (QLabel* label : window.findChildren<QLabel*>()) {
                 const QKeySequence key = QKeySequence::mnemonic(label->text());
                 if (key.isEmpty() || !label->isVisibleTo(&window) || !label->buddy() ||
@@ -85,7 +85,8 @@ TEST(Design, everyAccelerator_isUniqueAmongTheWidgetsShownAndALabelsOneReachesIt
                     continue;
                 QTest::keyClick(&window, key[0].key(), key[0].keyboardModifiers());
                 EXPECT_EQ(QApplication::focusWidget(), label->buddy())
-                    << name << ": " << key.toString().toStdString() << " of " << label->objectName().toStdString();
+                    << name << ": " << key.toString().toStdString() << " of "
+                    << label->objectName().toStdString();
             }
         }
         window.hide();
@@ -121,14 +122,16 @@ TEST(Design, everyDesign_pinsTheTabOrderOfEveryWidgetTabReaches) {
     for (const QString& design : designs) {
         const std::string name = QFileInfo(design).completeBaseName().toStdString();
         QWidget window;
-        ASSERT_TRUE(buildDesignedForm(name, window)) << design.toStdString() << " is not built into the program";
+        ASSERT_TRUE(buildDesignedForm(name, window))
+            << design.toStdString() << " is not built into the program";
         const std::set<QString> pinned = pinnedTabStops(QDir(QUILLAN_DESIGN_FOLDER).filePath(design));
         for (QWidget* widget : window.findChildren<QWidget*>()) {
             if (!(widget->focusPolicy() & Qt::TabFocus) || widget->objectName().startsWith("qt_") ||
                 ownPartOfComposite(*widget))
                 continue;
             EXPECT_TRUE(pinned.count(widget->objectName()))
-                << name << ": " << widget->objectName().toStdString() << " is reached by Tab but not in <tabstops>";
+                << name << ": " << widget->objectName().toStdString()
+                << " is reached by Tab but not in <tabstops>";
         }
     }
 }

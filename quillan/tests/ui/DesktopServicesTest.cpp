@@ -10,8 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstring>
 #include <csignal>
+#include <cstring>
 #include <fstream>
 #include <sstream>
 
@@ -35,7 +35,7 @@ std::string readAll(const fs::path& file) {
 
 // A PulseAudio server of the test's own with one null sink, whose monitor is recorded.
 class SoundServerTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (installed("pulseaudio").empty() || installed("parec").empty())
             GTEST_SKIP() << "pulseaudio and pulseaudio-utils are not installed";
@@ -43,10 +43,11 @@ protected:
         setenv("HOME", scratch.path().c_str(), 1);
         setenv("XDG_RUNTIME_DIR", scratch.path().c_str(), 1);
         setenv("PULSE_SERVER", ("unix:" + socket).c_str(), 1);
-        server = std::make_unique<ChildServer>(std::vector<std::string>{
-            "pulseaudio", "--daemonize=no", "--exit-idle-time=-1", "--use-pid-file=no", "--disallow-exit",
-            "-n", "--log-target=stderr", "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + socket,
-            "-L", "module-null-sink sink_name=quillan_test rate=44100 channels=1"});
+        server = std::make_unique<ChildServer>(
+            std::vector<std::string>{"pulseaudio", "--daemonize=no", "--exit-idle-time=-1",
+                                     "--use-pid-file=no", "--disallow-exit", "-n", "--log-target=stderr",
+                                     "-L", "module-native-protocol-unix auth-anonymous=1 socket=" + socket,
+                                     "-L", "module-null-sink sink_name=quillan_test rate=44100 channels=1"});
         ASSERT_TRUE(waitFor([] { return !commandOutput("pactl info 2>/dev/null").empty(); }, 60))
             << "the sound server did not come up";
     }
@@ -54,8 +55,8 @@ protected:
     // What reached the sink while play ran, as 16-bit mono samples.
     std::vector<std::int16_t> recordWhile(const std::function<void()>& play) {
         const fs::path raw = scratch.path() / "monitor.raw";
-        ChildServer recorder({"parec", "-d", "quillan_test.monitor", "--raw", "--format=s16le", "--rate=44100",
-                              "--channels=1", "--latency-msec=20"},
+        ChildServer recorder({"parec", "-d", "quillan_test.monitor", "--raw", "--format=s16le",
+                              "--rate=44100", "--channels=1", "--latency-msec=20"},
                              {}, -1, raw);
         // The recorder is ready once it has a stream on the monitor.
         EXPECT_TRUE(waitFor([] { return !commandOutput("pactl list short source-outputs").empty(); }));
@@ -98,7 +99,8 @@ TEST_F(SoundServerTest, ownChimePlaysToItsEndAndAMissingFileGivesTheBell) {
 
     // "none" names no file: the desktop's default event sound plays instead of nothing.
     const auto bell = recordWhile([&] { player.play("none"); });
-    ASSERT_TRUE(fs::exists("/usr/share/sounds/freedesktop/stereo/bell.oga")) << "sound-theme-freedesktop is installed";
+    ASSERT_TRUE(fs::exists("/usr/share/sounds/freedesktop/stereo/bell.oga"))
+        << "sound-theme-freedesktop is installed";
     EXPECT_GT(soundingSeconds(bell), 0.05) << "the bell of the sound theme";
 }
 
@@ -140,7 +142,8 @@ TEST(SoundWithoutServer, playReturnsAtOnce) {
 
 TEST(BrowserAssociation, theRegisteredBrowserStartsOnTheStartPageUnchanged) {
     TemporaryFolder scratch("quillan-mime");
-    const fs::path data = scratch.path() / "data", config = scratch.path() / "config", empty = scratch.path() / "empty";
+    const fs::path data = scratch.path() / "data", config = scratch.path() / "config",
+                   empty = scratch.path() / "empty";
     for (const fs::path& folder : {data / "applications", config, empty})
         fs::create_directories(folder);
     // The platform's MIME database tells an .HTM file is HTML; no installed application is visible.
@@ -153,7 +156,8 @@ TEST(BrowserAssociation, theRegisteredBrowserStartsOnTheStartPageUnchanged) {
     std::ofstream(data / "applications" / "quillan-test-browser.desktop")
         << "[Desktop Entry]\nType=Application\nName=Test Browser\nExec=" << recorder.string()
         << " %u\nMimeType=text/html;\n";
-    std::ofstream(config / "mimeapps.list") << "[Default Applications]\ntext/html=quillan-test-browser.desktop\n";
+    std::ofstream(config / "mimeapps.list")
+        << "[Default Applications]\ntext/html=quillan-test-browser.desktop\n";
     setenv("XDG_DATA_HOME", data.c_str(), 1);
     setenv("XDG_CONFIG_HOME", config.c_str(), 1);
     setenv("XDG_DATA_DIRS", empty.c_str(), 1);
@@ -183,7 +187,7 @@ TEST(BrowserAssociation, theRegisteredBrowserStartsOnTheStartPageUnchanged) {
 
 // Xvfb on a display of its own choosing, with openbox managing it.
 class WindowManagerTest : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         if (installed("Xvfb").empty() || installed("openbox").empty() || installed("wmctrl").empty() ||
             installed("xprop").empty())
@@ -228,14 +232,18 @@ protected:
         }
         return {};
     }
-    std::string stateOf(const std::string& window) { return commandOutput("xprop -id " + window + " _NET_WM_STATE"); }
+    std::string stateOf(const std::string& window) {
+        return commandOutput("xprop -id " + window + " _NET_WM_STATE");
+    }
     // The active window's id, from xprop's "... window id # 0x400001".
     unsigned long activeWindow() {
         const std::string line = commandOutput("xprop -root _NET_ACTIVE_WINDOW");
         const size_t hash = line.find("# ");
         return hash == std::string::npos ? 0 : std::stoul(line.substr(hash + 2), nullptr, 16);
     }
-    static unsigned long idOf(const Shown& window) { return window.id.empty() ? 1 : std::stoul(window.id, nullptr, 16); }
+    static unsigned long idOf(const Shown& window) {
+        return window.id.empty() ? 1 : std::stoul(window.id, nullptr, 16);
+    }
 
     // Starts the test window in style; its pid.
     pid_t startWindow(LinuxProcessStarter& starter, WindowStyle style) {
@@ -274,8 +282,8 @@ TEST_F(WindowManagerTest, statesAreAppliedToTheFirstWindowWithTheirFocusRules) {
     LinuxProcessStarter starter;
 
     const pid_t maximised = startWindow(starter, WindowStyle::Maximized);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return stateOf(windowOf(maximised).id).find("MAXIMIZED_HORZ") !=
-                                             std::string::npos; }, 20000))
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return stateOf(windowOf(maximised).id).find("MAXIMIZED_HORZ") != std::string::npos; }, 20000))
         << stateOf(windowOf(maximised).id);
     QTest::qWait(200);
     const Shown big = windowOf(maximised);
@@ -300,8 +308,9 @@ TEST_F(WindowManagerTest, statesAreAppliedToTheFirstWindowWithTheirFocusRules) {
     EXPECT_EQ(activeWindow(), idOf(big)) << "the focus stays with the window that had it";
 
     const pid_t minimised = startWindow(starter, WindowStyle::Minimized);
-    ASSERT_TRUE(QTest::qWaitFor([&] { return stateOf(windowOf(minimised).id).find("_NET_WM_STATE_HIDDEN") !=
-                                             std::string::npos; }, 20000))
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return stateOf(windowOf(minimised).id).find("_NET_WM_STATE_HIDDEN") != std::string::npos; },
+        20000))
         << stateOf(windowOf(minimised).id);
     EXPECT_EQ(activeWindow(), idOf(big));
 

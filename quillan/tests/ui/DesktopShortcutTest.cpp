@@ -16,7 +16,7 @@ namespace {
 
 // Sets an environment variable (or unsets it) for the test's lifetime.
 class ScopedVariable {
-public:
+  public:
     ScopedVariable(const char* name, std::optional<std::string> value) : m_name(name) {
         if (const char* old = std::getenv(name))
             m_old = old;
@@ -24,7 +24,7 @@ public:
     }
     ~ScopedVariable() { m_old ? ::setenv(m_name, m_old->c_str(), 1) : ::unsetenv(m_name); }
 
-private:
+  private:
     const char* m_name;
     std::optional<std::string> m_old;
 };
@@ -40,7 +40,7 @@ std::pair<int, std::string> run(const QString& program, const QStringList& argum
 }
 
 class DesktopShortcutTest : public ::testing::Test {
-protected:
+  protected:
     TemporaryFolder home{"quillan-home"};
     ScopedVariable homeVariable{"HOME", home.path().string()};
     ScopedVariable configHome{"XDG_CONFIG_HOME", std::nullopt};
@@ -67,9 +67,8 @@ TEST_F(DesktopShortcutTest, folders_areTheOnesTheDesktopsOwnToolNames) {
 TEST_F(DesktopShortcutTest, theShortcutOnTheDesktop_isAValidDesktopEntry) {
     std::filesystem::create_directories(home.path() / "Desktop");
     Harness h(home.path() / "data");
-    h.services.desktop =
-        userDesktopPlaces({"/usr/bin/quillan", "--data-dir", home.path().string() + "/my \"dial-up\" $files"},
-                          "network-modem");
+    h.services.desktop = userDesktopPlaces(
+        {"/usr/bin/quillan", "--data-dir", home.path().string() + "/my \"dial-up\" $files"}, "network-modem");
     frmCreateShortcut& window = h.forms->get<frmCreateShortcut>();
     window.txtShortcutName.setText("Quillan (100% online)");
     window.cmdCreateShortcut.userClick();

@@ -24,7 +24,7 @@ namespace quillan {
 namespace {
 
 class FormViewTest : public ::testing::Test {
-protected:
+  protected:
     FormViewTest() { harness.services.observers.push_back(&views); }
     ~FormViewTest() override { harness.services.observers.pop_back(); }
 
@@ -194,11 +194,12 @@ TEST(FormViewMenus, menuItemChosen_runsItsClick) {
 }
 
 class ModalLoopTest : public ::testing::Test {
-protected:
+  protected:
     Harness harness{std::filesystem::temp_directory_path() / "quillan-modal-loop"};
     QtModalLoop loop;
-    Services services{harness.boxes,     harness.clock, harness.pump,    harness.tray,   loop,
-                      harness.processes, harness.sound, harness.browser, harness.drives, {}, {&loop}, {}};
+    Services services{
+        harness.boxes, harness.clock,   harness.pump,   harness.tray, loop,    harness.processes,
+        harness.sound, harness.browser, harness.drives, {},           {&loop}, {}};
     Form form{services, "modal", "Modal"};
 };
 

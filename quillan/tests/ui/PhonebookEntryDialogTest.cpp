@@ -1,5 +1,5 @@
-#include "Accelerators.h"
 #include "PhonebookEntryDialog.h"
+#include "Accelerators.h"
 
 #include "testsupport/TemporaryFolder.h"
 
@@ -29,8 +29,12 @@ PhonebookEntry serialEntry() {
     return entry;
 }
 
-QLineEdit* nameBox(PhonebookEntryDialog& dialog) { return dialog.findChild<QLineEdit*>("entryName"); }
-QLineEdit* numberBox(PhonebookEntryDialog& dialog) { return dialog.findChild<QLineEdit*>("entryNumber"); }
+QLineEdit* nameBox(PhonebookEntryDialog& dialog) {
+    return dialog.findChild<QLineEdit*>("entryName");
+}
+QLineEdit* numberBox(PhonebookEntryDialog& dialog) {
+    return dialog.findChild<QLineEdit*>("entryNumber");
+}
 
 TEST(PhonebookEntryDialog, entryOpenedAndKept_comesBackUnchanged) {
     PhonebookEntryDialog dialog(serialEntry(), {"Home"});
@@ -100,7 +104,8 @@ TEST(PhonebookEntryDialog, aNameWhoseRecordsWouldMixWithAnotherProfiles_isRefuse
     }
     PhonebookEntryDialog dialog(serialEntry(), {"ISP"});
     nameBox(dialog)->setText("ISPDomain");
-    EXPECT_NE(dialog.problem().toStdString().find("ISP."), std::string::npos) << dialog.problem().toStdString();
+    EXPECT_NE(dialog.problem().toStdString().find("ISP."), std::string::npos)
+        << dialog.problem().toStdString();
 }
 
 TEST(PhonebookEntryDialog, choosingAWvdialDialer_fillsTheNewEntryAndIsHandedBack) {
@@ -141,14 +146,15 @@ TEST(PhonebookEntryDialog, choosingAWvdialDialer_fillsTheNewEntryAndIsHandedBack
 TEST(PhonebookEntryDialog, serialDevices_areOfferedFromAllFourPlaces) {
     TemporaryFolder dev("quillan-dev");
     std::filesystem::create_directories(dev.path() / "serial/by-id");
-    for (const char* name : {"ttyS10", "ttyS2", "ttyUSB0", "ttyACM0", "tty0", "null", "serial/by-id/usb-Modem-if00"})
+    for (const char* name :
+         {"ttyS10", "ttyS2", "ttyUSB0", "ttyACM0", "tty0", "null", "serial/by-id/usb-Modem-if00"})
         std::ofstream(dev.path() / name) << "";
     const QString root = QString::fromStdString(dev.path().string());
     std::vector<std::string> offered;
     for (const QString& device : PhonebookEntryDialog::serialDevices(root))
         offered.push_back(device.mid(root.size()).toStdString());
-    EXPECT_EQ(offered, (std::vector<std::string>{"/serial/by-id/usb-Modem-if00", "/ttyACM0", "/ttyUSB0", "/ttyS2",
-                                                 "/ttyS10"}));
+    EXPECT_EQ(offered, (std::vector<std::string>{"/serial/by-id/usb-Modem-if00", "/ttyACM0", "/ttyUSB0",
+                                                 "/ttyS2", "/ttyS10"}));
 }
 
 TEST(PhonebookEntryDialog, eachLabelsAccelerator_isItsOwnAndReachesItsField) {
@@ -158,8 +164,8 @@ TEST(PhonebookEntryDialog, eachLabelsAccelerator_isItsOwnAndReachesItsField) {
     dialog.show();
     QApplication::setActiveWindow(&dialog);
     for (const auto& [key, widgets] : acceleratorsShown(dialog))
-        EXPECT_EQ(widgets.size(), 1u) << key.toString().toStdString() << " is the accelerator of " << widgets.front()
-                                      << " and " << widgets.back();
+        EXPECT_EQ(widgets.size(), 1u) << key.toString().toStdString() << " is the accelerator of "
+                                      << widgets.front() << " and " << widgets.back();
     for (QLabel* label : dialog.findChildren<QLabel*>()) {
         const QKeySequence key = QKeySequence::mnemonic(label->text());
         if (key.isEmpty())

@@ -51,7 +51,8 @@ TEST(QtMessageBoxes, boxOnScreen_showsTheTextsAndReturnsTheButtonPressed) {
         seen = box.windowTitle() + "|" + box.text() + "|" + QString::number(box.icon());
         box.button(QMessageBox::No)->click();
     };
-    const MsgAnswer answer = boxes.show("Hang up first?", MsgButtons::YesNoCancel, MsgIcon::Question, "Quillan");
+    const MsgAnswer answer =
+        boxes.show("Hang up first?", MsgButtons::YesNoCancel, MsgIcon::Question, "Quillan");
     EXPECT_EQ(answer, MsgAnswer::No);
     EXPECT_EQ(seen.toStdString(), "Quillan|Hang up first?|" + std::to_string(QMessageBox::Question));
 }

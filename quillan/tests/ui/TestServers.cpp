@@ -35,7 +35,9 @@ ChildServer::ChildServer(const std::vector<std::string>& argv, const std::vector
     ::_exit(127);
 }
 
-ChildServer::~ChildServer() { stop(); }
+ChildServer::~ChildServer() {
+    stop();
+}
 
 bool ChildServer::running() {
     return m_pid > 0 && ::waitpid(m_pid, nullptr, WNOHANG) == 0;

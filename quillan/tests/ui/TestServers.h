@@ -10,7 +10,7 @@ namespace quillan {
 
 // A server a test starts as its child and ends again.
 class ChildServer {
-public:
+  public:
     // Starts argv with extra environment entries; keepFd stays open in the child.
     ChildServer(const std::vector<std::string>& argv, const std::vector<std::string>& environment = {},
                 int keepFd = -1, const std::filesystem::path& output = "/dev/null");
@@ -22,7 +22,7 @@ public:
     // Ends it (SIGTERM) and waits.
     void stop();
 
-private:
+  private:
     pid_t m_pid = -1;
 };
 

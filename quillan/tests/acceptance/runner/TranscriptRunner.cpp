@@ -25,8 +25,8 @@ Transcript load(const std::filesystem::path& file) {
 void seed(const Transcript::Run& run, const std::filesystem::path& dataDir) {
     for (const Transcript::SeedFile& file : run.files) {
         std::ofstream(dataDir / file.name, std::ios::binary | std::ios::trunc) << file.content();
-        std::filesystem::permissions(dataDir / file.name,
-                                     std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
+        std::filesystem::permissions(dataDir / file.name, std::filesystem::perms::owner_read |
+                                                              std::filesystem::perms::owner_write);
     }
 }
 

@@ -64,8 +64,8 @@ TEST(DriverOptionsTest, noArguments_startTheClockOnTheFixedDay) {
 }
 
 TEST(DriverOptionsTest, everyOption_isTaken) {
-    const DriverOptions options =
-        DriverOptions::parse({"--clock", "2026-02-28 23:59:59", "--data-dir", "/tmp/q", "--echo", "--echo-host", "h.test"});
+    const DriverOptions options = DriverOptions::parse(
+        {"--clock", "2026-02-28 23:59:59", "--data-dir", "/tmp/q", "--echo", "--echo-host", "h.test"});
     EXPECT_EQ(options.clock, parseLocalTime("2026-02-28 23:59:59"));
     EXPECT_EQ(options.dataDir, "/tmp/q");
     EXPECT_TRUE(options.echo);

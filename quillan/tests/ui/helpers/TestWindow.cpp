@@ -15,8 +15,8 @@ int main() {
     const Window window = XCreateSimpleWindow(display, DefaultRootWindow(display), 10, 10, 200, 150, 0, 0,
                                               WhitePixel(display, DefaultScreen(display)));
     const unsigned long pid = static_cast<unsigned long>(getpid());
-    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32, PropModeReplace,
-                    reinterpret_cast<const unsigned char*>(&pid), 1);
+    XChangeProperty(display, window, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
     XStoreName(display, window, "quillan-test-window");
     XMapWindow(display, window);
     XFlush(display);

@@ -389,7 +389,7 @@ void frmConfig::bindPageButtons() {
     for (const auto& [button, page] : buttons) {
         // Each button reads as the page it leads to.
         button->setCaption(SSTab1.pageCaption(page));
-        button->Click = [this, page] { SSTab1.setTab(page); };
+        button->Click = [this, page = page] { SSTab1.setTab(page); };
     }
 }
 

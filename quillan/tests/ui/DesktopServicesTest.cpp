@@ -211,6 +211,16 @@ class WindowManagerTest : public ::testing::Test {
         // A loaded machine may take a while; the wait ends as soon as the window manager answers.
         ASSERT_TRUE(waitFor([] { return !commandOutput("wmctrl -m 2>/dev/null").empty(); }, 60))
             << "openbox did not take the display";
+        // Answering is not yet managing: a window mapped while openbox starts up may never be listed. A probe
+        // window, started again until openbox lists it, shows that it manages windows now.
+        bool managing = false;
+        for (int attempt = 0; attempt < 6 && !managing; ++attempt) {
+            ChildServer probe({QUILLAN_TEST_WINDOW});
+            managing = waitFor([] { return !commandOutput("wmctrl -l 2>/dev/null").empty(); }, 5);
+        }
+        ASSERT_TRUE(managing) << "openbox does not manage windows";
+        ASSERT_TRUE(waitFor([] { return commandOutput("wmctrl -l 2>/dev/null").empty(); }))
+            << "the probe window did not go";
     }
     void TearDown() override {
         // Only real pids: kill(0) would end the whole test run.

@@ -1,14 +1,19 @@
 // The sound window's drive search against find(1) on the same generated tree: about 100,000 files in
-// 10,000 folders, one in ten a .wav. Prints both times and their ratio (goal: within 1.2 x of find).
+// 10,000 folders, one in ten a .wav. Runs the two in interleaved pairs, each pair with the other one
+// first, and prints the medians and the median of the pairs' ratios (goal: within 1.2 x of find).
+//   quillan_sound_search_benchmark [PAIRS]   (default 15)
 #include "forms/frmSound.h"
 #include "testsupport/Harness.h"
 #include "testsupport/TemporaryFolder.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 using namespace quillan;
@@ -45,12 +50,20 @@ size_t findCount(const fs::path& root) {
     return count;
 }
 
+double median(std::vector<double> values) {
+    std::sort(values.begin(), values.end());
+    const size_t middle = values.size() / 2;
+    return values.size() % 2 ? values[middle] : (values[middle - 1] + values[middle]) / 2;
+}
+
 } // namespace
 
-int main() {
+int main(int argc, char** argv) {
+    const int pairs = argc > 1 ? std::max(1, std::atoi(argv[1])) : 15;
     TemporaryFolder scratch("quillan-search-bench");
     const fs::path root = scratch.path() / "drive";
     std::printf("making the tree...\n");
+    std::fflush(stdout);
     makeTree(root);
 
     Harness harness(scratch.path());
@@ -58,22 +71,41 @@ int main() {
     fs::current_path(root);
     frmSound& window = harness.forms->get<frmSound>();
 
-    // One warm-up of each, so that both read from the page cache.
-    findCount(root);
-    window.cmdSearch.userClick();
-    window.cmdSearch.userClick(); // Reset
-
     size_t found = 0, listed = 0;
-    double findBest = 1e9, searchBest = 1e9;
-    for (int run = 0; run < 3; ++run) {
-        findBest = std::min(findBest, secondsOf([&] { found = findCount(root); }));
-        searchBest = std::min(searchBest, secondsOf([&] { window.cmdSearch.userClick(); }));
+    const auto runFind = [&] { return secondsOf([&] { found = findCount(root); }); };
+    const auto runSearch = [&] {
+        const double seconds = secondsOf([&] { window.cmdSearch.userClick(); });
         listed = static_cast<size_t>(window.lstFoundFiles.listCount());
         window.cmdSearch.userClick(); // Reset
+        return seconds;
+    };
+    // One warm-up of each, so that both read from the page cache.
+    runFind();
+    runSearch();
+
+    std::vector<double> findTimes, searchTimes, ratios;
+    for (int pair = 0; pair < pairs; ++pair) {
+        double findSeconds = 0, searchSeconds = 0;
+        if (pair % 2 == 0) {
+            findSeconds = runFind();
+            searchSeconds = runSearch();
+        } else {
+            searchSeconds = runSearch();
+            findSeconds = runFind();
+        }
+        findTimes.push_back(findSeconds);
+        searchTimes.push_back(searchSeconds);
+        ratios.push_back(searchSeconds / findSeconds);
+        std::printf("\rpair %d of %d", pair + 1, pairs);
+        std::fflush(stdout);
     }
-    std::printf("find:   %zu files in %.3f s\n", found, findBest);
-    std::printf("search: %zu files in %.3f s\n", listed, searchBest);
-    std::printf("ratio search/find: %.2f (goal 1.2)\n", searchBest / findBest);
+    std::printf("\nfind:   %zu files, median %.3f s\n", found, median(findTimes));
+    std::printf("search: %zu files, median %.3f s\n", listed, median(searchTimes));
+    std::printf("ratio search/find: median %.2f of %d interleaved pairs (goal 1.2)\n", median(ratios), pairs);
     fs::current_path(scratch.path().parent_path());
-    return found == listed ? 0 : 1;
+    if (found != listed) {
+        std::fprintf(stderr, "the search listed %zu files where find found %zu\n", listed, found);
+        return 1;
+    }
+    return 0;
 }

@@ -2,6 +2,7 @@
 
 #include "Forms.h"
 #include "modules/ProgramTitle.h"
+#include "runtime/FolderReader.h"
 #include "runtime/PathNames.h"
 
 #include <filesystem>
@@ -172,6 +173,7 @@ void SoundChooser::cmdSearch_Click() {
         m_searchDevice = static_cast<unsigned long>(startStatus.st_dev);
         dirList.setPath(start);
         cmdExit.setEnabled(true);
+        const FolderReader::Walk walk;
         search(start, "");
     }
     // The window may have been closed for good while the search let events through.
@@ -184,16 +186,10 @@ void SoundChooser::cmdSearch_Click() {
     reportSkippedFolders();
 }
 
-bool SoundChooser::descendInto(const std::string& folder) const {
-    // The search stays on the drive's own file system and does not follow links to folders.
-    struct stat status {};
-    return ::lstat(folder.c_str(), &status) == 0 && S_ISDIR(status.st_mode) &&
-           static_cast<unsigned long>(status.st_dev) == m_searchDevice;
-}
-
 SoundChooser::Outcome SoundChooser::search(const std::string& folder, const std::string& parent) {
     m_searching = true;
     services().pump.doEvents();
+    FolderReader::Walk::eventsRan();
     if (!m_searching || !loaded())
         return Outcome::Abandon;
     if (dirList.unreadable() && dirList.path() == folder) {
@@ -202,6 +198,8 @@ SoundChooser::Outcome SoundChooser::search(const std::string& folder, const std:
     }
 
     const int subfolders = dirList.listCount();
+    // A subfolder on another file system was opened but not searched.
+    bool leftFolder = false;
     for (int i = subfolders; i >= 1; --i) {
         try {
             dirList.setPath(folder);
@@ -210,16 +208,29 @@ SoundChooser::Outcome SoundChooser::search(const std::string& folder, const std:
         }
         if (dirList.listCount() == 0 || i > dirList.listCount())
             continue;
-        const std::string child = dirList.subfolder(i - 1);
-        if (!descendInto(child))
+        // The search does not follow links to folders, and stays on the drive's own file system.
+        if (dirList.subfolderIsLink(i - 1))
             continue;
+        const std::string child = dirList.subfolder(i - 1);
         try {
             dirList.setPath(child);
         } catch (const FolderError&) {
             continue;
         }
+        if (dirList.device() != m_searchDevice) {
+            leftFolder = true;
+            continue;
+        }
+        leftFolder = false;
         if (search(child, folder) == Outcome::Abandon)
             return Outcome::Abandon;
+    }
+    if (leftFolder) {
+        try {
+            dirList.setPath(folder);
+        } catch (const FolderError&) {
+            return Outcome::Abandon;
+        }
     }
 
     for (const std::string& name : filList.items()) {

@@ -77,7 +77,6 @@ class SoundChooser : public Form {
     void drvList_Change();
     void reset();
     Outcome search(const std::string& folder, const std::string& parent);
-    bool descendInto(const std::string& folder) const;
     void reportSkippedFolders();
 
     // True while a search may go on; Cancel turns it off.

@@ -58,9 +58,13 @@ void DirListBox::readFolder() {
 
 void DirListBox::show(const FolderListing& listing) {
     std::vector<std::string> names;
+    m_links.clear();
     for (const FolderEntry& entry : listing.entries)
-        if (entry.folder && entry.name.front() != '.')
+        if (entry.folder && entry.name.front() != '.') {
             names.push_back(entry.name);
+            m_links.push_back(entry.link);
+        }
+    m_device = listing.device;
     m_unreadable = listing.unreadable;
     m_readError = listing.error;
     setItems(std::move(names));

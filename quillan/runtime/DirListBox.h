@@ -25,6 +25,10 @@ class DirListBox : public ListControl {
     void setPath(const std::string& path);
     // The full path of subfolder index.
     std::string subfolder(int index) const;
+    // Subfolder index is a link to a folder elsewhere.
+    bool subfolderIsLink(int index) const { return m_links.at(static_cast<size_t>(index)); }
+    // The file system that holds the folder.
+    unsigned long device() const { return m_device; }
     // The highlighted subfolder, or the folder itself when none is.
     std::string highlighted() const;
     // The folder exists but its contents could not be read.
@@ -43,6 +47,8 @@ class DirListBox : public ListControl {
     void show(const FolderListing& listing);
 
     std::string m_path;
+    std::vector<bool> m_links;
+    unsigned long m_device = 0;
     bool m_unreadable = false;
     std::string m_readError;
 };

@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <time.h>
 
@@ -20,7 +21,13 @@ struct Remembered {
     ino_t inode;
     timespec modified;
     FolderListing listing;
+    // The walk round in which the disk last showed it unchanged.
+    unsigned long checkedIn = 0;
 };
+
+// Rounds of the walks alive: a listing checked in the current round is not checked again.
+int g_walks = 0;
+unsigned long g_round = 1;
 
 // Enough for the folders from a drive's root down to the deepest one being walked.
 constexpr size_t kRemembered = 512;
@@ -38,6 +45,12 @@ FolderListing readFromDisk(int dirFd, DIR* dir) {
             continue;
         FolderEntry item{name};
         unsigned char type = entry->d_type;
+        if (type == DT_UNKNOWN) {
+            struct stat status {};
+            if (::fstatat(dirFd, name, &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISLNK(status.st_mode))
+                type = DT_LNK;
+        }
+        item.link = type == DT_LNK;
         if (type == DT_UNKNOWN || type == DT_LNK) {
             // Links count as what they point to.
             struct stat status {};
@@ -65,24 +78,30 @@ const FolderListing& FolderReader::read(const std::string& path) {
     // The listing of a folder read but not kept.
     static FolderListing failed;
 
+    auto it = remembered.find(path);
+    if (g_walks > 0 && it != remembered.end() && it->second.checkedIn == g_round)
+        return it->second.listing;
+
     struct stat status {};
     const bool found = ::stat(path.c_str(), &status) == 0;
     if (!found || !S_ISDIR(status.st_mode)) {
         failed = {{}, true, true, std::strerror(found ? ENOTDIR : errno)};
         return failed;
     }
-    auto it = remembered.find(path);
     if (it != remembered.end() && it->second.device == status.st_dev && it->second.inode == status.st_ino &&
-        sameTime(it->second.modified, status.st_mtim))
+        sameTime(it->second.modified, status.st_mtim)) {
+        it->second.checkedIn = g_round;
         return it->second.listing;
+    }
 
     DIR* dir = ::opendir(path.c_str());
     if (!dir) {
-        failed = {{}, false, true, std::strerror(errno)};
+        failed = {{}, false, true, std::strerror(errno), static_cast<unsigned long>(status.st_dev)};
         return failed;
     }
     FolderListing listing = readFromDisk(::dirfd(dir), dir);
     ::closedir(dir);
+    listing.device = static_cast<unsigned long>(status.st_dev);
     // A folder changed in the last second may change again within the same timestamp tick: not kept.
     timespec now{};
     ::clock_gettime(CLOCK_REALTIME, &now);
@@ -94,8 +113,22 @@ const FolderListing& FolderReader::read(const std::string& path) {
     if (remembered.size() >= kRemembered)
         remembered.clear();
     Remembered& slot = remembered[path];
-    slot = {status.st_dev, status.st_ino, status.st_mtim, std::move(listing)};
+    slot = {status.st_dev, status.st_ino, status.st_mtim, std::move(listing), g_round};
     return slot.listing;
+}
+
+FolderReader::Walk::Walk() {
+    ++g_walks;
+    ++g_round;
+}
+
+FolderReader::Walk::~Walk() {
+    --g_walks;
+    ++g_round;
+}
+
+void FolderReader::Walk::eventsRan() {
+    ++g_round;
 }
 
 } // namespace quillan

@@ -10,6 +10,7 @@ struct FolderEntry {
     std::string name;
     bool folder = false;
     bool file = false;
+    bool link = false;
 };
 
 struct FolderListing {
@@ -20,6 +21,8 @@ struct FolderListing {
     // The folder could not be read; error says why.
     bool unreadable = false;
     std::string error;
+    // The file system that holds the folder.
+    unsigned long device = 0;
 };
 
 // Reads the entries of folders for the folder and file lists. A folder read again while its
@@ -28,6 +31,18 @@ struct FolderListing {
 class FolderReader {
   public:
     static const FolderListing& read(const std::string& path);
+
+    // A walk reads the same folders again and again while nothing else runs. While a Walk lives, a
+    // folder found unchanged on disk once is taken from memory without a look at the disk, until
+    // eventsRan() says that other work may have changed the world in between.
+    class Walk {
+      public:
+        Walk();
+        ~Walk();
+        Walk(const Walk&) = delete;
+        Walk& operator=(const Walk&) = delete;
+        static void eventsRan();
+    };
 };
 
 } // namespace quillan

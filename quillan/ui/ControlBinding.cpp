@@ -65,7 +65,20 @@ void ControlBinding::refresh(Property property, bool initial) {
     }
 }
 
+void ControlBinding::follow(Property property) {
+    if ((property == Property::List || property == Property::ListIndex) && !m_control.visible()) {
+        m_linesStale = true;
+        return;
+    }
+    if (property == Property::Visible && m_control.visible() && m_linesStale) {
+        m_linesStale = false;
+        refresh(Property::List, false);
+    }
+    refresh(property, false);
+}
+
 void ControlBinding::refreshAll() {
+    m_linesStale = false;
     Applying guard;
     for (Property property :
          {Property::List, Property::Caption, Property::Text, Property::ToolTip, Property::Enabled,

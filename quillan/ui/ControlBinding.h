@@ -24,6 +24,9 @@ class ControlBinding {
     // when an empty caption keeps the designed text.
     virtual void refresh(Property property, bool initial);
     void refreshAll();
+    // Copies a change of the model to the widget. A hidden list's lines wait until it is shown: a walk
+    // through folders changes hidden lists thousands of times.
+    void follow(Property property);
 
     // True while the view copies model changes to widgets: widget signals then are not the user's.
     static bool applying() { return s_applying > 0; }
@@ -51,6 +54,7 @@ class ControlBinding {
     static inline int s_applying = 0;
     Control& m_control;
     QPointer<QWidget> m_widget;
+    bool m_linesStale = false;
 };
 
 // The binding of control to widget, or null when widget is not of a kind that can show the control.

@@ -206,7 +206,7 @@ void FormView::controlChanged(Control& control, Property property) {
     if (it == m_bindings.end())
         return;
     ControlBinding::Applying guard;
-    it->second->refresh(property, false);
+    it->second->follow(property);
 }
 
 void FormView::formChanged(FormProperty property) {

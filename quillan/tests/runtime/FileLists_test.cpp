@@ -1,5 +1,6 @@
 #include "runtime/DirListBox.h"
 #include "runtime/FileListBox.h"
+#include "runtime/FolderReader.h"
 #include "runtime/ListBox.h"
 #include "runtime/MountTable.h"
 #include "runtime/PathNames.h"
@@ -8,7 +9,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 namespace quillan {
@@ -131,16 +134,25 @@ TEST_F(FolderListsTest, fileListMatchesItsPatternAndListsThisPlatformsPrograms) 
 }
 
 TEST_F(FolderListsTest, aFolderReadAgainShowsWhatChangedMeanwhile) {
-    // An old folder's listing is kept between readings; a change to the folder must still show.
+    // An old folder's listing is kept between readings; a change to the folder must still show, also
+    // to a walk once other work has run since it last looked.
     const auto anHourAgo = fs::file_time_type::clock::now() - std::chrono::hours(1);
-    fs::last_write_time(root(), anHourAgo);
-    DirListBox folders(form, "dirList");
-    folders.setPath(root().string());
-    folders.setPath((root() / "beta").string());
-    fs::create_directory(root() / "delta");
-    fs::last_write_time(root(), anHourAgo + std::chrono::seconds(1));
-    folders.setPath(root().string());
-    EXPECT_EQ(folders.items(), (std::vector<std::string>{"Alpha", "beta", "delta", "gamma"}));
+    for (const bool walking : {false, true}) {
+        SCOPED_TRACE(walking ? "in a walk" : "outside a walk");
+        const std::string added = walking ? "epsilon" : "delta";
+        fs::last_write_time(root(), anHourAgo);
+        std::optional<FolderReader::Walk> walk;
+        if (walking)
+            walk.emplace();
+        DirListBox folders(form, "dirList");
+        folders.setPath(root().string());
+        folders.setPath((root() / "beta").string());
+        fs::create_directory(root() / added);
+        fs::last_write_time(root(), anHourAgo + std::chrono::seconds(1));
+        FolderReader::Walk::eventsRan();
+        folders.setPath(root().string());
+        EXPECT_NE(std::find(folders.items().begin(), folders.items().end(), added), folders.items().end());
+    }
 }
 
 TEST_F(FolderListsTest, aListHoldsAtMost32767Lines) {

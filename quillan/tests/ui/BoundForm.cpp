@@ -62,7 +62,7 @@ void BoundForm::controlChanged(Control& control, Property property) {
     if (it == m_bindings.end())
         return;
     ControlBinding::Applying guard;
-    it->second->refresh(property, false);
+    it->second->follow(property);
 }
 
 } // namespace quillan

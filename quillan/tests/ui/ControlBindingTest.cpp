@@ -136,6 +136,18 @@ TEST_F(ControlBindingTest, listFilledByCode_showsItsLinesAndSelection) {
     ASSERT_EQ(list->count(), 2);
     EXPECT_EQ(list->item(0)->text(), "four");
     EXPECT_EQ(list->item(1)->text(), "five");
+
+    // A hidden list's widget waits to be shown, then shows the lines and selection of that moment.
+    form.listNames.setVisible(false);
+    form.listNames.addItem("six");
+    form.listNames.removeItem(0);
+    form.listNames.setListIndex(1);
+    EXPECT_EQ(list->item(0)->text(), "four") << "refilled while hidden";
+    form.listNames.setVisible(true);
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->item(0)->text(), "five");
+    EXPECT_EQ(list->item(1)->text(), "six");
+    EXPECT_EQ(list->currentRow(), 1);
 }
 
 TEST_F(ControlBindingTest, lineClicked_choosesItThenRunsClick) {

@@ -2,6 +2,7 @@
 
 #include "runtime/Form.h"
 
+#include <cstdint>
 #include <functional>
 #include <memory>
 #include <string>
@@ -20,7 +21,10 @@ struct FormCatalogEntry {
 std::vector<FormCatalogEntry>& formCatalog();
 
 template <class T> struct FormRegistration {
+    // Where T stands in the catalog, so that the program finds its form by type without a name.
+    static inline size_t index = SIZE_MAX;
     FormRegistration() {
+        index = formCatalog().size();
         formCatalog().push_back({T::kName, [](Forms& forms) { return std::make_unique<T>(forms); }});
     }
 };

@@ -15,7 +15,9 @@ Forms::Forms(Services& services, Module1& module1, DialUpControl& dialUp, NetCon
     : m_services(services), m_module1(module1), m_dialUp(dialUp), m_net(net), m_mail(mail) {
     for (const FormCatalogEntry& entry : formCatalog()) {
         auto make = entry.make;
-        m_slots[entry.name] = std::make_unique<FormSlot>(entry.name, [this, make] { return make(*this); });
+        auto& slot = m_slots[entry.name];
+        slot = std::make_unique<FormSlot>(entry.name, [this, make] { return make(*this); });
+        m_catalogSlots.push_back(slot.get());
         m_order.push_back(entry.name);
     }
 }
@@ -31,11 +33,11 @@ std::vector<std::string> Forms::names() const {
     return m_order;
 }
 
-FormSlot& Forms::slot(const std::string& name) {
-    FormSlot* slot = find(name);
-    if (!slot)
-        throw std::logic_error("form not built into the program: " + name);
-    return *slot;
+FormSlot& Forms::slot(std::string_view name) {
+    auto it = m_slots.find(name);
+    if (it == m_slots.end())
+        throw std::logic_error("form not built into the program: " + std::string(name));
+    return *it->second;
 }
 
 } // namespace quillan

@@ -10,6 +10,7 @@
 #include "forms/frmStart.h"
 
 #include <QApplication>
+#include <QIcon>
 #include <QMessageBox>
 
 #include <cstdio>
@@ -57,6 +58,11 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     QApplication::setApplicationName("Quillan");
     QApplication::setWindowIcon(quillan::programIcon());
+    // A desktop that names no icon theme leaves Qt with hicolor, which holds programs' icons and none of
+    // the standard ones, so the style's own icons show anyway; reading hicolor's long index would hold
+    // up the first window by several milliseconds. (An empty list would bring the default paths back.)
+    if (QIcon::themeName() == QLatin1String("hicolor"))
+        QIcon::setThemeSearchPaths({QStringLiteral(":/icons")});
     // The console may live in the tray with no window shown; only the exit commands end the program.
     QApplication::setQuitOnLastWindowClosed(false);
 

@@ -233,11 +233,12 @@ class WindowManagerTest : public ::testing::Test {
         ASSERT_TRUE(waitFor([] { return !commandOutput("wmctrl -m 2>/dev/null").empty(); }, 60))
             << "openbox did not take the display";
         // Answering is not yet managing: a window mapped while openbox starts up may never be listed. A probe
-        // window, started again until openbox lists it, shows that it manages windows now.
+        // window, started again until openbox lists it, shows that it manages windows now; a managed window
+        // is listed within a second, so a probe that is not has come too early.
         bool managing = false;
-        for (int attempt = 0; attempt < 6 && !managing; ++attempt) {
+        for (int attempt = 0; attempt < 30 && !managing; ++attempt) {
             ChildServer probe({QUILLAN_TEST_WINDOW});
-            managing = waitFor([] { return !commandOutput("wmctrl -l 2>/dev/null").empty(); }, 5);
+            managing = waitFor([] { return !commandOutput("wmctrl -l 2>/dev/null").empty(); }, 1);
         }
         ASSERT_TRUE(managing) << "openbox does not manage windows";
         ASSERT_TRUE(waitFor([] { return commandOutput("wmctrl -l 2>/dev/null").empty(); }))
@@ -319,7 +320,8 @@ TEST_F(WindowManagerTest, statesAreAppliedToTheFirstWindowWithTheirFocusRules) {
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return stateOf(windowOf(maximised).id).find("MAXIMIZED_HORZ") != std::string::npos; }, 20000))
         << stateOf(windowOf(maximised).id);
-    QTest::qWait(200);
+    // The size follows the state.
+    QTest::qWaitFor([&] { return windowOf(maximised).width > 900; }, 5000);
     const Shown big = windowOf(maximised);
     EXPECT_NE(stateOf(big.id).find("_NET_WM_STATE_MAXIMIZED_VERT"), std::string::npos);
     EXPECT_GT(big.width, 900) << "a maximised window spans the screen";

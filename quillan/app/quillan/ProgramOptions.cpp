@@ -73,7 +73,8 @@ CommandLine programCommandLine() {
          {"screenshots", "DIR",
           "save a picture of every window shown into DIR, print each path, quit when done"},
          {"demo-pace", "N",
-          "with --screenshots: run the demonstration N times faster (its pauses and the windows' timers)"},
+          "with --screenshots: run the demonstration N times faster (its pauses, the windows' timers and the "
+          "line's rest between calls)"},
          {"quit-after-first-paint", "",
           "print when the first window has been painted and quit (start-up timing)"}},
         "See quillan(1) for the files, the environment and the groups a user needs to dial.\n");

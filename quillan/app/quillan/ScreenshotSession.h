@@ -22,7 +22,8 @@ class Program;
 // the data folder, configure and save; dial the clean line and hang up with the button; give the busy line
 // its alternate numbers, dial it through the redials and hang up from the tray menu; dial the line that drops
 // by itself; exit. A folder that is not a first run gets pictures of its start-up only. A pace above 1 runs
-// the same demonstration that many times faster: its pauses and the windows' timers.
+// the same demonstration that many times faster: its pauses, the windows' timers and the line's rest between
+// calls.
 class ScreenshotSession : public FormObserver {
   public:
     ScreenshotSession(Program& program, std::filesystem::path folder, int pace = 1);

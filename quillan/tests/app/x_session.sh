@@ -35,7 +35,11 @@ start_x_session() {
 start_window_manager() {
   openbox --sm-disable >"$work/openbox.log" 2>&1 &
   x_pids+=($!)
-  wait_for 20 "openbox to manage the screen" wm_activates_windows
+  wait_for 20 "openbox to manage the screen" wm_activates_windows || {
+    echo "  on $DISPLAY, openbox $(kill -0 "${x_pids[-1]}" 2>/dev/null && echo runs || echo has ended):"
+    sed 's/^/  openbox: /' "$work/openbox.log"
+    exit 1
+  }
 }
 
 wm_activates_windows() {

@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <optional>
 #include <ostream>
 
@@ -23,13 +24,20 @@ void PrintTo(const AddressCase& c, std::ostream* os) {
 
 class MailServerAddressTest : public ::testing::TestWithParam<AddressCase> {};
 
-// One mail control against the test's own POP3 server.
+// One mail control against the test's own POP3 server, shared by the cases because it takes a second to
+// stop; only the count case delivers mail, after it has seen the mailbox empty.
 class Pop3MailTest : public ::testing::Test {
   protected:
+    static void SetUpTestSuite() {
+        if (::access(test::DovecotServer::kProgram, X_OK) == 0)
+            s_server = std::make_unique<test::DovecotServer>();
+    }
+    static void TearDownTestSuite() { s_server.reset(); }
+
     void SetUp() override {
-        if (::access(test::DovecotServer::kProgram, X_OK) != 0)
+        if (!s_server)
             GTEST_SKIP() << "the POP3 server (dovecot-pop3d) is not installed";
-        ASSERT_TRUE(m_server.ready()) << "the POP3 server did not start";
+        ASSERT_TRUE(s_server->ready()) << "the POP3 server did not start";
     }
 
     // Runs one action to its Done or AsyncError; the outcome is "done" or the error's reason.
@@ -48,7 +56,7 @@ class Pop3MailTest : public ::testing::Test {
 
     std::string local(int port) const { return "localhost:" + std::to_string(port); }
 
-    test::DovecotServer m_server;
+    static inline std::unique_ptr<test::DovecotServer> s_server;
     PollEventLoop m_loop;
 };
 
@@ -73,24 +81,24 @@ INSTANTIATE_TEST_SUITE_P(
                       AddressCase{"mail.example.org/../x", std::nullopt}));
 
 TEST_F(Pop3MailTest, theCountIsTheMailboxAtEachCheck_overStlsAndImplicitTls) {
-    Pop3Mail mail(m_loop, {.caFile = m_server.caFile()});
-    ASSERT_EQ(run(mail, local(m_server.plainPort()), "secret"), "done");
+    Pop3Mail mail(m_loop, {.caFile = s_server->caFile()});
+    ASSERT_EQ(run(mail, local(s_server->plainPort()), "secret"), "done");
     EXPECT_EQ(mail.MessageCount(), 0);
-    m_server.deliver(3);
-    ASSERT_EQ(run(mail, local(m_server.plainPort()), "secret"), "done");
+    s_server->deliver(3);
+    ASSERT_EQ(run(mail, local(s_server->plainPort()), "secret"), "done");
     EXPECT_EQ(mail.MessageCount(), 3);
-    ASSERT_EQ(run(mail, "pop3s://localhost:" + std::to_string(m_server.tlsPort()), "secret"), "done");
+    ASSERT_EQ(run(mail, "pop3s://localhost:" + std::to_string(s_server->tlsPort()), "secret"), "done");
     EXPECT_EQ(mail.MessageCount(), 3);
     if (test::hasIpv6Loopback()) {
-        ASSERT_EQ(run(mail, "[::1]:" + std::to_string(m_server.plainPort()), "secret"), "done");
+        ASSERT_EQ(run(mail, "[::1]:" + std::to_string(s_server->plainPort()), "secret"), "done");
         EXPECT_EQ(mail.MessageCount(), 3);
     }
-    EXPECT_EQ(run(mail, local(m_server.plainPort()), "secret", MailControl::kActionClose), "done");
+    EXPECT_EQ(run(mail, local(s_server->plainPort()), "secret", MailControl::kActionClose), "done");
 }
 
 TEST_F(Pop3MailTest, eachFailureSaysWhatWentWrong) {
-    Pop3Mail trusting(m_loop, {.caFile = m_server.caFile()});
-    EXPECT_NE(run(trusting, local(m_server.plainPort()), "wrong").find("refused the user name or password"),
+    Pop3Mail trusting(m_loop, {.caFile = s_server->caFile()});
+    EXPECT_NE(run(trusting, local(s_server->plainPort()), "wrong").find("refused the user name or password"),
               std::string::npos);
     EXPECT_NE(run(trusting, "localhost:" + std::to_string(test::freeLoopbackPort()), "secret")
                   .find("could not be reached"),
@@ -100,7 +108,7 @@ TEST_F(Pop3MailTest, eachFailureSaysWhatWentWrong) {
 
     Pop3Mail systemCertificates(m_loop);
     EXPECT_NE(
-        run(systemCertificates, local(m_server.plainPort()), "secret").find("certificate is not trusted"),
+        run(systemCertificates, local(s_server->plainPort()), "secret").find("certificate is not trusted"),
         std::string::npos);
 }
 

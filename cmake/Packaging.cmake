@@ -13,11 +13,12 @@ set(CPACK_DEBIAN_PACKAGE_SECTION net)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # dpkg-shlibdeps adds the libraries the programs link (Qt, c-ares, GLib, X11); these are the ones loaded or
-# started at run time: libcurl (mail), GIO (programs and the browser) and libcanberra (sounds) are loaded at
-# their first use, pppd brings the link up once the modem has connected, and libcanberra plays the sounds
-# through the desktop's sound server only with its PulseAudio driver (PipeWire serves it too). The sound
-# theme gives the bell played when a chosen sound cannot be.
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "ppp, libcurl4, libglib2.0-0, libcanberra0, libcanberra-pulse")
+# started at run time: libcurl (mail), GIO (programs and the browser), libcanberra (sounds) and the X
+# resource extension (which process a window belongs to) are loaded at their first use, pppd brings the
+# link up once the modem has connected, and libcanberra plays the sounds through the desktop's sound server
+# only with its PulseAudio driver (PipeWire serves it too). The sound theme gives the bell played when a
+# chosen sound cannot be.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "ppp, libcurl4, libglib2.0-0, libcanberra0, libcanberra-pulse, libxres1")
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "sound-theme-freedesktop")
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[Quillan dials the connections of a phonebook through a modem and pppd,
 redials a busy line through alternate numbers, counts the time and the

@@ -1,10 +1,13 @@
 #include "X11WindowPlacer.h"
 
+#include "XResLibrary.h"
+
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
 
 #include <cstdlib>
+#include <stdexcept>
 
 namespace quillan {
 
@@ -27,6 +30,27 @@ std::vector<unsigned long> cardinals(Display* display, Window window, const char
     if (data)
         XFree(data);
     return values;
+}
+
+// The process of the client that made window, as the X server knows it; 0 when it cannot tell (a
+// client from another machine, or a server without the extension).
+pid_t clientPid(Display* display, Window window) {
+    const XResLibrary* xres = nullptr;
+    try {
+        xres = &XResLibrary::get();
+    } catch (const std::runtime_error&) {
+        return 0;
+    }
+    XResClientIdSpec spec{window, XRES_CLIENT_ID_PID_MASK};
+    long count = 0;
+    XResClientIdValue* ids = nullptr;
+    pid_t pid = 0;
+    if (xres->queryClientIds(display, 1, &spec, &count, &ids) == Success) {
+        for (long i = 0; i < count && pid <= 0; ++i)
+            pid = xres->getClientPid(&ids[i]);
+        xres->clientIdsDestroy(count, ids);
+    }
+    return pid > 0 ? pid : 0;
 }
 
 } // namespace
@@ -59,8 +83,11 @@ unsigned long X11WindowPlacer::activeWindow() {
 unsigned long X11WindowPlacer::windowOf(pid_t pid) {
     for (unsigned long window :
          cardinals(m_display, DefaultRootWindow(m_display), "_NET_CLIENT_LIST", XA_WINDOW)) {
+        // A window says whose it is; one that does not (many older programs) is asked of the X server.
         const auto owner = cardinals(m_display, window, "_NET_WM_PID", XA_CARDINAL);
-        if (!owner.empty() && static_cast<pid_t>(owner.front()) == pid)
+        const pid_t ownerPid =
+            owner.empty() ? clientPid(m_display, window) : static_cast<pid_t>(owner.front());
+        if (ownerPid == pid)
             return window;
     }
     return 0;

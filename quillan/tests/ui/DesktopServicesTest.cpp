@@ -320,8 +320,8 @@ TEST_F(WindowManagerTest, statesAreAppliedToTheFirstWindowWithTheirFocusRules) {
     ASSERT_TRUE(QTest::qWaitFor(
         [&] { return stateOf(windowOf(maximised).id).find("MAXIMIZED_HORZ") != std::string::npos; }, 20000))
         << stateOf(windowOf(maximised).id);
-    // The size follows the state.
-    QTest::qWaitFor([&] { return windowOf(maximised).width > 900; }, 5000);
+    // The size follows the state, a moment later; checked below.
+    (void)QTest::qWaitFor([&] { return windowOf(maximised).width > 900; }, 5000);
     const Shown big = windowOf(maximised);
     EXPECT_NE(stateOf(big.id).find("_NET_WM_STATE_MAXIMIZED_VERT"), std::string::npos);
     EXPECT_GT(big.width, 900) << "a maximised window spans the screen";
@@ -349,6 +349,28 @@ TEST_F(WindowManagerTest, statesAreAppliedToTheFirstWindowWithTheirFocusRules) {
         20000))
         << stateOf(windowOf(minimised).id);
     EXPECT_EQ(activeWindow(), idOf(big));
+
+    // A window that does not say whose it is gets its state too: the X server knows its process.
+    ASSERT_TRUE(starter.start(QUILLAN_TEST_WINDOW, {"--anonymous"}, WindowStyle::Maximized));
+    const auto anonymous = [&] {
+        std::istringstream list(commandOutput("wmctrl -l -G"));
+        std::string id, desktop, x, y, w, h, host, title;
+        for (std::string line; std::getline(list, line);) {
+            std::istringstream fields(line);
+            if (fields >> id >> desktop >> x >> y >> w >> h >> host >> title &&
+                title == "quillan-anonymous-window")
+                return Shown{id, std::stoi(w), std::stoi(h)};
+        }
+        return Shown{};
+    };
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            const Shown shown = anonymous();
+            return stateOf(shown.id).find("MAXIMIZED_HORZ") != std::string::npos && shown.width > 900;
+        },
+        20000))
+        << stateOf(anonymous().id);
+    (void)!std::system(("pkill -f '" + std::string(QUILLAN_TEST_WINDOW) + " --anonymous'").c_str());
 
     EXPECT_FALSE(starter.start("/no/such/program", {}, WindowStyle::Normal));
 }

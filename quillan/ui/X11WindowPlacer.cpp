@@ -32,6 +32,25 @@ std::vector<unsigned long> cardinals(Display* display, Window window, const char
     return values;
 }
 
+// While one lives, X errors are ignored: a listed window may be gone by the time it is looked at, and
+// Xlib's default handler would end the program for it (Qt's own handler is there only on its X11
+// platform, not on Wayland with DISPLAY set). The requests are completed before the old handler returns.
+class IgnoredXErrors {
+  public:
+    explicit IgnoredXErrors(Display* display) : m_display(display), m_previous(XSetErrorHandler(ignore)) {}
+    ~IgnoredXErrors() {
+        XSync(m_display, False);
+        XSetErrorHandler(m_previous);
+    }
+    IgnoredXErrors(const IgnoredXErrors&) = delete;
+    IgnoredXErrors& operator=(const IgnoredXErrors&) = delete;
+
+  private:
+    static int ignore(Display*, XErrorEvent*) { return 0; }
+    Display* m_display;
+    XErrorHandler m_previous;
+};
+
 // The process of the client that made window, as the X server knows it; 0 when it cannot tell (a
 // client from another machine, or a server without the extension).
 pid_t clientPid(Display* display, Window window) {
@@ -71,6 +90,7 @@ X11WindowPlacer::~X11WindowPlacer() {
 void X11WindowPlacer::place(pid_t pid, WindowStyle style) {
     if (!m_display)
         return;
+    const IgnoredXErrors ignored(m_display);
     m_pending.push_back({pid, style, activeWindow(), std::chrono::steady_clock::now() + kPatience});
     m_timer.start();
 }
@@ -94,6 +114,7 @@ unsigned long X11WindowPlacer::windowOf(pid_t pid) {
 }
 
 void X11WindowPlacer::look() {
+    const IgnoredXErrors ignored(m_display);
     const auto now = std::chrono::steady_clock::now();
     for (auto it = m_pending.begin(); it != m_pending.end();) {
         if (it->window) {
@@ -109,7 +130,6 @@ void X11WindowPlacer::look() {
         else
             ++it;
     }
-    XFlush(m_display);
     if (m_pending.empty())
         m_timer.stop();
 }

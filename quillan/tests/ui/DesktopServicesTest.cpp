@@ -2,6 +2,7 @@
 #include "GioBrowserLauncher.h"
 #include "LinuxProcessStarter.h"
 #include "TestServers.h"
+#include "X11WindowPlacer.h"
 
 #include "testsupport/TemporaryFolder.h"
 
@@ -16,6 +17,9 @@
 #include <sstream>
 
 #include <unistd.h>
+
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
 
 #ifndef QUILLAN_TEST_WINDOW
 #error "the window state tests need the path of quillan-test-window"
@@ -373,6 +377,48 @@ TEST_F(WindowManagerTest, statesAreAppliedToTheFirstWindowWithTheirFocusRules) {
     (void)!std::system(("pkill -f '" + std::string(QUILLAN_TEST_WINDOW) + " --anonymous'").c_str());
 
     EXPECT_FALSE(starter.start("/no/such/program", {}, WindowStyle::Normal));
+}
+
+// A window may be gone by the time the placer looks at it (the window manager listed it a moment
+// before); the placer goes on with the next one instead of the program ending on the X error. No window
+// manager here: the placer's request is seen on the root window, as a window manager would see it.
+TEST_F(WindowManagerTest, aListedWindowThatIsGoneIsPassedOver) {
+    wm.reset();
+    Display* display = XOpenDisplay(nullptr);
+    ASSERT_NE(display, nullptr);
+    const Window root = DefaultRootWindow(display);
+    X11WindowPlacer placer;
+    // Another program's window, gone with its program.
+    Display* other = XOpenDisplay(nullptr);
+    ASSERT_NE(other, nullptr);
+    const Window gone = XCreateSimpleWindow(other, root, 0, 0, 10, 10, 0, 0, 0);
+    XCloseDisplay(other);
+    const Window ours = XCreateSimpleWindow(display, root, 0, 0, 10, 10, 0, 0, 0);
+    const unsigned long pid = static_cast<unsigned long>(getpid());
+    XChangeProperty(display, ours, XInternAtom(display, "_NET_WM_PID", False), XA_CARDINAL, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(&pid), 1);
+    const Window listed[] = {gone, ours};
+    XChangeProperty(display, root, XInternAtom(display, "_NET_CLIENT_LIST", False), XA_WINDOW, 32,
+                    PropModeReplace, reinterpret_cast<const unsigned char*>(listed), 2);
+    XSelectInput(display, root, SubstructureNotifyMask);
+    XSync(display, False);
+
+    placer.place(getpid(), WindowStyle::Maximized);
+    const Atom state = XInternAtom(display, "_NET_WM_STATE", False);
+    bool asked = false;
+    EXPECT_TRUE(QTest::qWaitFor(
+        [&] {
+            while (XPending(display) > 0) {
+                XEvent event;
+                XNextEvent(display, &event);
+                asked = asked || (event.type == ClientMessage && event.xclient.message_type == state &&
+                                  event.xclient.window == ours);
+            }
+            return asked;
+        },
+        5000))
+        << "the placer asked nothing for the window after the one that is gone";
+    XCloseDisplay(display);
 }
 
 } // namespace

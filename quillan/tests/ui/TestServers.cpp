@@ -7,6 +7,7 @@
 
 #include <csignal>
 #include <fcntl.h>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -17,6 +18,8 @@ ChildServer::ChildServer(const std::vector<std::string>& argv, const std::vector
     m_pid = ::fork();
     if (m_pid != 0)
         return;
+    // A test that ends without its tear-down (a crash, an exit from a library) takes its server with it.
+    ::prctl(PR_SET_PDEATHSIG, SIGTERM);
     for (const std::string& entry : environment)
         ::putenv(const_cast<char*>(entry.c_str()));
     const int out = ::open(output.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);

@@ -198,8 +198,6 @@ SoundChooser::Outcome SoundChooser::search(const std::string& folder, const std:
     }
 
     const int subfolders = dirList.listCount();
-    // A subfolder on another file system was opened but not searched.
-    bool leftFolder = false;
     for (int i = subfolders; i >= 1; --i) {
         try {
             dirList.setPath(folder);
@@ -217,15 +215,13 @@ SoundChooser::Outcome SoundChooser::search(const std::string& folder, const std:
         } catch (const FolderError&) {
             continue;
         }
-        if (dirList.device() != m_searchDevice) {
-            leftFolder = true;
+        if (dirList.device() != m_searchDevice)
             continue;
-        }
-        leftFolder = false;
         if (search(child, folder) == Outcome::Abandon)
             return Outcome::Abandon;
     }
-    if (leftFolder) {
+    // A last subfolder on another file system was opened but not searched: back to the folder's files.
+    if (dirList.path() != folder) {
         try {
             dirList.setPath(folder);
         } catch (const FolderError&) {

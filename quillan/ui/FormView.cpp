@@ -2,6 +2,7 @@
 
 #include "DesignTexts.h"
 #include "EnvelopePicture.h"
+#include "FontConfigWarmUp.h"
 
 #include "DesignedForms.h"
 #include "MenuBinding.h"
@@ -55,8 +56,14 @@ void forgetIcons() {
     madeIcons().clear();
 }
 
-// The style's standard icons, made once and shared by every window; they go with the application.
-QIcon standardIcon(QStyle::StandardPixmap pixmap) {
+// The style's standard icon of that enumerator name (a null icon for another name), made once and shared
+// by every window; they go with the application.
+QIcon standardIcon(const QByteArray& name) {
+    bool known = false;
+    const int value = QMetaEnum::fromType<QStyle::StandardPixmap>().keyToValue(name.constData(), &known);
+    if (!known)
+        return {};
+    const auto pixmap = static_cast<QStyle::StandardPixmap>(value);
     auto& made = madeIcons();
     if (made.empty())
         qAddPostRoutine(forgetIcons);
@@ -71,6 +78,11 @@ FormView::FormView(Form& form) : FormView(form, form.height()) {}
 
 FormView::FormView(Form& form, int designHeight)
     : m_form(form), m_window(new QWidget), m_modelHeight(designHeight) {
+    // Decoding the icons needs no fonts, so it goes on while the font configuration may still be loading;
+    // the design measures its texts as its widgets are made.
+    for (const std::string& name : designedFormIcons(form.name()))
+        standardIcon(QByteArray::fromStdString(name));
+    FontConfigWarmUp::awaitRunning();
     if (!buildDesignedForm(form.name(), *m_window)) {
         delete m_window;
         throw std::runtime_error("no design for the window " + form.name());
@@ -140,7 +152,6 @@ void FormView::bindControls() {
 void FormView::applyStandardIcons() {
     // A design names its icons: one of the style's standard pixmaps, the program's own icon, or one
     // of the pictures the program draws.
-    const QMetaEnum pixmaps = QMetaEnum::fromType<QStyle::StandardPixmap>();
     for (QWidget* widget : m_window->findChildren<QWidget*>()) {
         const QByteArray name = widget->property("standardIcon").toByteArray();
         if (name.isEmpty())
@@ -150,14 +161,9 @@ void FormView::applyStandardIcons() {
                 label->setPixmap(envelopePicture(48));
             continue;
         }
-        QIcon icon = QApplication::windowIcon();
-        if (name != "ProgramIcon") {
-            bool known = false;
-            const int value = pixmaps.keyToValue(name.constData(), &known);
-            if (!known)
-                continue;
-            icon = standardIcon(static_cast<QStyle::StandardPixmap>(value));
-        }
+        const QIcon icon = name == "ProgramIcon" ? QApplication::windowIcon() : standardIcon(name);
+        if (icon.isNull())
+            continue;
         if (auto* button = qobject_cast<QAbstractButton*>(widget))
             button->setIcon(icon);
         else if (auto* label = qobject_cast<QLabel*>(widget))

@@ -1,5 +1,6 @@
 #include "QtMessageBoxes.h"
 
+#include "FontConfigWarmUp.h"
 #include "MessageBoxMapping.h"
 #include "QtText.h"
 
@@ -10,6 +11,8 @@ namespace quillan {
 
 MsgAnswer QtMessageBoxes::show(const std::string& text, MsgButtons buttons, MsgIcon icon,
                                const std::string& title) {
+    // A box may be the first window of the start.
+    FontConfigWarmUp::awaitRunning();
     QMessageBox box(qtIcon(icon), toQt(title), toQt(text), qtButtons(buttons), QApplication::activeWindow());
     box.setDefaultButton(qtDefaultButton(buttons));
     box.setEscapeButton(qtEscapeButton(buttons));

@@ -1,4 +1,5 @@
 #include "FirstPaintProbe.h"
+#include "FontConfigWarmUp.h"
 #include "Program.h"
 #include "ProgramIcon.h"
 #include "ProgramOptions.h"
@@ -12,6 +13,7 @@
 #include <QApplication>
 #include <QIcon>
 #include <QMessageBox>
+#include <QScopeGuard>
 
 #include <cstdio>
 #include <cstdlib>
@@ -55,7 +57,11 @@ int main(int argc, char** argv) {
         return 1;
     }
 
+    quillan::FontConfigWarmUp fonts;
     QApplication app(argc, argv);
+    fonts.applicationMade();
+    // The loading ends before the application does, whichever way the start ends.
+    const auto awaitFonts = qScopeGuard(quillan::FontConfigWarmUp::awaitRunning);
     QApplication::setApplicationName("Quillan");
     QApplication::setWindowIcon(quillan::programIcon());
     // A desktop that names no icon theme leaves Qt with hicolor, which holds programs' icons and none of

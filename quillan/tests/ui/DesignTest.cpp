@@ -136,6 +136,20 @@ TEST(Design, everyDesign_pinsTheTabOrderOfEveryWidgetTabReaches) {
     }
 }
 
+// The style's icons are made before a window's widgets from the list its design was built with.
+TEST(Design, everyDesign_listsTheStyleIconsItsWidgetsShow) {
+    for (const std::string& name : designedFormNames()) {
+        QWidget window;
+        ASSERT_TRUE(buildDesignedForm(name, window));
+        std::multiset<std::string> shown;
+        for (QWidget* widget : window.findChildren<QWidget*>())
+            if (const QString icon = widget->property("standardIcon").toString(); icon.startsWith("SP_"))
+                shown.insert(icon.toStdString());
+        const std::vector<std::string> listed = designedFormIcons(name);
+        EXPECT_EQ(std::multiset<std::string>(listed.begin(), listed.end()), shown) << name;
+    }
+}
+
 TEST(Design, everyDesign_belongsToAWindowOfTheProgram) {
     Harness harness(std::filesystem::temp_directory_path() / "quillan-design-test");
     const std::vector<std::string> names = harness.forms->names();

@@ -1,3 +1,4 @@
+#include "FontConfigWarmUp.h"
 #include "MessageBoxMapping.h"
 #include "QtEventLoop.h"
 #include "QtMessageBoxes.h"
@@ -5,6 +6,7 @@
 #include "tests/EventLoopContract.h"
 
 #include <QAbstractButton>
+#include <QFontDatabase>
 #include <QTest>
 
 #include <gtest/gtest.h>
@@ -92,6 +94,21 @@ TEST(QtEventLoop, singleShot_callsBackOnceUnlessCancelled) {
     QTest::qWait(30);
     EXPECT_EQ(fired, 1);
     EXPECT_EQ(cancelled, 0);
+}
+
+// A start that ends before its first window, or waits for one, never leaves the loading behind or hanging.
+TEST(FontConfigWarmUp, endsWhetherTheApplicationWasMadeOrNot) {
+    for (bool applicationMade : {false, true}) {
+        {
+            FontConfigWarmUp warmUp;
+            if (applicationMade) {
+                warmUp.applicationMade();
+                FontConfigWarmUp::awaitRunning();
+            }
+        }
+        FontConfigWarmUp::awaitRunning();
+    }
+    EXPECT_FALSE(QFontDatabase::families().isEmpty());
 }
 
 struct QtRunner {
